@@ -1,0 +1,122 @@
+#include "settingsstore.h"
+
+#include "settingskeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+QString userStoreFileName()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     SettingsKeys::applicationName(), SettingsKeys::applicationName())
+        .fileName();
+}
+
+} // namespace
+
+// On Linux the native format of QSettings is this INI file.
+SettingsStore::SettingsStore()
+    : SettingsStore(userStoreFileName())
+{
+}
+
+SettingsStore::SettingsStore(const QString &fileName)
+    : m_fileName(fileName)
+{
+    open();
+}
+
+void SettingsStore::open()
+{
+    m_reopenBeforeSave = false;
+    m_settings.reset();
+    m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
+    // QSettings replaces the file atomically (through QSaveFile) unless told
+    // otherwise; say so, since the store's promise rests on it.
+    m_settings->setAtomicSyncRequired(true);
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::fileName() const
+{
+    return m_fileName;
+}
+
+QString SettingsStore::getSetting(const QString &section, const QString &key,
+                                  const QString &defaultValue) const
+{
+    const QVariant value = m_settings->value(section + QLatin1Char('/') + key);
+    if (!value.isValid())
+        return defaultValue;
+    return value.toString();
+}
+
+bool SettingsStore::saveSetting(const QString &section, const QString &key, const QString &value)
+{
+    return saveSettings(section, {{key, value}});
+}
+
+bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &values)
+{
+    if (m_reopenBeforeSave)
+        open();
+    m_settings->beginGroup(section);
+    for (const auto &[key, value] : values)
+        m_settings->setValue(key, value);
+    m_settings->endGroup();
+    return sync();
+}
+
+bool SettingsStore::deleteSettings(const QString &section, const QStringList &keys)
+{
+    if (m_reopenBeforeSave)
+        open();
+    m_settings->beginGroup(section);
+    for (const QString &key : keys)
+        m_settings->remove(key);
+    m_settings->endGroup();
+    return sync();
+}
+
+bool SettingsStore::sync()
+{
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError) {
+        m_errorString.clear();
+        return true;
+    }
+    m_errorString = describeWriteFailure();
+    // QSettings keeps an error status for good, even after a later write
+    // succeeds; the next save starts afresh so that it reports its own
+    // outcome. The unwritten values stay with the file's shared state in
+    // QSettings, and every caller rewrites what it owns at its next save.
+    m_reopenBeforeSave = true;
+    return false;
+}
+
+// QSettings reports only that the write failed; look at the file system to
+// tell the user why.
+QString SettingsStore::describeWriteFailure() const
+{
+    const QString file = QDir::toNativeSeparators(m_fileName);
+    QFileInfo folder(QFileInfo(m_fileName).absolutePath());
+    // The nearest part of the path that exists decides what went wrong.
+    while (!folder.exists() && !folder.isRoot() && folder.absoluteFilePath() != folder.absolutePath())
+        folder.setFile(folder.absolutePath());
+    if (folder.exists() && !folder.isDir()) {
+        return QStringLiteral("%1 is a file where a folder should be, so %2 cannot be written.")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()), file);
+    }
+    const QFileInfo info(m_fileName);
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("There is no permission to write %1.").arg(file);
+    if (folder.exists() && !folder.isWritable()) {
+        return QStringLiteral("There is no permission to write in the folder %1.")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    }
+    return QStringLiteral("%1 could not be written; the disk may be full.").arg(file);
+}

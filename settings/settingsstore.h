@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <utility>
+
+class QSettings;
+
+// The per-user store of named text values.
+//
+// Values are addressed by section and key; the application name is fixed
+// by the file the store works on. Every save reaches the disk before it
+// returns: the file is rewritten through a temporary file and renamed over
+// the old one, so a crash mid-save leaves either the old or the new file.
+// A save that cannot be written returns false and errorString() says why;
+// the value is still held in memory and the next successful save writes it.
+class SettingsStore final
+{
+public:
+    using KeyValue = std::pair<QString, QString>;
+
+    // The user's own store: $XDG_CONFIG_HOME/KORVANE/KORVANE.conf on Linux.
+    SettingsStore();
+    // A store in the given INI file, for tests and tools.
+    explicit SettingsStore(const QString &fileName);
+    ~SettingsStore();
+
+    Q_DISABLE_COPY_MOVE(SettingsStore)
+
+    QString fileName() const;
+
+    // The stored text, or defaultValue when nothing is stored under the key.
+    QString getSetting(const QString &section, const QString &key,
+                       const QString &defaultValue = QString()) const;
+
+    // Stores one value and writes the file.
+    [[nodiscard]] bool saveSetting(const QString &section, const QString &key, const QString &value);
+    // Stores several values of one section and writes the file once.
+    [[nodiscard]] bool saveSettings(const QString &section, const QList<KeyValue> &values);
+    // Deletes keys of one section and writes the file once.
+    [[nodiscard]] bool deleteSettings(const QString &section, const QStringList &keys);
+
+    // Why the last failed save failed, in plain words; empty after a success.
+    QString errorString() const { return m_errorString; }
+
+private:
+    void open();
+    bool sync();
+    QString describeWriteFailure() const;
+
+    QString m_fileName;
+    std::unique_ptr<QSettings> m_settings;
+    QString m_errorString;
+    bool m_reopenBeforeSave = false;
+};
