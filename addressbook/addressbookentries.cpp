@@ -1,0 +1,126 @@
+#include "addressbookentries.h"
+
+#include "settingskeys.h"
+#include "settingsstore.h"
+
+AddressBookEntries::AddressBookEntries(SettingsStore &store)
+    : m_store(store)
+{
+}
+
+AddressBookEntry AddressBookEntries::Add(const QString &Number, const QString &Name, const QString &sKey)
+{
+    AddressBookEntry entry;
+    entry.Number = Number;
+    entry.Name = Name;
+    if (Count() >= MaximumCount)
+        return entry;
+    if (sKey.isEmpty()) {
+        append(entry, QString());
+    } else {
+        const QString key = foldKey(sKey);
+        if (!m_index.contains(key))
+            append(entry, key);
+    }
+    return entry;
+}
+
+void AddressBookEntries::append(const AddressBookEntry &entry, const QString &key)
+{
+    if (!key.isEmpty())
+        m_index.insert(key, qsizetype(m_entries.size()));
+    m_entries.push_back(entry);
+    m_keys.push_back(key);
+}
+
+std::optional<AddressBookEntry> AddressBookEntries::Item(int vntIndexKey) const
+{
+    if (vntIndexKey < 1 || vntIndexKey > Count())
+        return std::nullopt;
+    return m_entries[size_t(vntIndexKey - 1)];
+}
+
+std::optional<AddressBookEntry> AddressBookEntries::Item(const QString &vntIndexKey) const
+{
+    if (vntIndexKey.isEmpty())
+        return std::nullopt;
+    const auto it = m_index.constFind(foldKey(vntIndexKey));
+    if (it == m_index.cend())
+        return std::nullopt;
+    return m_entries[size_t(*it)];
+}
+
+bool AddressBookEntries::Remove(int vntIndexKey)
+{
+    if (vntIndexKey < 1 || vntIndexKey > Count())
+        return false;
+    removeAt(vntIndexKey - 1);
+    return true;
+}
+
+bool AddressBookEntries::Remove(const QString &vntIndexKey)
+{
+    if (vntIndexKey.isEmpty())
+        return false;
+    const auto it = m_index.constFind(foldKey(vntIndexKey));
+    if (it == m_index.cend())
+        return false;
+    removeAt(*it);
+    return true;
+}
+
+void AddressBookEntries::removeAt(qsizetype index)
+{
+    m_entries.erase(m_entries.begin() + index);
+    m_keys.erase(m_keys.begin() + index);
+    // Positions after the removed entry move up by one.
+    m_index.clear();
+    for (size_t i = 0; i < m_keys.size(); ++i) {
+        if (!m_keys[i].isEmpty())
+            m_index.insert(m_keys[i], qsizetype(i));
+    }
+}
+
+void AddressBookEntries::Load()
+{
+    const QString section = SettingsKeys::addressBookSection();
+    bool ok = false;
+    const int count = m_store.getSetting(section, SettingsKeys::count(), QStringLiteral("0"))
+                          .trimmed()
+                          .toShort(&ok);
+    if (!ok)
+        return;
+    for (int i = 1; i <= count; ++i) {
+        AddressBookEntry entry;
+        entry.Name = m_store.getSetting(section, SettingsKeys::entryName(i));
+        entry.Number = m_store.getSetting(section, SettingsKeys::entryNumber(i));
+        // A position with neither value was never written by a save: a
+        // "Count" larger than the entries present must not fill the list
+        // with blank lines.
+        if (entry.Name.isEmpty() && entry.Number.isEmpty())
+            continue;
+        Add(entry.Number, entry.Name, entry.Name);
+    }
+}
+
+bool AddressBookEntries::Save()
+{
+    QList<SettingsStore::KeyValue> values;
+    values.reserve(1 + 2 * m_entries.size());
+    values.append({SettingsKeys::count(), QString::number(Count())});
+    for (int i = 1; i <= Count(); ++i) {
+        const AddressBookEntry &entry = m_entries[size_t(i - 1)];
+        values.append({SettingsKeys::entryName(i), entry.Name});
+        values.append({SettingsKeys::entryNumber(i), entry.Number});
+    }
+    return m_store.saveSettings(SettingsKeys::addressBookSection(), values);
+}
+
+QStringList AddressBookEntries::names() const
+{
+    QStringList result;
+    result.reserve(Count());
+    for (const AddressBookEntry &entry : m_entries)
+        result.append(entry.Name);
+    return result;
+}

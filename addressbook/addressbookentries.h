@@ -1,0 +1,86 @@
+#pragma once
+
+#include "addressbookentry.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+class SettingsStore;
+
+// The address book: recipients in the order they were added, each
+// optionally registered under a text key that compares without regard to
+// letter case (full Unicode case folding). The program uses an entry's name
+// as its key, so a name can be in the book only once.
+//
+// The book lives in memory, is loaded from the settings store once at
+// start-up and saved whole after each change.
+class AddressBookEntries final
+{
+public:
+    // The stored "Count" is read back as a 16-bit signed number, so this is
+    // the largest book that survives a save and a load.
+    static constexpr int MaximumCount = 32767;
+
+    explicit AddressBookEntries(SettingsStore &store);
+
+    Q_DISABLE_COPY_MOVE(AddressBookEntries)
+
+    // Appends a new entry, under sKey when it is not empty, and returns it.
+    // A key that is already registered, or a full book, leaves the book as it
+    // was; the entry is returned all the same.
+    AddressBookEntry Add(const QString &Number, const QString &Name, const QString &sKey = QString());
+
+    // The entry at a 1-based position, or registered under a key; nothing
+    // when there is no such entry.
+    std::optional<AddressBookEntry> Item(int vntIndexKey) const;
+    std::optional<AddressBookEntry> Item(const QString &vntIndexKey) const;
+
+    int Count() const { return int(m_entries.size()); }
+
+    // Takes out the entry at a 1-based position or under a key; false when
+    // there is no such entry.
+    bool Remove(int vntIndexKey);
+    bool Remove(const QString &vntIndexKey);
+
+    // The entries in order, for range-for loops.
+    std::span<const AddressBookEntry> NewEnum() const { return m_entries; }
+    auto begin() const { return m_entries.cbegin(); }
+    auto end() const { return m_entries.cend(); }
+
+    // Appends the entries stored in the settings store. A "Count" that is not
+    // a whole number in the 16-bit range loads nothing; a stored name that is
+    // already registered is dropped.
+    void Load();
+
+    // Writes the whole book to the settings store in one write. False when the
+    // store could not be written; the store's errorString() says why.
+    [[nodiscard]] bool Save();
+
+    // The names in order, as the list shows them.
+    QStringList names() const;
+
+    // Refills a list control (anything with clear() and addItems()) with the
+    // names in order.
+    template <typename ListBox>
+    void UpdateScreen(ListBox *lbAddressBook) const
+    {
+        lbAddressBook->clear();
+        lbAddressBook->addItems(names());
+    }
+
+private:
+    // Full case folding: QString's folding maps one character to one, so
+    // upper-casing first lets "ß" meet "SS" and "ﬁ" meet "FI".
+    static QString foldKey(const QString &key) { return key.toUpper().toCaseFolded(); }
+    void append(const AddressBookEntry &entry, const QString &key);
+    void removeAt(qsizetype index);
+
+    SettingsStore &m_store;
+    std::vector<AddressBookEntry> m_entries;
+    std::vector<QString> m_keys;        // the folded key of each entry, empty when it has none
+    QHash<QString, qsizetype> m_index;  // folded key -> index into m_entries
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// One recipient of the address book. The name is what the list shows and,
+// in the book, the key the entry is found under; the number is the
+// international form "00" + country code + subscriber number, as text.
+struct AddressBookEntry
+{
+    QString Name;
+    QString Number;
+
+    friend bool operator==(const AddressBookEntry &, const AddressBookEntry &) = default;
+};
