@@ -1,0 +1,33 @@
+#pragma once
+
+#include "xmlelement.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+/// \brief Everything needed to write the request of one operation, as a description's port gives it.
+///
+/// WsdlReader fills it from the binding; SoapRequestWriter turns it and the arguments into bytes.
+struct SoapOperation
+{
+    enum class Version { Soap11, Soap12 };
+    enum class Style { Rpc, Document };
+    enum class Use { Literal, Encoded };
+
+    QString name;
+    QString serviceName;
+    QString portName;
+    QUrl endpoint;
+    Version version = Version::Soap11;
+    Style style = Style::Document;
+    Use use = Use::Literal;
+    QString soapAction;
+    /// For encoded use: the URI written as the encodingStyle of the body's content.
+    QString encodingStyle;
+    /// The element that wraps the parameters in the body: the operation element in rpc style,
+    /// the part's element in wrapped document style; null in bare document style.
+    XmlName wrapper;
+    /// One element per positional argument, in order. An empty namespace means unqualified.
+    QList<XmlName> parameters;
+};

@@ -1,0 +1,158 @@
+#include "xmlelement.h"
+
+#include <QByteArray>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+
+class XmlTreeBuilder
+{
+public:
+    static std::unique_ptr<XmlElement> build(const QByteArray &bytes, QString *errorString)
+    {
+        QXmlStreamReader reader(bytes);
+        // Nothing to expand: a document with a DTD is refused below before any content.
+        reader.setEntityExpansionLimit(0);
+
+        std::unique_ptr<XmlElement> root;
+        XmlElement *current = nullptr;
+        int depth = 0;
+
+        auto fail = [errorString](const QString &reason) {
+            if (errorString)
+                *errorString = reason;
+            return nullptr;
+        };
+
+        while (!reader.atEnd()) {
+            switch (reader.readNext()) {
+            case QXmlStreamReader::DTD:
+                return fail(u"it contains a document type declaration, which is not accepted"_s);
+            case QXmlStreamReader::EntityReference:
+                return fail(u"it refers to the undeclared entity \"%1\" at line %2"_s
+                                .arg(reader.name().toString())
+                                .arg(reader.lineNumber()));
+            case QXmlStreamReader::StartElement: {
+                if (++depth > XmlElement::MaximumDepth)
+                    return fail(u"its elements nest more than %1 levels deep"_s.arg(XmlElement::MaximumDepth));
+                auto element = std::unique_ptr<XmlElement>(new XmlElement);
+                element->m_name = {reader.namespaceUri().toString(), reader.name().toString()};
+                element->m_lineNumber = reader.lineNumber();
+                const QXmlStreamAttributes attributes = reader.attributes();
+                element->m_attributes.reserve(attributes.size());
+                for (const QXmlStreamAttribute &a : attributes)
+                    element->m_attributes.append({a.namespaceUri().toString(), a.name().toString(), a.value().toString()});
+                const QXmlStreamNamespaceDeclarations declarations = reader.namespaceDeclarations();
+                for (const QXmlStreamNamespaceDeclaration &d : declarations)
+                    element->m_namespaceDeclarations.append({d.prefix().toString(), d.namespaceUri().toString()});
+                element->m_parent = current;
+                XmlElement *raw = element.get();
+                if (current)
+                    current->m_children.push_back(std::move(element));
+                else
+                    root = std::move(element);
+                current = raw;
+                break;
+            }
+            case QXmlStreamReader::EndElement:
+                --depth;
+                current = const_cast<XmlElement *>(current->m_parent);
+                break;
+            case QXmlStreamReader::Characters:
+                if (current)
+                    current->m_text += reader.text();
+                break;
+            default:
+                break;
+            }
+        }
+        if (reader.hasError()) {
+            if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && !root)
+                return fail(u"it is empty or holds no element"_s);
+            return fail(u"%1 at line %2, column %3"_s.arg(reader.errorString())
+                            .arg(reader.lineNumber())
+                            .arg(reader.columnNumber()));
+        }
+        if (!root)
+            return fail(u"it is empty or holds no element"_s);
+        return root;
+    }
+};
+
+std::unique_ptr<XmlElement> XmlElement::parse(const QByteArray &bytes, QString *errorString)
+{
+    return XmlTreeBuilder::build(bytes, errorString);
+}
+
+XmlElement::~XmlElement() = default;
+
+bool XmlElement::is(QStringView namespaceUri, QStringView name) const
+{
+    return m_name.localName == name && m_name.namespaceUri == namespaceUri;
+}
+
+QString XmlElement::attribute(QStringView name) const
+{
+    return attribute(QStringView(), name);
+}
+
+QString XmlElement::attribute(QStringView namespaceUri, QStringView name) const
+{
+    for (const Attribute &a : m_attributes) {
+        if (a.name == name && a.namespaceUri == namespaceUri)
+            return a.value;
+    }
+    return QString();
+}
+
+bool XmlElement::hasAttribute(QStringView name) const
+{
+    for (const Attribute &a : m_attributes) {
+        if (a.name == name && a.namespaceUri.isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QList<const XmlElement *> XmlElement::childElements(QStringView namespaceUri, QStringView name) const
+{
+    QList<const XmlElement *> found;
+    for (const auto &child : m_children) {
+        if (child->is(namespaceUri, name))
+            found.append(child.get());
+    }
+    return found;
+}
+
+const XmlElement *XmlElement::firstChildElement(QStringView namespaceUri, QStringView name) const
+{
+    for (const auto &child : m_children) {
+        if (child->is(namespaceUri, name))
+            return child.get();
+    }
+    return nullptr;
+}
+
+QString XmlElement::namespaceForPrefix(QStringView prefix) const
+{
+    if (prefix == u"xml")
+        return u"http://www.w3.org/XML/1998/namespace"_s;
+    for (const XmlElement *e = this; e; e = e->m_parent) {
+        for (const auto &[declaredPrefix, uri] : e->m_namespaceDeclarations) {
+            if (declaredPrefix == prefix)
+                return uri.isNull() ? u""_s : uri;
+        }
+    }
+    return prefix.isEmpty() ? u""_s : QString();
+}
+
+std::optional<XmlName> XmlElement::resolveQName(QStringView value) const
+{
+    const QStringView trimmed = value.trimmed();
+    const qsizetype colon = trimmed.indexOf(u':');
+    const QStringView prefix = colon < 0 ? QStringView() : trimmed.left(colon);
+    const QString uri = namespaceForPrefix(prefix);
+    if (uri.isNull())
+        return std::nullopt;
+    return XmlName{uri, trimmed.mid(colon + 1).toString()};
+}
