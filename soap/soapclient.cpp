@@ -141,7 +141,7 @@ SoapCallResult SoapClient::invoke(const QString &operation, const QStringList &a
         return result;
     }
     reply->deleteLater();
-    if (!tooLarge)
+    if (!tooLarge && reply->isOpen())
         body += reply->read(SoapReplyReader::MaximumReplySize + 1 - body.size());
 
     if (timedOut) {
