@@ -4,6 +4,7 @@
 #include "serviceinfo.h"
 #include "settingskeys.h"
 #include "settingsstore.h"
+#include "smslength.h"
 #include "soapclient.h"
 #include "textrules.h"
 #include "xmltext.h"
@@ -117,6 +118,7 @@ frmSMS::frmSMS(SettingsStore &store, QWidget *parent)
     createControls();
     createMenus();
     setTabOrder();
+    setAccessibility();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
@@ -191,6 +193,23 @@ void frmSMS::createControls()
     tbFromName = makeTextBox(frFromDetails, "tbFromName", QString(), twips(1320, 1440, 3015, 375), boldSmall());
     frFromDetails->raise();
 
+    // Characters left and the number of SMS, on the line of "Send".
+    lblCharactersLeft = makeLabel(frMain, "lblCharactersLeft", QString(), twips(360, 4440, 3120, 375),
+                                  windowFont(8.25));
+    lblCharactersLeft->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    updateCharactersLeft();
+    frFromDetails->raise();
+
+    mnuRemoveRecipient = new QAction(QStringLiteral("Remove"), lstAddressBook);
+    mnuRemoveRecipient->setObjectName(QStringLiteral("mnuRemoveRecipient"));
+    mnuRemoveRecipient->setShortcut(QKeySequence::Delete);
+    mnuRemoveRecipient->setShortcutContext(Qt::WidgetShortcut);
+    lstAddressBook->addAction(mnuRemoveRecipient);
+    lstAddressBook->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(mnuRemoveRecipient, &QAction::triggered, this, &frmSMS::removeSelectedRecipient);
+    // Enter on a line picks it, as a click does.
+    connect(lstAddressBook, &QListWidget::itemActivated, this, &frmSMS::lstAddressBook_Click);
+
     connect(cmdSave, &QPushButton::clicked, this, &frmSMS::cmdSave_Click);
     connect(cmdAdd, &QPushButton::clicked, this, &frmSMS::cmdAdd_Click);
     connect(cmdSend, &QPushButton::clicked, this, &frmSMS::cmdSend_Click);
@@ -236,6 +255,30 @@ void frmSMS::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+void frmSMS::setAccessibility()
+{
+    // Each caption names the box it captions, for screen readers.
+    const std::pair<QLabel *, QWidget *> captions[] = {
+        {Label1, tbToName}, {Label2, tbToNumber}, {Label3, tbFrom},       {Label4, tbTo},
+        {Label5, tbMessage}, {Label6, tbFromName}, {Label7, tbFromNumber},
+    };
+    for (const auto &[label, box] : captions) {
+        label->setBuddy(box);
+        QString name = label->text().trimmed();
+        if (name.endsWith(u':'))
+            name.chop(1);
+        box->setAccessibleName(name);
+    }
+    lstAddressBook->setAccessibleName(QStringLiteral("Address Book"));
+    for (QPushButton *button : {cmdAdd, cmdSave, cmdSend})
+        button->setAccessibleName(button->text());
+    frAddressBook->setAccessibleName(frAddressBook->title());
+    frFromDetails->setAccessibleName(frFromDetails->title());
+    frMain->setAccessibleName(QStringLiteral("Message"));
+    Label8->setAccessibleName(Label8->text());
+    Label9->setAccessibleName(Label9->text());
+}
+
 void frmSMS::showMessage(const QString &text)
 {
     if (m_messageHandler) {
@@ -246,8 +289,26 @@ void frmSMS::showMessage(const QString &text)
     box.exec();
 }
 
+bool frmSMS::askQuestion(const QString &text)
+{
+    if (m_questionHandler)
+        return m_questionHandler(text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("KORVANE"), text, QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool frmSMS::eventFilter(QObject *watched, QEvent *event)
 {
+    // From the keyboard, Enter or Space on the From box does what a click does.
+    if (watched == tbFrom && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            tbFrom_Click();
+            return true;
+        }
+    }
     // The From box is read-only, but a click on it reopens the sender panel.
     if (watched == tbFrom && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -355,13 +416,47 @@ void frmSMS::lstAddressBook_Click()
     tbTo->setText(entry->Name);
 }
 
+void frmSMS::removeSelectedRecipient()
+{
+    const int row = lstAddressBook->currentRow();
+    const std::optional<AddressBookEntry> entry = AddressBook->Item(row + 1);
+    if (row < 0 || !entry)
+        return;
+    const QString who = entry->Name.isEmpty() ? entry->Number : entry->Name;
+    if (!askQuestion(QStringLiteral("Do you want to remove %1 from the address book?").arg(who)))
+        return;
+
+    const int lastPosition = AddressBook->Count();
+    AddressBook->Remove(row + 1);
+    AddressBook->UpdateScreen(lstAddressBook);
+    if (entry->Name == ToName && entry->Number == ToNumber) {
+        ToName.clear();
+        ToNumber.clear();
+        tbTo->setText(initialToText());
+    }
+    // The position that fell off the end goes from the file too, so that a
+    // removed person's name and number do not stay on disk.
+    const bool saved = AddressBook->Save()
+        && m_store.deleteSettings(SettingsKeys::addressBookSection(),
+                                  {SettingsKeys::entryName(lastPosition), SettingsKeys::entryNumber(lastPosition)});
+    if (!saved)
+        showMessage(QStringLiteral("The address book could not be saved. %1").arg(m_store.errorString()));
+}
+
 // Message composition and sending
+
+void frmSMS::updateCharactersLeft()
+{
+    lblCharactersLeft->setText(SmsLength::counterText(tbMessage->toPlainText(), MaximumMessageLength));
+}
 
 void frmSMS::tbMessage_Change()
 {
     const QString text = tbMessage->toPlainText();
-    if (TextRules::characterCount(text) <= MaximumMessageLength)
+    if (TextRules::characterCount(text) <= MaximumMessageLength) {
+        updateCharactersLeft();
         return;
+    }
     // Cut with a cursor rather than setPlainText(), so the user's cursor and
     // undo history stay as they were.
     QTextCursor cursor(tbMessage->document());

@@ -52,6 +52,8 @@ class frmSMS final : public QMainWindow
 
 public:
     using MessageHandler = std::function<void(const QString &text)>;
+    // Asks a yes/no question; true for yes.
+    using QuestionHandler = std::function<bool(const QString &text)>;
 
     // The store must outlive the window. Runs Form_Load before returning.
     explicit frmSMS(SettingsStore &store, QWidget *parent = nullptr);
@@ -68,6 +70,8 @@ public:
     // Every message box of the window goes through here.
     void showMessage(const QString &text);
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    bool askQuestion(const QString &text);
+    void setQuestionHandler(QuestionHandler handler) { m_questionHandler = std::move(handler); }
 
     // Where the service description is read from at each send; beside the
     // program unless changed (tests point it elsewhere).
@@ -86,6 +90,8 @@ public slots:
 
     void cmdAdd_Click();
     void lstAddressBook_Click();
+    // Takes the selected recipient out of the book, once the user confirms.
+    void removeSelectedRecipient();
 
     void tbMessage_Change();
     void cmdSend_Click();
@@ -110,6 +116,8 @@ private:
     void createControls();
     void createMenus();
     void setTabOrder();
+    void setAccessibility();
+    void updateCharactersLeft();
     void ClearCountryMenu();
     void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);
     QString sendFailure(const QString &reason) const;
@@ -117,6 +125,7 @@ private:
 
     SettingsStore &m_store;
     MessageHandler m_messageHandler;
+    QuestionHandler m_questionHandler;
     QString m_serviceDescriptionFile;
     std::chrono::milliseconds m_sendTimeout{std::chrono::seconds(30)};
     frmAbout *m_about = nullptr;
@@ -145,6 +154,8 @@ private:
     QLabel *Label5 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label3 = nullptr;
+    QLabel *lblCharactersLeft = nullptr;
+    QAction *mnuRemoveRecipient = nullptr;
 
     QMenu *mnuCountry = nullptr;
     QAction *mnuUK = nullptr;

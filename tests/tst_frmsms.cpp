@@ -70,6 +70,17 @@ private slots:
 
     void realMessageBoxShowsTextAndTitle();
 
+    // Characters-left counter, removal, keyboard and screen readers
+    void counterFollowsTheMessage_data();
+    void counterFollowsTheMessage();
+    void counterIsClearOfOtherControls();
+    void removeRecipient_data();
+    void removeRecipient();
+    void declinedRemovalChangesNothing();
+    void deleteKeyAsksToRemove();
+    void captionsNameTheirBoxes();
+    void keyboardAloneReachesEverything();
+
 private:
     std::unique_ptr<frmSMS> makeWindow();
     void store(const QString &section, const StoredValues &values);
@@ -768,6 +779,197 @@ void tst_frmSMS::realMessageBoxShowsTextAndTitle()
     QCOMPARE(title, QStringLiteral("KORVANE"));
     QCOMPARE(text, QStringLiteral("You have not selected who to send your message to"));
     QCOMPARE(buttons, 1);
+}
+
+void tst_frmSMS::counterFollowsTheMessage_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("counter");
+    QTest::newRow("empty") << QString() << QStringLiteral("159 characters left");
+    QTest::newRow("one character") << QStringLiteral("a") << QStringLiteral("158 characters left · 1 SMS");
+    QTest::newRow("158 characters") << QString(158, u'a') << QStringLiteral("1 character left · 1 SMS");
+    QTest::newRow("159 characters") << QString(159, u'a') << QStringLiteral("0 characters left · 1 SMS");
+    QTest::newRow("pasted 200, cut to 159") << QString(200, u'a') << QStringLiteral("0 characters left · 1 SMS");
+    QTest::newRow("one Cyrillic letter makes it UCS-2")
+        << QString(100, u'a') + QStringLiteral("ж") << QStringLiteral("58 characters left · 2 SMS");
+}
+
+void tst_frmSMS::counterFollowsTheMessage()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, counter);
+    const auto window = makeWindow();
+    child<QPlainTextEdit>(*window, "tbMessage")->insertPlainText(typed);
+    QCOMPARE(child<QLabel>(*window, "lblCharactersLeft")->text(), counter);
+}
+
+void tst_frmSMS::counterIsClearOfOtherControls()
+{
+    const auto window = makeWindow();
+    const auto *counter = child<QLabel>(*window, "lblCharactersLeft");
+    const QRect send = child<QPushButton>(*window, "cmdSend")->geometry();
+    QCOMPARE(counter->parentWidget()->objectName(), QStringLiteral("frMain"));
+    QVERIFY(counter->geometry().right() < send.left());
+    QVERIFY(counter->geometry().top() <= send.center().y() && send.center().y() <= counter->geometry().bottom());
+    for (const char *other : {"tbMessage", "Label9", "Label5", "tbTo", "tbFrom"})
+        QVERIFY2(!counter->geometry().intersects(child<QWidget>(*window, other)->geometry()), other);
+}
+
+void tst_frmSMS::removeRecipient_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("removed");
+
+    QTest::newRow("first") << 0 << false << QStringList{QStringLiteral("Bob"), QStringLiteral("Cy")}
+                           << QStringLiteral("Ann");
+    QTest::newRow("last") << 2 << false << QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")}
+                          << QStringLiteral("Cy");
+    QTest::newRow("the chosen recipient") << 1 << true << QStringList{QStringLiteral("Ann"), QStringLiteral("Cy")}
+                                          << QStringLiteral("Bob");
+}
+
+void tst_frmSMS::removeRecipient()
+{
+    QFETCH(int, row);
+    QFETCH(bool, chosen);
+    QFETCH(QStringList, left);
+    QFETCH(QString, removed);
+
+    const auto window = makeWindow();
+    addRecipientTo(*window, QStringLiteral("Ann"), QStringLiteral("00441111111111"));
+    addRecipientTo(*window, QStringLiteral("Bob"), QStringLiteral("00442222222222"));
+    addRecipientTo(*window, QStringLiteral("Cy"), QStringLiteral("00443333333333"));
+    auto *list = child<QListWidget>(*window, "lstAddressBook");
+    list->setCurrentRow(1); // Bob is the chosen recipient
+    {
+        // Select the line to remove without picking it.
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(row);
+    }
+
+    QStringList questions;
+    window->setQuestionHandler([&questions](const QString &text) {
+        questions.append(text);
+        return true;
+    });
+    window->removeSelectedRecipient();
+    QCOMPARE(questions, QStringList{QStringLiteral("Do you want to remove %1 from the address book?").arg(removed)});
+
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed.append(list->item(i)->text());
+    QCOMPARE(listed, left);
+
+    // The store holds the two that are left, and nothing of the third position.
+    SettingsStore reopened(m_store->fileName());
+    const QString section = SettingsKeys::addressBookSection();
+    QCOMPARE(reopened.getSetting(section, QStringLiteral("Count")), QStringLiteral("2"));
+    QCOMPARE(reopened.getSetting(section, QStringLiteral("1.Name")), left[0]);
+    QCOMPARE(reopened.getSetting(section, QStringLiteral("2.Name")), left[1]);
+    QCOMPARE(reopened.getSetting(section, QStringLiteral("3.Name"), QStringLiteral("gone")), QStringLiteral("gone"));
+    QCOMPARE(reopened.getSetting(section, QStringLiteral("3.Number"), QStringLiteral("gone")), QStringLiteral("gone"));
+    QFile file(m_store->fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QByteArray storedName = QByteArray("Name=") + removed.toUtf8() + '\n';
+    QVERIFY2(!bytes.contains(storedName), bytes.constData());
+
+    const auto *to = child<QLineEdit>(*window, "tbTo");
+    if (chosen) {
+        QVERIFY(window->ToName.isEmpty() && window->ToNumber.isEmpty());
+        QCOMPARE(to->text(), QStringLiteral("<Select from Address Book>"));
+    } else {
+        QCOMPARE(window->ToName, QStringLiteral("Bob"));
+        QCOMPARE(to->text(), QStringLiteral("Bob"));
+    }
+    QVERIFY(m_messages.isEmpty());
+}
+
+void tst_frmSMS::declinedRemovalChangesNothing()
+{
+    const auto window = makeWindow();
+    addRecipientTo(*window, QStringLiteral("Ann"), QStringLiteral("00441111111111"));
+    child<QListWidget>(*window, "lstAddressBook")->setCurrentRow(0);
+    window->setQuestionHandler([](const QString &) { return false; });
+    window->removeSelectedRecipient();
+    QCOMPARE(window->AddressBook->Count(), 1);
+    QCOMPARE(m_store->getSetting(QStringLiteral("AddressBook"), QStringLiteral("1.Name")), QStringLiteral("Ann"));
+    QCOMPARE(window->ToName, QStringLiteral("Ann"));
+}
+
+void tst_frmSMS::deleteKeyAsksToRemove()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    addRecipientTo(*window, QStringLiteral("Ann"), QStringLiteral("00441111111111"));
+    auto *list = child<QListWidget>(*window, "lstAddressBook");
+    list->setCurrentRow(0);
+    list->setFocus();
+    int asked = 0;
+    window->setQuestionHandler([&asked](const QString &) {
+        ++asked;
+        return true;
+    });
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(asked, 1);
+    QCOMPARE(list->count(), 0);
+    // The context menu offers the same action.
+    QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(list->actions().size(), 1);
+    QCOMPARE(list->actions().first()->text(), QStringLiteral("Remove"));
+}
+
+void tst_frmSMS::captionsNameTheirBoxes()
+{
+    const auto window = makeWindow();
+    const char *const pairs[][3] = {
+        {"Label1", "tbToName", "Name"},      {"Label2", "tbToNumber", "Number"}, {"Label3", "tbFrom", "From"},
+        {"Label4", "tbTo", "To"},            {"Label5", "tbMessage", "Message"}, {"Label6", "tbFromName", "Name"},
+        {"Label7", "tbFromNumber", "Number"},
+    };
+    for (const auto &pair : pairs) {
+        QWidget *box = child<QWidget>(*window, pair[1]);
+        QCOMPARE(child<QLabel>(*window, pair[0])->buddy(), box);
+        QCOMPARE(box->accessibleName(), QLatin1String(pair[2]));
+    }
+    QCOMPARE(child<QWidget>(*window, "lstAddressBook")->accessibleName(), QStringLiteral("Address Book"));
+    for (const char *button : {"cmdAdd", "cmdSave", "cmdSend"})
+        QVERIFY(!child<QWidget>(*window, button)->accessibleName().isEmpty());
+}
+
+void tst_frmSMS::keyboardAloneReachesEverything()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::setActiveWindow(window.get());
+    addRecipientTo(*window, QStringLiteral("Ann"), QStringLiteral("00441111111111"));
+    addRecipientTo(*window, QStringLiteral("Bob"), QStringLiteral("00442222222222"));
+    saveDetails(*window, QStringLiteral("Cy Smith"), QStringLiteral("0044"));
+
+    auto *list = child<QListWidget>(*window, "lstAddressBook");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(window->ToName, QStringLiteral("Bob"));
+
+    // Enter on the From box reopens the sender panel.
+    auto *from = child<QLineEdit>(*window, "tbFrom");
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Return);
+    QVERIFY(child<QGroupBox>(*window, "frFromDetails")->isVisible());
+    QCOMPARE(child<QLineEdit>(*window, "tbFromName")->text(), QStringLiteral("Cy Smith"));
+
+    // Tab leaves the message box instead of typing a tab into it.
+    auto *message = child<QPlainTextEdit>(*window, "tbMessage");
+    message->setFocus();
+    QTest::keyClick(message, Qt::Key_Tab);
+    QCOMPARE(message->toPlainText(), QString());
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, "cmdSend"));
 }
 
 QTEST_MAIN(tst_frmSMS)

@@ -1,0 +1,66 @@
+#include "smslength.h"
+
+#include "textrules.h"
+
+namespace SmsLength {
+
+namespace {
+
+// The GSM 03.38 default alphabet, less the escape to the extension table.
+constexpr char16_t gsmBasic[] =
+    u"@£$¥èéùìòÇ\nØø\rÅåΔ_ΦΓΛΩΠΨΣΘΞÆæßÉ !\"#¤%&'()*+,-./0123456789:;<=>?"
+    u"¡ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÑÜ§¿abcdefghijklmnopqrstuvwxyzäöñüà";
+
+// The extension table: each costs the escape plus itself.
+constexpr char16_t gsmExtension[] = u"\f^{}\\[~]|€";
+
+bool contains(QStringView table, QChar c)
+{
+    return table.contains(c);
+}
+
+} // namespace
+
+Encoding encodingOf(QStringView text)
+{
+    for (QChar c : text) {
+        if (!contains(gsmBasic, c) && !contains(gsmExtension, c))
+            return Encoding::Ucs2;
+    }
+    return Encoding::Gsm7;
+}
+
+qsizetype units(QStringView text)
+{
+    if (encodingOf(text) == Encoding::Ucs2)
+        return text.size();
+    qsizetype septets = 0;
+    for (QChar c : text)
+        septets += contains(gsmExtension, c) ? 2 : 1;
+    return septets;
+}
+
+int messageCount(QStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    const bool gsm = encodingOf(text) == Encoding::Gsm7;
+    const qsizetype single = gsm ? 160 : 70;
+    const qsizetype part = gsm ? 153 : 67;
+    const qsizetype length = units(text);
+    if (length <= single)
+        return 1;
+    return int((length + part - 1) / part);
+}
+
+QString counterText(QStringView text, qsizetype maximumCharacters)
+{
+    const qsizetype left = maximumCharacters - TextRules::characterCount(text);
+    const QString leftText = left == 1 ? QStringLiteral("1 character left")
+                                       : QStringLiteral("%1 characters left").arg(left);
+    if (text.isEmpty())
+        return leftText;
+    return leftText + QStringLiteral(" · %1 SMS").arg(messageCount(text));
+}
+
+} // namespace SmsLength
