@@ -47,6 +47,8 @@ SoapClient::SoapClient(QObject *parent)
     : QObject(parent)
     , m_network(new QNetworkAccessManager(this))
 {
+    // The manager follows the application proxy, which by default is the system's proxy
+    // configuration; TLS errors are never ignored, so certificates are always verified.
 }
 
 SoapClient::~SoapClient() = default;

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QNetworkProxy>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -172,6 +173,8 @@ private:
 void tst_SoapClient::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // The servers here are local; a proxy from the environment must not stand between.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
 }
 
 QString tst_SoapClient::localDescription(const QString &fixture, quint16 port, const QString &scheme)
