@@ -1,7 +1,9 @@
 #include "frmsms.h"
+#include "instancelock.h"
 #include "settingsstore.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +12,16 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
 
     SettingsStore store;
+    InstanceLock lock(store.fileName());
+    // Where no lock can be made at all, the program still starts; the store
+    // then reports at the first save why it cannot write.
+    if (lock.tryLock() == InstanceLock::Result::HeldByAnother) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KORVANE"), QStringLiteral("KORVANE is already running."),
+                        QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+
     frmSMS window(store);
     window.show();
     return app.exec();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// Keeps one copy of KORVANE running per user. Two copies would each hold
+// the address book in memory and overwrite each other's saves, so the lock
+// lives beside the settings file they share. A lock left by a copy that
+// crashed is taken over.
+class InstanceLock final
+{
+public:
+    enum class Result {
+        Acquired,      // this copy is the one running
+        HeldByAnother, // another running copy holds the lock
+        Unavailable,   // the lock cannot be made here (no folder, no permission)
+    };
+
+    explicit InstanceLock(const QString &settingsFile);
+    Q_DISABLE_COPY_MOVE(InstanceLock)
+
+    Result tryLock();
+    QString fileName() const { return m_fileName; }
+
+private:
+    QString m_fileName;
+    QLockFile m_lock;
+};
