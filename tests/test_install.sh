@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the built program into a temporary prefix and checks the layout a
+# desktop expects; then packs it as a .deb and checks what it declares.
+# Usage: test_install.sh <build folder>
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+[[ -x $prefix/lib/korvane/korvane ]] || fail "no program in lib/korvane"
+[[ -f $prefix/lib/korvane/SendSMS.wsdl ]] || fail "no SendSMS.wsdl beside the program"
+[[ -L $prefix/bin/korvane ]] || fail "bin/korvane is not a link"
+[[ $(readlink -f "$prefix/bin/korvane") == "$(readlink -f "$prefix/lib/korvane/korvane")" ]] \
+  || fail "bin/korvane does not lead to the program"
+desktop=$prefix/share/applications/korvane.desktop
+[[ -f $desktop ]] || fail "no desktop entry"
+grep -qx 'Exec=korvane' "$desktop" || fail "desktop entry does not start korvane"
+grep -qx 'Icon=korvane' "$desktop" || fail "desktop entry names no icon"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$desktop" || fail "desktop entry is not valid"
+fi
+icon=$prefix/share/icons/hicolor/32x32/apps/korvane.png
+[[ -f $icon ]] || fail "no icon in the hicolor theme"
+file "$icon" | grep -q '32 x 32' || fail "icon is not 32 by 32"
+
+# The installed program starts from its own folder's description: run it
+# through the link, offscreen, with settings in our folder, and see it hold
+# its instance lock.
+export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
+"$prefix/bin/korvane" &
+pid=$!
+for _ in $(seq 1 100); do
+  [[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] && break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null || fail "the installed program did not keep running"
+kill "$pid"; wait "$pid" 2>/dev/null || true
+[[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] || fail "the installed program never started"
+
+# The Debian package.
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >/dev/null)
+deb=$(ls "$work"/deb/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6network6 qt6-qpa-plugins; do
+  grep -q "$needed" <<<"$depends" || fail "package does not depend on $needed: $depends"
+done
+[[ $(dpkg-deb -f "$deb" Version) == 1.0.0.0 ]] || fail "package version is not 1.0.0.0"
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/lib/korvane/korvane ./usr/lib/korvane/SendSMS.wsdl ./usr/bin/korvane \
+            ./usr/share/applications/korvane.desktop ./usr/share/icons/hicolor/32x32/apps/korvane.png; do
+  grep -q " $path" <<<"$contents" || fail "package lacks $path"
+done
+echo "install layout and package: ok"
