@@ -1,5 +1,6 @@
 """Tests of tools/sms_gateway.py, driven by an independent SOAP client (zeep)."""
 
+import datetime
 import json
 import os
 import queue
@@ -124,6 +125,10 @@ class GatewayTest(unittest.TestCase):
                 stored = gateway.stored()
                 self.assertEqual(len(stored), count)
                 self.assertEqual(tuple(stored[-1][k] for k in keys), texts)
+                received = datetime.datetime.fromisoformat(stored[-1]['received'])
+                self.assertIsNotNone(received.tzinfo)
+                self.assertLess(abs(datetime.datetime.now(datetime.timezone.utc)
+                                    - received).total_seconds(), 60)
 
     def test_each_message_is_printed_on_one_line(self):
         gateway = self.start()
