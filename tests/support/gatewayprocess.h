@@ -31,7 +31,7 @@ public:
     /// {"--delay", "2"}. False with errorString() set when it does not come up in time.
     bool start(const QStringList &extraArguments = {});
 
-    /// Ends the gateway; start() may be called again afterwards.
+    /// Ends the gateway; start() may be called again afterwards, with an empty outbox.
     void stop();
 
     /// The service description written by the gateway, pointing at its actual port.
