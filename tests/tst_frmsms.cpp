@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 using StoredValues = QList<SettingsStore::KeyValue>;
@@ -81,7 +82,16 @@ private slots:
     void captionsNameTheirBoxes();
     void keyboardAloneReachesEverything();
 
+    // About window
+    void aboutIsOneWindowShownModally();
+    void closingMainWindowEndsTheProgramWhateverAboutIsDoing_data();
+    void closingMainWindowEndsTheProgramWhateverAboutIsDoing();
+
 private:
+    // Runs mnuAbout_Click, and while the About window is up runs whileOpen,
+    // then dismisses it with the given key (or the title-bar close).
+    QWidget *openAndDismissAbout(frmSMS &window, std::function<void()> whileOpen, Qt::Key key);
+
     std::unique_ptr<frmSMS> makeWindow();
     void store(const QString &section, const StoredValues &values);
     template <typename T>
@@ -970,6 +980,97 @@ void tst_frmSMS::keyboardAloneReachesEverything()
     QTest::keyClick(message, Qt::Key_Tab);
     QCOMPARE(message->toPlainText(), QString());
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(*window, "cmdSend"));
+}
+
+QWidget *tst_frmSMS::openAndDismissAbout(frmSMS &window, std::function<void()> whileOpen, Qt::Key key)
+{
+    QPointer<QWidget> shown;
+    QTimer dismisser;
+    dismisser.setInterval(20);
+    connect(&dismisser, &QTimer::timeout, &window, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || shown)
+            return;
+        shown = modal;
+        if (whileOpen)
+            whileOpen();
+        if (key == Qt::Key_unknown)
+            modal->close();
+        else
+            QTest::keyClick(modal, key);
+    });
+    dismisser.start();
+    window.mnuAbout_Click();
+    dismisser.stop();
+    return shown;
+}
+
+void tst_frmSMS::aboutIsOneWindowShownModally()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->ToName = QStringLiteral("Bob");
+    // Clicks through the window system, which is where modality applies.
+    auto *send = child<QPushButton>(*window, "cmdSend");
+    const auto clickSend = [&] {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          send->mapTo(window.get(), send->rect().center()));
+    };
+
+    QString titleSeen;
+    bool sendBlocked = false;
+    QWidget *first = openAndDismissAbout(*window, [&] {
+        titleSeen = QApplication::activeModalWidget()->windowTitle();
+        // The main window takes no input while About is open.
+        clickSend();
+        sendBlocked = m_messages.isEmpty();
+    }, Qt::Key_Return);
+    QVERIFY(first);
+    QCOMPARE(titleSeen, QStringLiteral("About KORVANE"));
+    QVERIFY(sendBlocked);
+    QVERIFY(first->isHidden());
+
+    QWidget *second = openAndDismissAbout(*window, {}, Qt::Key_Escape);
+    QCOMPARE(second, first);
+    QWidget *third = openAndDismissAbout(*window, {}, Qt::Key_unknown);
+    QCOMPARE(third, first);
+    QCOMPARE(window->findChildren<QDialog *>().size(), 1);
+
+    // Afterwards the main window works as before, unchanged.
+    QCOMPARE(window->ToName, QStringLiteral("Bob"));
+    clickSend();
+    QCOMPARE(m_messages, QStringList{QStringLiteral("You have not selected who to send your message to")});
+}
+
+void tst_frmSMS::closingMainWindowEndsTheProgramWhateverAboutIsDoing_data()
+{
+    QTest::addColumn<bool>("aboutUsed");
+    QTest::newRow("About never opened") << false;
+    QTest::newRow("About opened and hidden") << true;
+}
+
+void tst_frmSMS::closingMainWindowEndsTheProgramWhateverAboutIsDoing()
+{
+    QFETCH(bool, aboutUsed);
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    if (aboutUsed)
+        QVERIFY(openAndDismissAbout(*window, {}, Qt::Key_Return));
+
+    // The application's own loop must end when the main window closes.
+    bool endedByItself = true;
+    QTimer::singleShot(0, window.get(), [&window] { window->close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, this, [&endedByItself] {
+        endedByItself = false;
+        QCoreApplication::quit();
+    });
+    failsafe.start(10000);
+    QApplication::exec();
+    QVERIFY(endedByItself);
 }
 
 QTEST_MAIN(tst_frmSMS)
