@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A target for one benchmark pair: the program's path must cost at most
+// `limit` times its floor, the bare library work that it cannot avoid.
+// Benchmark names are "<program>/<arg>" and "<floor>/<arg>"; every argument
+// that both ran is compared.
+struct BenchRatio
+{
+    std::string program;
+    std::string floor;
+    double limit = 1.0;
+};
+
+// Sets up an offscreen QApplication, runs the registered benchmarks (each
+// repeated, compared by median) and prints one line per ratio. Returns 0
+// when every ratio meets its limit, 1 when one does not, 2 when a benchmark
+// failed. `cleanUp` runs after the benchmarks, while the application lives.
+int runBenchmarks(int argc, char **argv, const std::vector<BenchRatio> &ratios,
+                  const std::function<void()> &cleanUp = {});
+
+// The repetitions every pair runs, so that medians can be compared.
+inline constexpr int benchRepetitions = 5;
