@@ -1,0 +1,159 @@
+#include "frmabout.h"
+
+#include "serviceinfo.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+// The window was laid out in twips; at 96 dots per inch a pixel is 15 twips.
+constexpr int twips(int value)
+{
+    return value / 15;
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// "MS Sans Serif" is a Windows bitmap font. Where it is missing, Liberation
+// Sans (Arial's metrics) is asked for next, then any sans-serif face. Set 3%
+// narrower, it matches the narrow advances of MS Sans Serif closely enough for
+// the texts to wrap into their rectangles as the layout intends; at full width
+// the warning needs a fifth line and loses the web address.
+QFont msSansSerif(qreal pointSize, QFont::Weight weight = QFont::Normal)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setStretch(97);
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// One element of the etched separator: a horizontal line drawn as a filled
+// rectangle. The end point lies just short of a pixel boundary, so the line
+// ends on the pixel before it, as a line drawn up to (not onto) its end point.
+QFrame *makeLine(QWidget *parent, const QString &name, int x1, int x2, int y, int widthPx,
+                 const QColor &colour)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::NoFrame);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    const int left = twips(x1);
+    const int right = (x2 + 14) / 15 - 1;
+    line->setGeometry(left, twips(y), right - left + 1, widthPx);
+    return line;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About KORVANE"));
+    // Fixed dialog border: a close button but no minimise, maximise or help button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // No title-bar icon: an empty icon would fall back to the application's,
+    // so the window gets a fully transparent one instead.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    setWindowIcon(QIcon(blank));
+    setFont(msSansSerif(8.25));
+
+    // Client area at a fixed place on the screen. setGeometry() marks the
+    // position as chosen, so QDialog does not centre the window over its parent.
+    setFixedSize(twips(5730), twips(3555));
+    setGeometry(twips(2340), twips(1935), twips(5730), twips(3555));
+
+    m_picIcon = new QLabel(this);
+    m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picIcon->setLineWidth(2);
+    m_picIcon->setAlignment(Qt::AlignCenter);
+    m_picIcon->setPixmap(QPixmap(QStringLiteral(":/korvane.png")));
+    m_picIcon->setFocusPolicy(Qt::TabFocus);
+    m_picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    m_cmdOK->setAutoDefault(true);
+    m_cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    m_line1Grey = makeLine(this, QStringLiteral("Line1_1"), 90, 5654, 2445, 1, QColor(128, 128, 128));
+
+    m_lblDescription = makeLabel(this, QStringLiteral("lblDescription"),
+                                 QStringLiteral("Definitive terms and conditions are available at ")
+                                     + ServiceInfo::webAddress() + QLatin1Char('.'),
+                                 twipsRect(1050, 1125, 3885, 1170));
+    m_lblDescription->setFont(msSansSerif(9.75));
+    setTextColour(m_lblDescription, Qt::black);
+
+    m_lblTitle = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("KORVANE"),
+                           twipsRect(1050, 240, 3885, 480));
+    m_lblTitle->setFont(msSansSerif(8.25, QFont::Bold));
+    setTextColour(m_lblTitle, Qt::black);
+
+    m_line1White = makeLine(this, QStringLiteral("Line1_0"), 105, 5654, 2460, 2, QColor(255, 255, 255));
+
+    m_lblVersion = makeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
+                             twipsRect(1050, 780, 3885, 225));
+
+    m_lblDisclaimer = makeLabel(
+        this, QStringLiteral("lblDisclaimer"),
+        QStringLiteral("Warning: Outgoing messages are free, users must be 16+ to use service. "
+                       "This is a non subscription service. Recipients may be charged according "
+                       "to the most recent rates published on ")
+            + ServiceInfo::webAddress(),
+        twipsRect(255, 2625, 3870, 825));
+    setTextColour(m_lblDisclaimer, Qt::black);
+
+    // Only the button and the picture take focus; the button has it on opening.
+    setTabOrder(m_cmdOK, m_picIcon);
+    m_cmdOK->setFocus();
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::cmdOK_Click()
+{
+    hide();
+}
+
+void frmAbout::reject()
+{
+    cmdOK_Click();
+}

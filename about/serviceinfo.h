@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace ServiceInfo {
+
+// The SMS service's web address, where its terms and rates are published.
+// Shown at the foot of the main window and in both long texts of the About window.
+inline QString webAddress()
+{
+    return QStringLiteral("www.korvane.example");
+}
+
+} // namespace ServiceInfo
