@@ -22,6 +22,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -99,6 +101,15 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 }
 
 QString initialToText() { return QStringLiteral("<Select from Address Book>"); }
+
+// Keeps no cookie, so that no state of the service's making carries over from
+// one send to the next through the shared network manager.
+class NoCookieJar final : public QNetworkCookieJar
+{
+public:
+    using QNetworkCookieJar::QNetworkCookieJar;
+    bool setCookiesFromUrl(const QList<QNetworkCookie> &, const QUrl &) override { return false; }
+};
 
 } // namespace
 
@@ -519,7 +530,11 @@ void frmSMS::cmdSend_Click()
             cmdSend->setEnabled(true);
         });
 
-        SoapClient client;
+        if (!m_network) {
+            m_network = new QNetworkAccessManager(this);
+            m_network->setCookieJar(new NoCookieJar(m_network));
+        }
+        SoapClient client(m_network);
         client.setTimeout(m_sendTimeout);
         if (!client.MSSoapInit(m_serviceDescriptionFile, QString(), QString(), QString())) {
             failure = client.errorString();

@@ -40,6 +40,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QNetworkAccessManager;
 class QPlainTextEdit;
 class QPushButton;
 class SettingsStore;
@@ -129,6 +130,10 @@ private:
     QString m_serviceDescriptionFile;
     std::chrono::milliseconds m_sendTimeout{std::chrono::seconds(30)};
     frmAbout *m_about = nullptr;
+    // The transport of every send: each send has its own SoapClient, but
+    // starting a network manager (and its HTTP thread) per send would cost
+    // more than the call itself. Created at the first send.
+    QNetworkAccessManager *m_network = nullptr;
 
     // Controls, named as the user's window has always named them.
     QGroupBox *frAddressBook = nullptr;

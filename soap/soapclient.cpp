@@ -44,8 +44,13 @@ QString describeNetworkError(QNetworkReply::NetworkError error, const QUrl &url,
 } // namespace
 
 SoapClient::SoapClient(QObject *parent)
+    : SoapClient(nullptr, parent)
+{
+}
+
+SoapClient::SoapClient(QNetworkAccessManager *network, QObject *parent)
     : QObject(parent)
-    , m_network(new QNetworkAccessManager(this))
+    , m_network(network ? network : new QNetworkAccessManager(this))
 {
     // The manager follows the application proxy, which by default is the system's proxy
     // configuration; TLS errors are never ignored, so certificates are always verified.

@@ -24,6 +24,12 @@ class SoapClient final : public QObject
 
 public:
     explicit SoapClient(QObject *parent = nullptr);
+    /// \brief A client that sends through \a network, which must outlive it.
+    ///
+    /// A manager shared by many clients keeps its HTTP thread and connections between calls,
+    /// which spares every call the cost of starting them; a null \a network gives the client
+    /// a manager of its own.
+    explicit SoapClient(QNetworkAccessManager *network, QObject *parent = nullptr);
     ~SoapClient() override;
 
     /// \brief Reads and checks the description; false with errorString() set on failure.
