@@ -52,6 +52,11 @@ QString SettingsStore::getSetting(const QString &section, const QString &key,
     const QVariant value = m_settings->value(section + QLatin1Char('/') + key);
     if (!value.isValid())
         return defaultValue;
+    // A hand-edited file may hold an unquoted comma ("Smith, Ann"), which
+    // QSettings reads as a list; QVariant would turn that into an empty text
+    // and the next save would store it so.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }
 
@@ -85,7 +90,10 @@ bool SettingsStore::deleteSettings(const QString &section, const QStringList &ke
 bool SettingsStore::sync()
 {
     m_settings->sync();
-    if (m_settings->status() == QSettings::NoError) {
+    // A FormatError tells of lines that could not be read when the file was
+    // opened (a hand-edited or damaged file), not of this write: the file
+    // has been rewritten whole all the same.
+    if (m_settings->status() != QSettings::AccessError) {
         m_errorString.clear();
         return true;
     }

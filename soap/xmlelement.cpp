@@ -1,15 +1,119 @@
 #include "xmlelement.h"
 
 #include <QByteArray>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The largest number of attributes in one tag of the document, counted without parsing it:
+// every '=' inside a tag and outside a quoted value. Comments, CDATA sections and processing
+// instructions are skipped. Works on any encoding that keeps ASCII as single bytes, and on
+// UTF-16 text once decoded.
+template <typename Char>
+int mostAttributesInOneTag(const Char *text, qsizetype size)
+{
+    enum class State { Text, Tag, Quoted, Comment, CData, Instruction };
+    const auto startsAt = [text, size](qsizetype at, const char *what) {
+        for (qsizetype i = 0; what[i]; ++i) {
+            if (at + i >= size || text[at + i] != Char(what[i]))
+                return false;
+        }
+        return true;
+    };
+    State state = State::Text;
+    Char quote = 0;
+    int inThisTag = 0;
+    int most = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const Char c = text[i];
+        switch (state) {
+        case State::Text:
+            if (c != '<')
+                break;
+            if (startsAt(i + 1, "!--")) {
+                state = State::Comment;
+                i += 3;
+            } else if (startsAt(i + 1, "![CDATA[")) {
+                state = State::CData;
+                i += 8;
+            } else if (startsAt(i + 1, "?")) {
+                state = State::Instruction;
+            } else {
+                state = State::Tag;
+                inThisTag = 0;
+            }
+            break;
+        case State::Tag:
+            if (c == '"' || c == '\'') {
+                quote = c;
+                state = State::Quoted;
+            } else if (c == '=') {
+                most = std::max(most, ++inThisTag);
+            } else if (c == '>') {
+                state = State::Text;
+            }
+            break;
+        case State::Quoted:
+            if (c == quote)
+                state = State::Tag;
+            break;
+        case State::Comment:
+            if (c == '-' && startsAt(i, "-->")) {
+                state = State::Text;
+                i += 2;
+            }
+            break;
+        case State::CData:
+            if (c == ']' && startsAt(i, "]]>")) {
+                state = State::Text;
+                i += 2;
+            }
+            break;
+        case State::Instruction:
+            if (c == '?' && startsAt(i, "?>")) {
+                state = State::Text;
+                i += 1;
+            }
+            break;
+        }
+    }
+    return most;
+}
+
+int mostAttributesInOneTag(const QByteArray &bytes)
+{
+    // UTF-16, with or without a byte-order mark, is recognised as the XML reader does.
+    const bool littleEndian = bytes.startsWith("\xff\xfe") || (bytes.size() > 1 && bytes[0] != 0 && bytes[1] == 0);
+    const bool bigEndian = bytes.startsWith("\xfe\xff") || (bytes.size() > 1 && bytes[0] == 0 && bytes[1] != 0);
+    if (littleEndian || bigEndian) {
+        QStringDecoder decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        const QString text = decode(bytes);
+        return mostAttributesInOneTag(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+    }
+    return mostAttributesInOneTag(bytes.constData(), bytes.size());
+}
+
+} // namespace
 
 class XmlTreeBuilder
 {
 public:
     static std::unique_ptr<XmlElement> build(const QByteArray &bytes, QString *errorString)
     {
+        auto fail = [errorString](const QString &reason) {
+            if (errorString)
+                *errorString = reason;
+            return nullptr;
+        };
+
+        if (mostAttributesInOneTag(bytes) > XmlElement::MaximumAttributes)
+            return fail(u"one of its elements has more than %1 attributes"_s.arg(XmlElement::MaximumAttributes));
+
         QXmlStreamReader reader(bytes);
         // Nothing to expand: a document with a DTD is refused below before any content.
         reader.setEntityExpansionLimit(0);
@@ -17,12 +121,6 @@ public:
         std::unique_ptr<XmlElement> root;
         XmlElement *current = nullptr;
         int depth = 0;
-
-        auto fail = [errorString](const QString &reason) {
-            if (errorString)
-                *errorString = reason;
-            return nullptr;
-        };
 
         while (!reader.atEnd()) {
             switch (reader.readNext()) {

@@ -25,7 +25,8 @@ struct XmlName
 /// The SOAP layer reads service descriptions and replies into this small tree so that the
 /// order of their parts does not matter. parse() takes the raw bytes, so a byte-order mark or
 /// an encoding declaration is honoured, and refuses document type declarations (and with them
-/// every entity expansion attack) and absurdly deep nesting before building anything large.
+/// every entity expansion attack), absurdly deep nesting and tags with absurdly many attributes
+/// before building anything large.
 class XmlElement final
 {
 public:
@@ -38,6 +39,9 @@ public:
 
     /// Deepest element nesting parse() accepts.
     static constexpr int MaximumDepth = 100;
+    /// Most attributes (namespace declarations included) one element may carry: the XML
+    /// reader checks them for duplicates pairwise, so a tag with 100,000 takes minutes.
+    static constexpr int MaximumAttributes = 256;
 
     /// \brief Parses \a bytes into a tree and returns its root element.
     /// On failure returns nullptr and sets \a errorString to a reason in plain words.
