@@ -8,6 +8,22 @@ AddressBookEntries::AddressBookEntries(SettingsStore &store)
 {
 }
 
+// Full case folding: QString's folding maps one character to one, so
+// upper-casing first lets "ß" meet "SS" and "ﬁ" meet "FI". Plain ASCII, the
+// common case, folds to lower case directly.
+QString AddressBookEntries::foldKey(const QString &key)
+{
+    QString folded(key.size(), Qt::Uninitialized);
+    QChar *out = folded.data();
+    for (QChar c : key) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return key.toUpper().toCaseFolded();
+        *out++ = (u >= u'A' && u <= u'Z') ? QChar(u + 0x20) : c;
+    }
+    return folded;
+}
+
 AddressBookEntry AddressBookEntries::Add(const QString &Number, const QString &Name, const QString &sKey)
 {
     AddressBookEntry entry;
@@ -81,19 +97,59 @@ void AddressBookEntries::removeAt(qsizetype index)
     }
 }
 
+namespace {
+
+// The entry position and field of a stored key such as "12.Name": the
+// position as Save writes it, in decimal without leading zeros.
+struct EntryKey
+{
+    int position = 0;
+    bool isName = false;
+};
+
+std::optional<EntryKey> parseEntryKey(QStringView key)
+{
+    const qsizetype dot = key.indexOf(u'.');
+    if (dot <= 0 || key[0] == u'0')
+        return std::nullopt;
+    int position = 0;
+    for (QChar c : key.first(dot)) {
+        if (c < u'0' || c > u'9' || position > 100000)
+            return std::nullopt;
+        position = position * 10 + (c.unicode() - u'0');
+    }
+    const QStringView field = key.sliced(dot + 1);
+    if (field == u"Name")
+        return EntryKey{position, true};
+    if (field == u"Number")
+        return EntryKey{position, false};
+    return std::nullopt;
+}
+
+} // namespace
+
 void AddressBookEntries::Load()
 {
-    const QString section = SettingsKeys::addressBookSection();
+    // One read of the whole section, then one pass over its keys: a book of
+    // thousands of entries loads at start-up.
+    const QHash<QString, QString> stored = m_store.readSection(SettingsKeys::addressBookSection());
     bool ok = false;
-    const int count = m_store.getSetting(section, SettingsKeys::count(), QStringLiteral("0"))
-                          .trimmed()
-                          .toShort(&ok);
-    if (!ok)
+    const int count = stored.value(SettingsKeys::count(), QStringLiteral("0")).trimmed().toShort(&ok);
+    if (!ok || count <= 0)
         return;
-    for (int i = 1; i <= count; ++i) {
-        AddressBookEntry entry;
-        entry.Name = m_store.getSetting(section, SettingsKeys::entryName(i));
-        entry.Number = m_store.getSetting(section, SettingsKeys::entryNumber(i));
+    std::vector<AddressBookEntry> positions(static_cast<size_t>(count));
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+        const std::optional<EntryKey> key = parseEntryKey(it.key());
+        if (!key || key->position > count)
+            continue;
+        AddressBookEntry &entry = positions[size_t(key->position - 1)];
+        (key->isName ? entry.Name : entry.Number) = it.value();
+    }
+
+    m_entries.reserve(m_entries.size() + positions.size());
+    m_keys.reserve(m_keys.size() + positions.size());
+    m_index.reserve(m_index.size() + qsizetype(positions.size()));
+    for (const AddressBookEntry &entry : positions) {
         // A position with neither value was never written by a save: a
         // "Count" larger than the entries present must not fill the list
         // with blank lines.

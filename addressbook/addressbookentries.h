@@ -63,19 +63,31 @@ public:
     // The names in order, as the list shows them.
     QStringList names() const;
 
-    // Refills a list control (anything with clear() and addItems()) with the
-    // names in order.
+    // Refills a list control (a QListWidget or anything with its calls) with
+    // the names in order, with no line selected. After an add the list
+    // already shows every name but the last, so those lines are kept rather
+    // than rebuilt: with thousands of recipients, rebuilding costs more than
+    // the save.
     template <typename ListBox>
     void UpdateScreen(ListBox *lbAddressBook) const
     {
-        lbAddressBook->clear();
-        lbAddressBook->addItems(names());
+        const QStringList lines = names();
+        const int shown = lbAddressBook->count();
+        bool keep = shown <= lines.size();
+        for (int i = 0; keep && i < shown; ++i)
+            keep = lbAddressBook->item(i)->text() == lines[i];
+        if (!keep) {
+            lbAddressBook->clear();
+            lbAddressBook->addItems(lines);
+            return;
+        }
+        lbAddressBook->setCurrentRow(-1);
+        lbAddressBook->clearSelection();
+        lbAddressBook->addItems(lines.mid(shown));
     }
 
 private:
-    // Full case folding: QString's folding maps one character to one, so
-    // upper-casing first lets "ß" meet "SS" and "ﬁ" meet "FI".
-    static QString foldKey(const QString &key) { return key.toUpper().toCaseFolded(); }
+    static QString foldKey(const QString &key);
     void append(const AddressBookEntry &entry, const QString &key);
     void removeAt(qsizetype index);
 

@@ -261,6 +261,24 @@ void tst_AddressBook::updateScreenListsNamesInOrder()
     QCOMPARE(list.count(), 2);
     QCOMPARE(list.item(0)->text(), QStringLiteral("Cy"));
     QCOMPARE(list.item(1)->text(), QStringLiteral("Ann"));
+
+    // After an add, a selected line is no longer selected and the new name is last.
+    list.setCurrentRow(1);
+    book.Add(QStringLiteral("3"), QStringLiteral("Bob"), QStringLiteral("Bob"));
+    book.UpdateScreen(&list);
+    QCOMPARE(list.count(), 3);
+    QCOMPARE(list.item(2)->text(), QStringLiteral("Bob"));
+    QCOMPARE(list.currentRow(), -1);
+    QVERIFY(list.selectedItems().isEmpty());
+
+    // A list that shows more than the book, or other names, is rebuilt.
+    QVERIFY(book.Remove(1));
+    book.UpdateScreen(&list);
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.item(0)->text(), QStringLiteral("Ann"));
+    list.item(1)->setText(QStringLiteral("edited"));
+    book.UpdateScreen(&list);
+    QCOMPARE(list.item(1)->text(), QStringLiteral("Bob"));
 }
 
 QTEST_MAIN(tst_AddressBook)
