@@ -54,4 +54,17 @@ for path in ./usr/lib/korvane/korvane ./usr/lib/korvane/SendSMS.wsdl ./usr/bin/k
             ./usr/share/applications/korvane.desktop ./usr/share/icons/hicolor/32x32/apps/korvane.png; do
   grep -q " $path" <<<"$contents" || fail "package lacks $path"
 done
+# Unpacked, the package's program starts from its own folder too.
+dpkg-deb -x "$deb" "$work/unpacked"
+export XDG_CONFIG_HOME=$work/config-deb
+"$work/unpacked/usr/bin/korvane" &
+pid=$!
+for _ in $(seq 1 100); do
+  [[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] && break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null || fail "the packaged program did not keep running"
+kill "$pid"; wait "$pid" 2>/dev/null || true
+[[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] || fail "the packaged program never started"
+
 echo "install layout and package: ok"
