@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "serviceinfo.h"
+#include "windowfont.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -19,22 +20,6 @@ constexpr int twips(int value)
 QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-// "MS Sans Serif" is a Windows bitmap font. Where it is missing, Liberation
-// Sans (Arial's metrics) is asked for next, then any sans-serif face. Set 3%
-// narrower, it matches the narrow advances of MS Sans Serif closely enough for
-// the texts to wrap into their rectangles as the layout intends; at full width
-// the warning needs a fifth line and loses the web address.
-QFont msSansSerif(qreal pointSize, QFont::Weight weight = QFont::Normal)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setStretch(97);
-    font.setPointSizeF(pointSize);
-    font.setWeight(weight);
-    return font;
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -90,7 +75,7 @@ frmAbout::frmAbout(QWidget *parent)
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
-    setFont(msSansSerif(8.25));
+    setFont(windowFont(8.25));
 
     // Client area at a fixed place on the screen. setGeometry() marks the
     // position as chosen, so QDialog does not centre the window over its parent.
@@ -119,12 +104,12 @@ frmAbout::frmAbout(QWidget *parent)
                                  QStringLiteral("Definitive terms and conditions are available at ")
                                      + ServiceInfo::webAddress() + QLatin1Char('.'),
                                  twipsRect(1050, 1125, 3885, 1170));
-    m_lblDescription->setFont(msSansSerif(9.75));
+    m_lblDescription->setFont(windowFont(9.75));
     setTextColour(m_lblDescription, Qt::black);
 
     m_lblTitle = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("KORVANE"),
                            twipsRect(1050, 240, 3885, 480));
-    m_lblTitle->setFont(msSansSerif(8.25, QFont::Bold));
+    m_lblTitle->setFont(windowFont(8.25, QFont::Bold));
     setTextColour(m_lblTitle, Qt::black);
 
     m_line1White = makeLine(this, QStringLiteral("Line1_0"), 105, 5654, 2460, 2, QColor(255, 255, 255));

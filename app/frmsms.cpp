@@ -7,6 +7,7 @@
 #include "smslength.h"
 #include "soapclient.h"
 #include "textrules.h"
+#include "windowfont.h"
 #include "xmltext.h"
 
 #include <QAction>
@@ -41,20 +42,6 @@ constexpr QRect twips(int left, int top, int width, int height)
 }
 
 constexpr QSize clientAreaSize(9135 / twipsPerPixel, 5985 / twipsPerPixel);
-
-// The window's typeface is MS Sans Serif; elsewhere the nearest sans-serif
-// at the same size and weight stands in for it.
-QFont windowFont(qreal pointSize, QFont::Weight weight = QFont::Normal)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setWeight(weight);
-    return font;
-}
 
 const QFont &boldSmall()
 {

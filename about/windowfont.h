@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+// The typeface of KORVANE's windows: MS Sans Serif at the given size and
+// weight. Where it is missing, Liberation Sans (Arial's metrics) stands in,
+// then any sans-serif face, set 3% narrower so that it matches MS Sans
+// Serif's narrow advances closely enough for every text to wrap into its
+// label as the layout intends.
+QFont windowFont(qreal pointSize, QFont::Weight weight = QFont::Normal);
