@@ -27,19 +27,24 @@ icon=$prefix/share/icons/hicolor/32x32/apps/korvane.png
 [[ -f $icon ]] || fail "no icon in the hicolor theme"
 file "$icon" | grep -q '32 x 32' || fail "icon is not 32 by 32"
 
-# The installed program starts from its own folder's description: run it
-# through the link, offscreen, with settings in our folder, and see it hold
-# its instance lock.
-export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
-"$prefix/bin/korvane" &
-pid=$!
-for _ in $(seq 1 100); do
-  [[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] && break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null || fail "the installed program did not keep running"
-kill "$pid"; wait "$pid" 2>/dev/null || true
-[[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] || fail "the installed program never started"
+# Runs a program offscreen with its settings in a folder of ours, and sees it
+# start and hold its instance lock.
+# Usage: starts <program> <settings folder> <what it is, for messages>
+starts() {
+  local program=$1 what=$3 pid
+  XDG_CONFIG_HOME=$2 QT_QPA_PLATFORM=offscreen "$program" &
+  pid=$!
+  for _ in $(seq 1 100); do
+    [[ -f $2/KORVANE/KORVANE.lock ]] && break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null || fail "the $what program did not keep running"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  [[ -f $2/KORVANE/KORVANE.lock ]] || fail "the $what program never started"
+}
+
+# The installed program starts through the link, from its own folder.
+starts "$prefix/bin/korvane" "$work/config" installed
 
 # The Debian package.
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >/dev/null)
@@ -56,15 +61,6 @@ for path in ./usr/lib/korvane/korvane ./usr/lib/korvane/SendSMS.wsdl ./usr/bin/k
 done
 # Unpacked, the package's program starts from its own folder too.
 dpkg-deb -x "$deb" "$work/unpacked"
-export XDG_CONFIG_HOME=$work/config-deb
-"$work/unpacked/usr/bin/korvane" &
-pid=$!
-for _ in $(seq 1 100); do
-  [[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] && break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null || fail "the packaged program did not keep running"
-kill "$pid"; wait "$pid" 2>/dev/null || true
-[[ -f $XDG_CONFIG_HOME/KORVANE/KORVANE.lock ]] || fail "the packaged program never started"
+starts "$work/unpacked/usr/bin/korvane" "$work/config-deb" packaged
 
 echo "install layout and package: ok"
