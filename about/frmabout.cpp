@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "serviceinfo.h"
+#include "twips.h"
 #include "windowfont.h"
 
 #include <QFrame>
@@ -10,17 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The window was laid out in twips; at 96 dots per inch a pixel is 15 twips.
-constexpr int twips(int value)
-{
-    return value / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
@@ -54,9 +44,9 @@ QFrame *makeLine(QWidget *parent, const QString &name, int x1, int x2, int y, in
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
     line->setAutoFillBackground(true);
-    const int left = twips(x1);
-    const int right = (x2 + 14) / 15 - 1;
-    line->setGeometry(left, twips(y), right - left + 1, widthPx);
+    const int left = Twips::toPixels(x1);
+    const int right = (x2 + Twips::perPixel - 1) / Twips::perPixel - 1;
+    line->setGeometry(left, Twips::toPixels(y), right - left + 1, widthPx);
     return line;
 }
 
@@ -79,8 +69,8 @@ frmAbout::frmAbout(QWidget *parent)
 
     // Client area at a fixed place on the screen. setGeometry() marks the
     // position as chosen, so QDialog does not centre the window over its parent.
-    setFixedSize(twips(5730), twips(3555));
-    setGeometry(twips(2340), twips(1935), twips(5730), twips(3555));
+    setFixedSize(Twips::toPixels(5730), Twips::toPixels(3555));
+    setGeometry(Twips::toPixels(2340), Twips::toPixels(1935), Twips::toPixels(5730), Twips::toPixels(3555));
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -89,13 +79,13 @@ frmAbout::frmAbout(QWidget *parent)
     m_picIcon->setAlignment(Qt::AlignCenter);
     m_picIcon->setPixmap(QPixmap(QStringLiteral(":/korvane.png")));
     m_picIcon->setFocusPolicy(Qt::TabFocus);
-    m_picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+    m_picIcon->setGeometry(Twips::rect(240, 240, 540, 540));
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
     m_cmdOK->setAutoDefault(true);
-    m_cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
+    m_cmdOK->setGeometry(Twips::rect(4245, 2625, 1260, 345));
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     m_line1Grey = makeLine(this, QStringLiteral("Line1_1"), 90, 5654, 2445, 1, QColor(128, 128, 128));
@@ -103,19 +93,19 @@ frmAbout::frmAbout(QWidget *parent)
     m_lblDescription = makeLabel(this, QStringLiteral("lblDescription"),
                                  QStringLiteral("Definitive terms and conditions are available at ")
                                      + ServiceInfo::webAddress() + QLatin1Char('.'),
-                                 twipsRect(1050, 1125, 3885, 1170));
+                                 Twips::rect(1050, 1125, 3885, 1170));
     m_lblDescription->setFont(windowFont(9.75));
     setTextColour(m_lblDescription, Qt::black);
 
     m_lblTitle = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("KORVANE"),
-                           twipsRect(1050, 240, 3885, 480));
+                           Twips::rect(1050, 240, 3885, 480));
     m_lblTitle->setFont(windowFont(8.25, QFont::Bold));
     setTextColour(m_lblTitle, Qt::black);
 
     m_line1White = makeLine(this, QStringLiteral("Line1_0"), 105, 5654, 2460, 2, QColor(255, 255, 255));
 
     m_lblVersion = makeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
-                             twipsRect(1050, 780, 3885, 225));
+                             Twips::rect(1050, 780, 3885, 225));
 
     m_lblDisclaimer = makeLabel(
         this, QStringLiteral("lblDisclaimer"),
@@ -123,7 +113,7 @@ frmAbout::frmAbout(QWidget *parent)
                        "This is a non subscription service. Recipients may be charged according "
                        "to the most recent rates published on ")
             + ServiceInfo::webAddress(),
-        twipsRect(255, 2625, 3870, 825));
+        Twips::rect(255, 2625, 3870, 825));
     setTextColour(m_lblDisclaimer, Qt::black);
 
     // Only the button and the picture take focus; the button has it on opening.

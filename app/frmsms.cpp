@@ -7,6 +7,7 @@
 #include "smslength.h"
 #include "soapclient.h"
 #include "textrules.h"
+#include "twips.h"
 #include "windowfont.h"
 #include "xmltext.h"
 
@@ -32,16 +33,7 @@
 
 namespace {
 
-// The window's geometry is kept in twips, 1/1440 inch: 15 to a pixel at 96
-// dots per inch.
-constexpr int twipsPerPixel = 15;
-
-constexpr QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
-}
-
-constexpr QSize clientAreaSize(9135 / twipsPerPixel, 5985 / twipsPerPixel);
+constexpr QSize clientAreaSize(Twips::toPixels(9135), Twips::toPixels(5985));
 
 const QFont &boldSmall()
 {
@@ -136,34 +128,34 @@ void frmSMS::createControls()
 
     // Address book panel.
     frAddressBook = place(new QGroupBox(QStringLiteral("Address Book"), client), "frAddressBook",
-                          twips(6720, 0, 2295, 5895), boldSmall());
-    Label2 = makeLabel(frAddressBook, "Label2", QStringLiteral("Number:"), twips(120, 4920, 975, 255), boldSmall());
-    Label1 = makeLabel(frAddressBook, "Label1", QStringLiteral("Name:"), twips(120, 4320, 975, 255), boldSmall());
-    tbToNumber = makeTextBox(frAddressBook, "tbToNumber", QStringLiteral("0044"), twips(120, 5160, 1935, 285),
+                          Twips::rect(6720, 0, 2295, 5895), boldSmall());
+    Label2 = makeLabel(frAddressBook, "Label2", QStringLiteral("Number:"), Twips::rect(120, 4920, 975, 255), boldSmall());
+    Label1 = makeLabel(frAddressBook, "Label1", QStringLiteral("Name:"), Twips::rect(120, 4320, 975, 255), boldSmall());
+    tbToNumber = makeTextBox(frAddressBook, "tbToNumber", QStringLiteral("0044"), Twips::rect(120, 5160, 1935, 285),
                              boldSmall());
-    tbToName = makeTextBox(frAddressBook, "tbToName", QString(), twips(120, 4560, 1935, 285), boldSmall());
-    cmdAdd = place(new QPushButton(QStringLiteral("Add"), frAddressBook), "cmdAdd", twips(120, 3840, 2055, 375),
+    tbToName = makeTextBox(frAddressBook, "tbToName", QString(), Twips::rect(120, 4560, 1935, 285), boldSmall());
+    cmdAdd = place(new QPushButton(QStringLiteral("Add"), frAddressBook), "cmdAdd", Twips::rect(120, 3840, 2055, 375),
                    boldSmall());
-    lstAddressBook = place(new QListWidget(frAddressBook), "lstAddressBook", twips(120, 240, 1935, 3570),
+    lstAddressBook = place(new QListWidget(frAddressBook), "lstAddressBook", Twips::rect(120, 240, 1935, 3570),
                            boldSmall());
     lstAddressBook->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAddressBook->setSortingEnabled(false);
 
     // Message area. Labels go first so that the boxes lie over them.
-    frMain = place(new QGroupBox(client), "frMain", twips(120, 0, 6495, 5895), windowFont(8.25));
-    Label9 = makeLabel(frMain, "Label9", ServiceInfo::webAddress(), twips(120, 5520, 5655, 255), boldLarge());
-    Label5 = makeLabel(frMain, "Label5", QStringLiteral("Message:"), twips(360, 1560, 5175, 375), boldLarge());
-    Label4 = makeLabel(frMain, "Label4", QStringLiteral("To: "), twips(360, 840, 5175, 375), boldLarge());
-    Label3 = makeLabel(frMain, "Label3", QStringLiteral("From:"), twips(360, 360, 5175, 375), boldLarge());
-    cmdSend = place(new QPushButton(QStringLiteral("Send"), frMain), "cmdSend", twips(3600, 4440, 1335, 375),
+    frMain = place(new QGroupBox(client), "frMain", Twips::rect(120, 0, 6495, 5895), windowFont(8.25));
+    Label9 = makeLabel(frMain, "Label9", ServiceInfo::webAddress(), Twips::rect(120, 5520, 5655, 255), boldLarge());
+    Label5 = makeLabel(frMain, "Label5", QStringLiteral("Message:"), Twips::rect(360, 1560, 5175, 375), boldLarge());
+    Label4 = makeLabel(frMain, "Label4", QStringLiteral("To: "), Twips::rect(360, 840, 5175, 375), boldLarge());
+    Label3 = makeLabel(frMain, "Label3", QStringLiteral("From:"), Twips::rect(360, 360, 5175, 375), boldLarge());
+    cmdSend = place(new QPushButton(QStringLiteral("Send"), frMain), "cmdSend", Twips::rect(3600, 4440, 1335, 375),
                     boldSmall());
-    tbMessage = place(new QPlainTextEdit(frMain), "tbMessage", twips(360, 1920, 4455, 2415), boldLarge());
+    tbMessage = place(new QPlainTextEdit(frMain), "tbMessage", Twips::rect(360, 1920, 4455, 2415), boldLarge());
     tbMessage->setTabChangesFocus(true);
     tbMessage->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    tbTo = makeTextBox(frMain, "tbTo", initialToText(), twips(1320, 840, 3615, 375), boldLarge());
+    tbTo = makeTextBox(frMain, "tbTo", initialToText(), Twips::rect(1320, 840, 3615, 375), boldLarge());
     tbTo->setEnabled(false);
     setBackground(tbTo, QPalette::Base, buttonFace);
-    tbFrom = makeTextBox(frMain, "tbFrom", QStringLiteral("<Change>"), twips(1320, 360, 3615, 375), boldLarge());
+    tbFrom = makeTextBox(frMain, "tbFrom", QStringLiteral("<Change>"), Twips::rect(1320, 360, 3615, 375), boldLarge());
     tbFrom->setReadOnly(true);
     tbFrom->setCursor(Qt::PointingHandCursor);
     tbFrom->installEventFilter(this);
@@ -171,28 +163,28 @@ void frmSMS::createControls()
 
     // The sender details panel lies in front of the From, To and Message area.
     frFromDetails = place(new QGroupBox(QStringLiteral("Your Details"), frMain), "frFromDetails",
-                          twips(1560, 600, 4695, 3975), windowFont(9.75, QFont::Bold));
+                          Twips::rect(1560, 600, 4695, 3975), windowFont(9.75, QFont::Bold));
     frFromDetails->setAutoFillBackground(true);
     setBackground(frFromDetails, QPalette::Window, infoBackground);
     Label8 = makeLabel(frFromDetails, "Label8",
                        QStringLiteral("Use your real name, not a 'screen name' otherwise the recipient may not "
                                       "recognise who the message is from. Please use a country-code prefix on "
                                       "your number (0044 for UK)"),
-                       twips(240, 480, 4095, 855), windowFont(8.25));
+                       Twips::rect(240, 480, 4095, 855), windowFont(8.25));
     QPalette guidance = Label8->palette();
     guidance.setColor(QPalette::WindowText, Qt::red);
     Label8->setPalette(guidance);
-    Label7 = makeLabel(frFromDetails, "Label7", QStringLiteral("Number:"), twips(240, 1920, 975, 495), boldLarge());
-    Label6 = makeLabel(frFromDetails, "Label6", QStringLiteral("Name:"), twips(240, 1440, 975, 495), boldLarge());
+    Label7 = makeLabel(frFromDetails, "Label7", QStringLiteral("Number:"), Twips::rect(240, 1920, 975, 495), boldLarge());
+    Label6 = makeLabel(frFromDetails, "Label6", QStringLiteral("Name:"), Twips::rect(240, 1440, 975, 495), boldLarge());
     cmdSave = place(new QPushButton(QStringLiteral("Save"), frFromDetails), "cmdSave",
-                    twips(3480, 3360, 1095, 375), boldSmall());
+                    Twips::rect(3480, 3360, 1095, 375), boldSmall());
     tbFromNumber = makeTextBox(frFromDetails, "tbFromNumber", QStringLiteral("0044"),
-                               twips(1320, 1920, 3015, 375), boldSmall());
-    tbFromName = makeTextBox(frFromDetails, "tbFromName", QString(), twips(1320, 1440, 3015, 375), boldSmall());
+                               Twips::rect(1320, 1920, 3015, 375), boldSmall());
+    tbFromName = makeTextBox(frFromDetails, "tbFromName", QString(), Twips::rect(1320, 1440, 3015, 375), boldSmall());
     frFromDetails->raise();
 
     // Characters left and the number of SMS, on the line of "Send".
-    lblCharactersLeft = makeLabel(frMain, "lblCharactersLeft", QString(), twips(360, 4440, 3120, 375),
+    lblCharactersLeft = makeLabel(frMain, "lblCharactersLeft", QString(), Twips::rect(360, 4440, 3120, 375),
                                   windowFont(8.25));
     lblCharactersLeft->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     updateCharactersLeft();
