@@ -1,8 +1,8 @@
-#include "frmabout.h"
+#include "about/frmabout.h"
 
-#include "serviceinfo.h"
-#include "twips.h"
-#include "windowfont.h"
+#include "forms/serviceinfo.h"
+#include "forms/twips.h"
+#include "forms/windowfont.h"
 
 #include <QFrame>
 #include <QIcon>

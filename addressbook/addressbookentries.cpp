@@ -1,7 +1,7 @@
-#include "addressbookentries.h"
+#include "addressbook/addressbookentries.h"
 
-#include "settingskeys.h"
-#include "settingsstore.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
 
 AddressBookEntries::AddressBookEntries(SettingsStore &store)
     : m_store(store)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addressbookentry.h"
+#include "addressbook/addressbookentry.h"
 
 #include <QHash>
 #include <QStringList>

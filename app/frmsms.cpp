@@ -1,15 +1,15 @@
-#include "frmsms.h"
+#include "app/frmsms.h"
 
-#include "frmabout.h"
-#include "serviceinfo.h"
-#include "settingskeys.h"
-#include "settingsstore.h"
-#include "smslength.h"
-#include "soapclient.h"
-#include "textrules.h"
-#include "twips.h"
-#include "windowfont.h"
-#include "xmltext.h"
+#include "about/frmabout.h"
+#include "app/smslength.h"
+#include "forms/serviceinfo.h"
+#include "forms/twips.h"
+#include "forms/windowfont.h"
+#include "rules/textrules.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
+#include "soap/soapclient.h"
+#include "soap/soaprequestwriter.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -465,7 +465,7 @@ bool frmSMS::sendTextsAreSafe()
         {QStringLiteral("the country code"), culture},
     };
     for (const auto &[what, text] : texts) {
-        const qsizetype at = firstCharacterXmlCannotCarry(text);
+        const qsizetype at = SoapRequestWriter::firstCharacterNotCarried(text);
         if (at < 0)
             continue;
         showMessage(QStringLiteral("Your message was not sent: %1 contains a character that cannot be sent "

@@ -26,7 +26,7 @@
 //   - Every message to the user goes through showMessage(), which tests can
 //     replace to capture the texts without a modal loop.
 
-#include "addressbookentries.h"
+#include "addressbook/addressbookentries.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
-#include "frmsms.h"
-#include "instancelock.h"
-#include "settingsstore.h"
+#include "app/frmsms.h"
+#include "app/instancelock.h"
+#include "settings/settingsstore.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "smslength.h"
+#include "app/smslength.h"
 
-#include "textrules.h"
+#include "rules/textrules.h"
 
 namespace SmsLength {
 

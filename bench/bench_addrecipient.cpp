@@ -2,10 +2,10 @@
 // entries (the add makes the 32,767th, the most a book keeps), beside its
 // floor, a bare QSettings rewrite of the same keys with sync().
 
-#include "benchfiles.h"
-#include "benchmain.h"
-#include "frmsms.h"
-#include "settingsstore.h"
+#include "app/frmsms.h"
+#include "bench/benchfiles.h"
+#include "bench/benchmain.h"
+#include "settings/settingsstore.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -3,11 +3,11 @@
 // QNetworkAccessManager POST of the same request bytes with the same headers
 // to the same gateway.
 
-#include "benchmain.h"
-#include "frmsms.h"
-#include "settingsstore.h"
-#include "soaprequestwriter.h"
-#include "wsdlreader.h"
+#include "app/frmsms.h"
+#include "bench/benchmain.h"
+#include "settings/settingsstore.h"
+#include "soap/soaprequestwriter.h"
+#include "soap/wsdlreader.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -2,10 +2,10 @@
 // recipients, beside its floor, a bare QSettings read of every key of the
 // same file plus QListWidget::addItems of the same names.
 
-#include "benchfiles.h"
-#include "benchmain.h"
-#include "frmsms.h"
-#include "settingsstore.h"
+#include "app/frmsms.h"
+#include "bench/benchfiles.h"
+#include "bench/benchmain.h"
+#include "settings/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

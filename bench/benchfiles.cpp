@@ -1,4 +1,4 @@
-#include "benchfiles.h"
+#include "bench/benchfiles.h"
 
 #include <QSettings>
 

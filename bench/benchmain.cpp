@@ -1,4 +1,4 @@
-#include "benchmain.h"
+#include "bench/benchmain.h"
 
 #include <QApplication>
 #include <QStandardPaths>

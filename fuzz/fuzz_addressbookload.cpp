@@ -1,8 +1,8 @@
 // A settings file of arbitrary bytes: loading it, saving the book and loading
 // again must give the same book. No save may shorten or corrupt what was listed.
 
-#include "addressbookentries.h"
-#include "settingsstore.h"
+#include "addressbook/addressbookentries.h"
+#include "settings/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The service's reply: the first two bytes choose the HTTP status, the rest is the body.
 
-#include "soapreplyreader.h"
+#include "soap/soapreplyreader.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 // Service description bytes -> the request of sendSMS, as a send would build it.
 
-#include "soapoperation.h"
-#include "soaprequestwriter.h"
-#include "wsdlreader.h"
+#include "soap/soapoperation.h"
+#include "soap/soaprequestwriter.h"
+#include "soap/wsdlreader.h"
 
 #include <QByteArray>
 #include <QStringList>

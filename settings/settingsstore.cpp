@@ -1,6 +1,6 @@
-#include "settingsstore.h"
+#include "settings/settingsstore.h"
 
-#include "settingskeys.h"
+#include "settings/settingskeys.h"
 
 #include <QByteArrayView>
 #include <QDir>

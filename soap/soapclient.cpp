@@ -1,9 +1,9 @@
-#include "soapclient.h"
+#include "soap/soapclient.h"
 
-#include "soapoperation.h"
-#include "soapreplyreader.h"
-#include "soaprequestwriter.h"
-#include "wsdlreader.h"
+#include "soap/soapoperation.h"
+#include "soap/soapreplyreader.h"
+#include "soap/soaprequestwriter.h"
+#include "soap/wsdlreader.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

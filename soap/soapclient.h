@@ -1,6 +1,6 @@
 #pragma once
 
-#include "soapcallresult.h"
+#include "soap/soapcallresult.h"
 
 #include <QObject>
 #include <QString>

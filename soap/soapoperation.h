@@ -1,6 +1,6 @@
 #pragma once
 
-#include "xmlelement.h"
+#include "soap/xmlname.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "soapreplyreader.h"
+#include "soap/soapreplyreader.h"
 
-#include "soapnamespaces.h"
-#include "xmlelement.h"
+#include "soap/soapnamespaces.h"
+#include "soap/xmlelement.h"
 
 using namespace Qt::StringLiterals;
 

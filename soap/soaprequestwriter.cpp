@@ -1,8 +1,8 @@
-#include "soaprequestwriter.h"
+#include "soap/soaprequestwriter.h"
 
-#include "soapnamespaces.h"
-#include "soapoperation.h"
-#include "xmltext.h"
+#include "soap/soapnamespaces.h"
+#include "soap/soapoperation.h"
+#include "soap/xmltext.h"
 
 #include <QXmlStreamWriter>
 
@@ -104,4 +104,9 @@ SoapRequest SoapRequestWriter::write(const SoapOperation &operation, const QStri
         request.soapActionHeader = quotedAction(operation.soapAction);
     }
     return request;
+}
+
+qsizetype SoapRequestWriter::firstCharacterNotCarried(const QString &text)
+{
+    return firstCharacterXmlCannotCarry(text);
 }

@@ -28,4 +28,10 @@ class SoapRequestWriter final
 {
 public:
     static SoapRequest write(const SoapOperation &operation, const QStringList &arguments);
+
+    /// \brief UTF-16 index of the first character of \a text that a request cannot carry, or -1.
+    ///
+    /// XML 1.0 cannot carry control characters other than tab, line feed and carriage return,
+    /// unpaired surrogates, U+FFFE or U+FFFF; write() refuses an argument that holds one.
+    static qsizetype firstCharacterNotCarried(const QString &text);
 };

@@ -1,7 +1,7 @@
-#include "wsdlreader.h"
+#include "soap/wsdlreader.h"
 
-#include "soapnamespaces.h"
-#include "xmlelement.h"
+#include "soap/soapnamespaces.h"
+#include "soap/xmlelement.h"
 
 #include <QFile>
 #include <QDir>

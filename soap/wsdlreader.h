@@ -1,6 +1,6 @@
 #pragma once
 
-#include "soapoperation.h"
+#include "soap/soapoperation.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "xmlelement.h"
+#include "soap/xmlelement.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "soap/xmlname.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -9,16 +11,6 @@
 #include <vector>
 
 class QByteArray;
-
-/// \brief A namespace URI and a local name: how the SOAP layer names elements and types.
-struct XmlName
-{
-    QString namespaceUri;
-    QString localName;
-
-    bool isNull() const { return localName.isEmpty(); }
-    friend bool operator==(const XmlName &, const XmlName &) = default;
-};
 
 /// \brief One element of a parsed XML document, with its attributes, text and children.
 ///

@@ -1,4 +1,4 @@
-#include "xmltext.h"
+#include "soap/xmltext.h"
 
 qsizetype firstCharacterXmlCannotCarry(const QString &text)
 {

@@ -1,6 +1,6 @@
-#include "addressbookentries.h"
-#include "settingskeys.h"
-#include "settingsstore.h"
+#include "addressbook/addressbookentries.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
 
 #include <QListWidget>
 #include <QStandardPaths>

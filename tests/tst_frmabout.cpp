@@ -1,5 +1,5 @@
-#include "frmabout.h"
-#include "serviceinfo.h"
+#include "about/frmabout.h"
+#include "forms/serviceinfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

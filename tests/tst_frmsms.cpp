@@ -1,6 +1,6 @@
-#include "frmsms.h"
-#include "settingskeys.h"
-#include "settingsstore.h"
+#include "app/frmsms.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
 
 #include <QAction>
 #include <QApplication>

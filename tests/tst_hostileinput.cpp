@@ -3,11 +3,11 @@
 // the window starts, lists what it can, tells a failed send in one message
 // and stays usable.
 
-#include "addressbookentries.h"
-#include "frmsms.h"
-#include "settingsstore.h"
-#include "soapreplyreader.h"
-#include "wsdlreader.h"
+#include "addressbook/addressbookentries.h"
+#include "app/frmsms.h"
+#include "settings/settingsstore.h"
+#include "soap/soapreplyreader.h"
+#include "soap/wsdlreader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

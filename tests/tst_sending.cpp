@@ -1,6 +1,6 @@
-#include "frmsms.h"
-#include "gatewayprocess.h"
-#include "settingsstore.h"
+#include "app/frmsms.h"
+#include "settings/settingsstore.h"
+#include "tests/support/gatewayprocess.h"
 
 #include <QAction>
 #include <QFile>

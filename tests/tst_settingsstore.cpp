@@ -1,5 +1,5 @@
-#include "settingskeys.h"
-#include "settingsstore.h"
+#include "settings/settingskeys.h"
+#include "settings/settingsstore.h"
 
 #include <QFile>
 #include <QSet>

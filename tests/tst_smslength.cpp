@@ -1,4 +1,4 @@
-#include "smslength.h"
+#include "app/smslength.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "soapclient.h"
+#include "soap/soapclient.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SoapClient against SOAP services it was not written with: the spyne gateway
 // (document/literal, schema-validated) and a gSOAP server (rpc/encoded).
 
-#include "gatewayprocess.h"
-#include "soapclient.h"
+#include "soap/soapclient.h"
+#include "tests/support/gatewayprocess.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "soapreplyreader.h"
+#include "soap/soapreplyreader.h"
 
 #include <QElapsedTimer>
 #include <QStringEncoder>

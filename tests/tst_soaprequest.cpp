@@ -1,7 +1,6 @@
-#include "soapoperation.h"
-#include "soaprequestwriter.h"
-#include "wsdlreader.h"
-#include "xmltext.h"
+#include "soap/soapoperation.h"
+#include "soap/soaprequestwriter.h"
+#include "soap/wsdlreader.h"
 
 #include <QTest>
 #include <QXmlStreamReader>
@@ -323,7 +322,7 @@ void tst_SoapRequest::findsCharacterXmlCannotCarry_data()
 void tst_SoapRequest::findsCharacterXmlCannotCarry()
 {
     QFETCH(QString, text);
-    QTEST(firstCharacterXmlCannotCarry(text), "index");
+    QTEST(SoapRequestWriter::firstCharacterNotCarried(text), "index");
 }
 
 QTEST_APPLESS_MAIN(tst_SoapRequest)

@@ -1,5 +1,5 @@
-#include "soapoperation.h"
-#include "wsdlreader.h"
+#include "soap/soapoperation.h"
+#include "soap/wsdlreader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "gatewayprocess.h"
+#include "tests/support/gatewayprocess.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -7,8 +7,8 @@
 // PORT 0 picks a free port; the first line printed is the port in use.
 // With --fault every call is answered with a SOAP fault carrying TEXT.
 
-#include "soapH.h"
 #include "SendSMSRpc.nsmap"
+#include "soapH.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

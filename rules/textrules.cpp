@@ -1,4 +1,4 @@
-#include "textrules.h"
+#include "rules/textrules.h"
 
 namespace TextRules {
 

@@ -1,4 +1,4 @@
-#include "windowfont.h"
+#include "forms/windowfont.h"
 
 QFont windowFont(qreal pointSize, QFont::Weight weight)
 {
