@@ -23,6 +23,11 @@ struct SoapOperation
     Style style = Style::Document;
     Use use = Use::Literal;
     QString soapAction;
+    /// The operation's port type declares an output message: the service promises an answer,
+    /// so only a SOAP envelope confirms a call. Without one, an empty 2xx answer does too.
+    bool declaresOutput = false;
+    /// The description file the operation was read from; empty when read from bytes.
+    QString descriptionFile;
     /// For encoded use: the URI written as the encodingStyle of the body's content.
     QString encodingStyle;
     /// The element that wraps the parameters in the body: the operation element in rpc style,

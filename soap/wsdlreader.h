@@ -26,10 +26,13 @@ public:
     Q_DISABLE_COPY_MOVE(WsdlReader)
 
     /// \brief Reads the description file at \a fileName; false with errorString() set on failure.
+    ///
+    /// Only a regular file is read: a folder, a named pipe, a socket or a device is refused with
+    /// a reason, without waiting for it. Every later message names the file.
     bool readFile(const QString &fileName);
     /// \brief Reads a description from its raw bytes; false with errorString() set on failure.
     bool read(const QByteArray &bytes);
-    /// Why the last read or lookup failed, in plain words.
+    /// Why the last read or lookup failed, in plain words: one sentence that names the file.
     QString errorString() const { return m_errorString; }
 
     /// \brief Checks that \a serviceName and \a portName (either may be empty) select a SOAP port
@@ -50,9 +53,14 @@ private:
 
     std::optional<PortChoice> selectPort(const QString &serviceName, const QString &portName,
                                          const QString &operationName);
+    bool parse(const QByteArray &bytes);
     bool fail(const QString &reason);
+    // "the service description", or "the service description file <name>" once read from a file.
+    QString described() const;
+    QString Described() const;
 
     std::unique_ptr<XmlElement> m_root;
     std::unique_ptr<Index> m_index;
+    QString m_fileName;
     QString m_errorString;
 };

@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// WsdlReader::operation(): from the chosen port down to the request layout of one
+// operation, through the binding, the port type, the input message and the schema.
+
+#include "soap/wsdlreader.h"
+
+#include "soap/messagetext.h"
+#include "soap/wsdlindex.h"
+
+using namespace Qt::StringLiterals;
+using namespace WsdlLookup;
+
+namespace {
+
+struct SchemaContext
+{
+    const QList<Named> &elements;
+    const QList<Named> &types;
+};
+
+const XmlElement *enclosingSchema(const XmlElement *element)
+{
+    for (const XmlElement *e = element; e; e = e->parent()) {
+        if (e->is(SoapNamespaces::Xsd, u"schema"))
+            return e;
+    }
+    return nullptr;
+}
+
+// Local element of a complex type: its namespace follows form, then elementFormDefault.
+XmlName localElementName(const XmlElement *element)
+{
+    const XmlElement *schema = enclosingSchema(element);
+    QString form = element->attribute(u"form");
+    if (form.isEmpty() && schema)
+        form = schema->attribute(u"elementFormDefault");
+    const QString ns = (form == u"qualified" && schema) ? schema->attribute(u"targetNamespace") : QString();
+    return {ns, element->attribute(u"name")};
+}
+
+bool collectParticles(const XmlElement *group, const SchemaContext &schema, QList<XmlName> *out, int depth);
+
+bool collectComplexType(const XmlElement *complexType, const SchemaContext &schema, QList<XmlName> *out, int depth)
+{
+    if (depth > 16)
+        return false;
+    for (const auto &child : complexType->children()) {
+        const XmlElement *c = child.get();
+        if (c->is(SoapNamespaces::Xsd, u"sequence") || c->is(SoapNamespaces::Xsd, u"all")) {
+            if (!collectParticles(c, schema, out, depth + 1))
+                return false;
+        } else if (c->is(SoapNamespaces::Xsd, u"complexContent")) {
+            const XmlElement *extension = c->firstChildElement(SoapNamespaces::Xsd, u"extension");
+            if (!extension)
+                return false;
+            if (const auto base = qnameAttribute(extension, u"base")) {
+                const XmlElement *baseType = find(schema.types, *base);
+                if (!baseType || !collectComplexType(baseType, schema, out, depth + 1))
+                    return false;
+            }
+            if (!collectComplexType(extension, schema, out, depth + 1))
+                return false;
+        } else if (c->is(SoapNamespaces::Xsd, u"choice") || c->is(SoapNamespaces::Xsd, u"simpleContent")) {
+            return false; // not a list of positional parameters
+        }
+    }
+    return true;
+}
+
+bool collectParticles(const XmlElement *group, const SchemaContext &schema, QList<XmlName> *out, int depth)
+{
+    for (const auto &child : group->children()) {
+        const XmlElement *c = child.get();
+        if (c->is(SoapNamespaces::Xsd, u"element")) {
+            if (const auto ref = qnameAttribute(c, u"ref"))
+                out->append(*ref); // a global element: always in its schema's namespace
+            else
+                out->append(localElementName(c));
+        } else if (c->is(SoapNamespaces::Xsd, u"sequence")) {
+            if (!collectParticles(c, schema, out, depth + 1))
+                return false;
+        } else if (c->is(SoapNamespaces::Xsd, u"choice") || c->is(SoapNamespaces::Xsd, u"any")) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The parameters inside a global element, when its type is a complex type of elements.
+std::optional<QList<XmlName>> wrappedParameters(const XmlElement *element, const SchemaContext &schema)
+{
+    const XmlElement *complexType = element->firstChildElement(SoapNamespaces::Xsd, u"complexType");
+    if (!complexType) {
+        const auto type = qnameAttribute(element, u"type");
+        if (!type || type->namespaceUri == SoapNamespaces::Xsd)
+            return std::nullopt;
+        complexType = find(schema.types, *type);
+        if (!complexType || !complexType->is(SoapNamespaces::Xsd, u"complexType"))
+            return std::nullopt;
+    }
+    QList<XmlName> parameters;
+    if (!collectComplexType(complexType, schema, &parameters, 0))
+        return std::nullopt;
+    return parameters;
+}
+
+XmlName partElement(const XmlElement *part)
+{
+    const auto element = qnameAttribute(part, u"element");
+    return element ? *element : XmlName{QString(), part->attribute(u"name")};
+}
+
+} // namespace
+
+std::optional<SoapOperation> WsdlReader::operation(const QString &operationName, const QString &serviceName,
+                                                   const QString &portName)
+{
+    const auto choice = selectPort(serviceName, portName, operationName);
+    if (!choice)
+        return std::nullopt;
+
+    SoapOperation op;
+    op.name = operationName;
+    op.serviceName = choice->service->attribute(u"name");
+    op.portName = choice->port->attribute(u"name");
+    op.version = choice->version;
+    op.descriptionFile = m_fileName;
+
+    const XmlElement *address = soapChild(choice->port, u"address");
+    const QString location = address ? address->attribute(u"location").trimmed() : QString();
+    if (location.isEmpty()) {
+        fail(u"The port %1 of %2 gives no SOAP address."_s.arg(quoted(op.portName), described()));
+        return std::nullopt;
+    }
+    op.endpoint = QUrl(location, QUrl::StrictMode);
+    const QString scheme = op.endpoint.scheme().toLower();
+    if (!op.endpoint.isValid() || op.endpoint.host().isEmpty() || (scheme != u"http" && scheme != u"https")) {
+        // Shown without any user name or password the address may carry.
+        fail(u"The SOAP address %1 of the port %2 in %3 is not an http or https address."_s.arg(
+            quoted(MessageText::address(location)), quoted(op.portName), described()));
+        return std::nullopt;
+    }
+
+    const XmlElement *binding = choice->binding;
+    const XmlElement *bindingOperation = childByName(binding, u"operation", operationName);
+    const XmlElement *soapBinding = soapChild(binding, u"binding");
+    const XmlElement *soapOperation = soapChild(bindingOperation, u"operation");
+    QString style = soapOperation ? soapOperation->attribute(u"style") : QString();
+    if (style.isEmpty())
+        style = soapBinding->attribute(u"style");
+    op.style = style == u"rpc" ? SoapOperation::Style::Rpc : SoapOperation::Style::Document;
+    op.soapAction = soapOperation ? soapOperation->attribute(u"soapAction") : QString();
+
+    const XmlElement *bindingInput = bindingOperation->firstChildElement(SoapNamespaces::Wsdl, u"input");
+    const XmlElement *soapBody = bindingInput ? soapChild(bindingInput, u"body") : nullptr;
+    if (soapBody && soapBody->attribute(u"use") == u"encoded") {
+        op.use = SoapOperation::Use::Encoded;
+        op.encodingStyle = soapBody->attribute(u"encodingStyle").trimmed().section(u' ', 0, 0);
+        if (op.encodingStyle.isEmpty())
+            op.encodingStyle = op.version == SoapOperation::Version::Soap11 ? SoapNamespaces::Soap11Encoding
+                                                                            : SoapNamespaces::Soap12Encoding;
+    }
+
+    // The abstract side: binding -> port type -> operation -> input message -> parts.
+    const auto typeName = qnameAttribute(binding, u"type");
+    const XmlElement *portType = typeName ? find(m_index->portTypes, *typeName) : nullptr;
+    if (!portType) {
+        fail(u"The binding %1 of %2 refers to the port type %3, which it does not define."_s.arg(
+            quoted(binding->attribute(u"name")), described(), quoted(binding->attribute(u"type"))));
+        return std::nullopt;
+    }
+    const XmlElement *abstractOperation = childByName(portType, u"operation", operationName);
+    const XmlElement *input = abstractOperation ? abstractOperation->firstChildElement(SoapNamespaces::Wsdl, u"input")
+                                                : nullptr;
+    const auto messageName = input ? qnameAttribute(input, u"message") : std::nullopt;
+    const XmlElement *message = messageName ? find(m_index->messages, *messageName) : nullptr;
+    if (!message) {
+        fail(u"%1 does not define the input message of the operation %2."_s.arg(Described(), quoted(operationName)));
+        return std::nullopt;
+    }
+    // A request-response operation promises an answer; a one-way operation does not.
+    op.declaresOutput = abstractOperation->firstChildElement(SoapNamespaces::Wsdl, u"output") != nullptr;
+
+    QList<const XmlElement *> parts = message->childElements(SoapNamespaces::Wsdl, u"part");
+    if (soapBody && soapBody->hasAttribute(u"parts")) {
+        const QStringList wanted = soapBody->attribute(u"parts").split(u' ', Qt::SkipEmptyParts);
+        parts.removeIf([&wanted](const XmlElement *part) { return !wanted.contains(part->attribute(u"name")); });
+    }
+
+    if (op.style == SoapOperation::Style::Rpc) {
+        QString ns = soapBody ? soapBody->attribute(u"namespace") : QString();
+        if (ns.isEmpty())
+            ns = m_index->targetNamespace;
+        op.wrapper = {ns, operationName};
+        for (const XmlElement *part : std::as_const(parts))
+            op.parameters.append(partElement(part));
+        return op;
+    }
+
+    const SchemaContext schema{m_index->schemaElements, m_index->schemaTypes};
+    if (parts.size() == 1) {
+        if (const auto elementName = qnameAttribute(parts.first(), u"element")) {
+            const XmlElement *element = find(schema.elements, *elementName);
+            if (!element) {
+                fail(u"%1 refers to the element %2, which its schema does not declare."_s.arg(
+                    Described(), quoted(parts.first()->attribute(u"element"))));
+                return std::nullopt;
+            }
+            if (auto wrapped = wrappedParameters(element, schema)) {
+                op.wrapper = *elementName;
+                op.parameters = *wrapped;
+                return op;
+            }
+        }
+    }
+    // Bare: every part is one element of the body.
+    for (const XmlElement *part : std::as_const(parts))
+        op.parameters.append(partElement(part));
+    return op;
+}
