@@ -8,6 +8,7 @@
 #include "rules/textrules.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
+#include "soap/soapcallresult.h"
 #include "soap/soapclient.h"
 #include "soap/soaprequestwriter.h"
 
@@ -24,8 +25,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QNetworkAccessManager>
-#include <QNetworkCookieJar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -81,14 +80,22 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 
 QString initialToText() { return QStringLiteral("<Select from Address Book>"); }
 
-// Keeps no cookie, so that no state of the service's making carries over from
-// one send to the next through the shared network manager.
-class NoCookieJar final : public QNetworkCookieJar
+// What the user is told when a send was not confirmed; nothing when it was.
+QString sendOutcomeText(const SoapCallResult &result)
 {
-public:
-    using QNetworkCookieJar::QNetworkCookieJar;
-    bool setCookiesFromUrl(const QList<QNetworkCookie> &, const QUrl &) override { return false; }
-};
+    switch (result.outcome) {
+    case SoapCallResult::Outcome::Sent:
+        return QString();
+    case SoapCallResult::Outcome::NotSent:
+        return QStringLiteral("Your message was not sent. %1").arg(result.errorString());
+    case SoapCallResult::Outcome::NotKnown:
+        // Never "not sent" here: a user who reads that after the message did go sends it twice.
+        return QStringLiteral("It is not known whether your message was sent: %1. Check with the recipient "
+                              "before you send it again.")
+            .arg(result.reason);
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -478,11 +485,6 @@ bool frmSMS::sendTextsAreSafe()
     return true;
 }
 
-QString frmSMS::sendFailure(const QString &reason) const
-{
-    return QStringLiteral("Your message was not sent. %1").arg(reason);
-}
-
 void frmSMS::cmdSend_Click()
 {
     if (ToNumber.isEmpty() || ToName.isEmpty()) {
@@ -500,7 +502,7 @@ void frmSMS::cmdSend_Click()
     if (!sendTextsAreSafe())
         return;
 
-    QString failure;
+    SoapCallResult result;
     {
         cmdSend->setEnabled(false);
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -509,24 +511,18 @@ void frmSMS::cmdSend_Click()
             cmdSend->setEnabled(true);
         });
 
-        if (!m_network) {
-            m_network = new QNetworkAccessManager(this);
-            m_network->setCookieJar(new NoCookieJar(m_network));
-        }
-        SoapClient client(m_network);
+        SoapClient client;
         client.setTimeout(m_sendTimeout);
-        if (!client.MSSoapInit(m_serviceDescriptionFile, QString(), QString(), QString())) {
-            failure = client.errorString();
-        } else {
-            const SoapCallResult result = client.invoke(
-                QStringLiteral("sendSMS"), {FromName, FromNumber, ToNumber, tbMessage->toPlainText(), culture});
-            if (!result.ok)
-                failure = result.errorString;
-        }
+        if (!client.MSSoapInit(m_serviceDescriptionFile, QString(), QString(), QString()))
+            result = SoapCallResult::notSent(SoapCallResult::clauseOf(client.errorString()));
+        else
+            result = client.invoke(QStringLiteral("sendSMS"),
+                                   {FromName, FromNumber, ToNumber, tbMessage->toPlainText(), culture});
     }
     // Told after "Send" is usable again, so the box never hides a dead button.
-    if (!failure.isEmpty())
-        showMessage(sendFailure(failure));
+    const QString text = sendOutcomeText(result);
+    if (!text.isEmpty())
+        showMessage(text);
 }
 
 // Country menu

@@ -20,9 +20,11 @@
 //     the address book, and decides whether the sender panel opens.
 //   - "Send" checks recipient, sender and message, then creates a SoapClient
 //     for this one send, initialises it from SendSMS.wsdl beside the program
-//     and calls sendSMS with the five texts. The call blocks the window (it
-//     repaints, but takes no input) until the reply, a failure or a timeout;
-//     a failure is told to the user in plain words.
+//     and calls sendSMS with the five texts. The exchange runs on a thread of
+//     the client's; the window waits for it (it repaints, but takes no input)
+//     until the outcome. Sent shows nothing; "not sent" and "not known" are
+//     told in plain words, so that the user neither believes a lost message
+//     went nor sends a delivered one twice.
 //   - Every message to the user goes through showMessage(), which tests can
 //     replace to capture the texts without a modal loop.
 
@@ -40,7 +42,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
-class QNetworkAccessManager;
 class QPlainTextEdit;
 class QPushButton;
 class SettingsStore;
@@ -121,7 +122,6 @@ private:
     void updateCharactersLeft();
     void ClearCountryMenu();
     void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);
-    QString sendFailure(const QString &reason) const;
     bool sendTextsAreSafe();
 
     SettingsStore &m_store;
@@ -130,10 +130,6 @@ private:
     QString m_serviceDescriptionFile;
     std::chrono::milliseconds m_sendTimeout{std::chrono::seconds(30)};
     frmAbout *m_about = nullptr;
-    // The transport of every send: each send has its own SoapClient, but
-    // starting a network manager (and its HTTP thread) per send would cost
-    // more than the call itself. Created at the first send.
-    QNetworkAccessManager *m_network = nullptr;
 
     // Controls, named as the user's window has always named them.
     QGroupBox *frAddressBook = nullptr;

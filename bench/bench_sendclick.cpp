@@ -1,7 +1,8 @@
 // One send on loopback, from the click on "Send" (which reads the service
-// description and calls the gateway) to the reply, beside its floor, a bare
-// QNetworkAccessManager POST of the same request bytes with the same headers
-// to the same gateway.
+// description, starts the exchange on a thread of its own and waits for it)
+// to the reply, beside its floor: a bare libcurl POST of the same request
+// bytes with the same headers to the same gateway, on a fresh connection, as
+// every send has.
 
 #include "app/frmsms.h"
 #include "bench/benchmain.h"
@@ -10,17 +11,13 @@
 #include "soap/wsdlreader.h"
 
 #include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
+#include <curl/curl.h>
 
 #include <chrono>
 #include <memory>
@@ -87,7 +84,8 @@ Gateway &gateway()
 {
     if (!s_gateway) {
         // Loopback traffic never goes through a proxy, for the floor as for the program.
-        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        for (const char *name : {"http_proxy", "all_proxy", "ALL_PROXY"})
+            qunsetenv(name);
         s_gateway = std::make_unique<Gateway>();
     }
     return *s_gateway;
@@ -109,27 +107,40 @@ void send_floor(benchmark::State &state)
         return;
     }
     const SoapRequest request = SoapRequestWriter::write(*operation, sendArguments());
-    QNetworkRequest httpRequest(operation->endpoint);
-    httpRequest.setHeader(QNetworkRequest::ContentTypeHeader, request.contentType);
-    if (!request.soapActionHeader.isEmpty())
-        httpRequest.setRawHeader("SOAPAction", request.soapActionHeader);
-    httpRequest.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    const QByteArray url = operation->endpoint.toEncoded();
+    const QByteArray contentType = "Content-Type: " + request.contentType;
+    const QByteArray soapAction = "SOAPAction: " + request.soapActionHeader;
 
-    QNetworkAccessManager network;
+    curl_global_init(CURL_GLOBAL_DEFAULT);
     for (auto _ : state) {
         const auto start = Clock::now();
-        QNetworkReply *reply = network.post(httpRequest, request.body);
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(std::chrono::seconds(30), &loop, &QEventLoop::quit);
-        if (!reply->isFinished())
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-        const QByteArray body = reply->readAll();
+        CURL *curl = curl_easy_init();
+        curl_slist *headers = curl_slist_append(nullptr, contentType.constData());
+        if (!request.soapActionHeader.isEmpty())
+            headers = curl_slist_append(headers, soapAction.constData());
+        headers = curl_slist_append(headers, "Expect:");
+        QByteArray body;
+        curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.constData());
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+        curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
+        curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl, CURLOPT_PROXY, "");
+        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, +[](char *data, size_t size, size_t count, void *user) {
+            static_cast<QByteArray *>(user)->append(data, qsizetype(size * count));
+            return size * count;
+        });
+        const CURLcode code = curl_easy_perform(curl);
+        long status = 0;
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        curl_slist_free_all(headers);
+        curl_easy_cleanup(curl);
         const auto stop = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        reply->deleteLater();
-        if (status != 200 || !body.contains("sendSMSResponse")) {
+        if (code != CURLE_OK || status != 200 || !body.contains("sendSMSResponse")) {
             state.SkipWithError("the gateway did not accept the request");
             break;
         }

@@ -1,16 +1,54 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
-/// \brief The outcome of one SOAP call.
+/// \brief The outcome of one SOAP call, and why it was not confirmed.
+///
+/// A call ends in one of three outcomes. Only a complete answer from the service decides
+/// between "sent" and "not sent"; when the request went out and no complete answer came back,
+/// nobody on this side can tell, and the outcome says so.
 struct SoapCallResult
 {
-    /// A 2xx status and no fault.
-    bool ok = false;
-    /// Plain words for the user when !ok, e.g. "The SMS service refused the message: <fault text>".
-    QString errorString;
-    /// A SOAP fault came back.
+    enum class Outcome {
+        /// A complete SOAP envelope without a fault confirmed the call (or, for an operation
+        /// that declares no output message, a complete and empty 2xx answer).
+        Sent,
+        /// The service did not act on the call: nothing left the machine (no usable description,
+        /// a name that does not resolve, a refused connection or TLS handshake, an argument that
+        /// cannot be written), or a complete answer refused it (a SOAP fault, a redirect, an
+        /// HTTP error status).
+        NotSent,
+        /// The request left the machine, but no complete answer says what became of it: the
+        /// connection dropped, the answer was cut short or could not be read, or the time ran out.
+        NotKnown,
+    };
+
+    Outcome outcome = Outcome::NotSent;
+    /// Why the call was not confirmed, in plain words, written to read inside a sentence: it
+    /// starts in lower case and has no closing full stop, e.g. "the service at example.org:8080
+    /// closed the connection before its answer was complete". Empty when sent.
+    QString reason;
+    /// A SOAP fault came back: the service refused the call.
     bool isFault = false;
     /// The fault's faultstring (SOAP 1.1) or Reason text (SOAP 1.2).
     QString faultString;
+
+    bool ok() const { return outcome == Outcome::Sent; }
+    /// The reason as a sentence of its own: capitalised, with a full stop. Empty when sent.
+    QString errorString() const;
+
+    static SoapCallResult sent();
+    static SoapCallResult notSent(const QString &reason);
+    static SoapCallResult notKnown(const QString &reason);
+
+    /// \brief \a sentence turned into a clause that reads inside another sentence: the first
+    /// letter in lower case (unless the first word is an acronym) and no closing full stop.
+    static QString clauseOf(const QString &sentence);
+    /// \brief \a clause turned into a sentence: the first letter upper-cased and a full stop
+    /// added unless it already ends with one (or with ! or ?).
+    static QString sentenceOf(const QString &clause);
 };
+
+Q_DECLARE_METATYPE(SoapCallResult)
+Q_DECLARE_METATYPE(SoapCallResult::Outcome)

@@ -9,14 +9,17 @@
 #include <chrono>
 #include <memory>
 
-class QNetworkAccessManager;
+class SoapCall;
 class WsdlReader;
 
 /// \brief A SOAP client initialised from a WSDL 1.1 file that calls its operations by name.
 ///
-/// One client serves one send: MSSoapInit() reads the description, invoke() writes the request,
-/// posts it over HTTP or HTTPS and waits for the reply. Certificates are always verified and the
-/// system proxy settings apply.
+/// MSSoapInit() reads the description; start() writes the request of a call and sends it over
+/// HTTP or HTTPS on a thread of its own, and invoke() does the same and waits for the outcome.
+///
+/// Every request leaves at most once, on a connection of its own, and only to the address the
+/// description gives: redirects are not followed. Certificates are always verified. Proxies
+/// come from the environment (http_proxy, https_proxy, all_proxy, no_proxy), as for curl.
 class SoapClient final : public QObject
 {
     Q_OBJECT
@@ -24,12 +27,6 @@ class SoapClient final : public QObject
 
 public:
     explicit SoapClient(QObject *parent = nullptr);
-    /// \brief A client that sends through \a network, which must outlive it.
-    ///
-    /// A manager shared by many clients keeps its HTTP thread and connections between calls,
-    /// which spares every call the cost of starting them; a null \a network gives the client
-    /// a manager of its own.
-    explicit SoapClient(QNetworkAccessManager *network, QObject *parent = nullptr);
     ~SoapClient() override;
 
     /// \brief Reads and checks the description; false with errorString() set on failure.
@@ -39,25 +36,30 @@ public:
     bool MSSoapInit(const QString &wsdlFile, const QString &serviceName = QString(),
                     const QString &portName = QString(), const QString &wsmlFile = QString());
 
+    /// \brief Starts a call of \a operation with positional text \a arguments.
+    ///
+    /// Returns at once. The call reports through SoapCall::finished() on this thread, also
+    /// when it fails before anything is sent (no description, an argument that cannot be
+    /// written); it deletes itself afterwards and may outlive this client.
+    SoapCall *start(const QString &operation, const QStringList &arguments);
+
     /// \brief Calls \a operation with positional text \a arguments and waits for the outcome.
     ///
-    /// Blocks in a local event loop that excludes user input (windows still repaint) until the
-    /// reply, a failure or the timeout. Nothing is sent when the request cannot be written.
+    /// Waits in a local event loop that excludes user input (windows still repaint) until the
+    /// outcome, at most about the timeout. Needs a QCoreApplication.
     SoapCallResult invoke(const QString &operation, const QStringList &arguments);
 
-    /// How long invoke() waits for the whole exchange; 30 seconds unless set.
+    /// How long a call may take in all, connection included; 30 seconds unless set.
     void setTimeout(std::chrono::milliseconds timeout);
     std::chrono::milliseconds timeout() const { return m_timeout; }
 
-    /// Why MSSoapInit() failed, in plain words.
+    /// Why MSSoapInit() failed, in plain words: one sentence.
     QString errorString() const { return m_errorString; }
 
 private:
     std::unique_ptr<WsdlReader> m_description;
-    QNetworkAccessManager *m_network = nullptr;
     QString m_serviceName;
     QString m_portName;
     QString m_errorString;
     std::chrono::milliseconds m_timeout{30000};
-    bool m_busy = false;
 };

@@ -1,7 +1,12 @@
 #include "soap/soapreplyreader.h"
 
+#include "soap/messagetext.h"
+#include "soap/replycontent.h"
 #include "soap/soapnamespaces.h"
+#include "soap/soapoperation.h"
 #include "soap/xmlelement.h"
+
+#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -46,42 +51,100 @@ QString faultText(const XmlElement *fault, bool soap12)
     return first;
 }
 
+bool isEnvelope(const XmlElement *root)
+{
+    return root
+           && (root->is(SoapNamespaces::Soap11Envelope, u"Envelope")
+               || root->is(SoapNamespaces::Soap12Envelope, u"Envelope"));
+}
+
+QString statusText(const HttpAnswer &answer)
+{
+    return MessageText::httpStatus(answer.status, answer.reasonPhrase);
+}
+
+QString descriptionOf(const SoapOperation &operation)
+{
+    return operation.descriptionFile.isEmpty()
+               ? u"the service description"_s
+               : u"the service description file %1"_s.arg(QDir::toNativeSeparators(operation.descriptionFile));
+}
+
+SoapCallResult redirect(const HttpAnswer &answer, const SoapOperation &operation)
+{
+    const QByteArray location = answer.location.trimmed();
+    const QString target =
+        MessageText::address(operation.endpoint.resolved(QUrl(QString::fromLatin1(location), QUrl::TolerantMode)));
+    if (answer.status == 303) {
+        // See Other is how a service shows the result of a request it carried out elsewhere.
+        return SoapCallResult::notKnown(
+            u"the service answered with a redirect to %1 (%2), which usually means that it took the request "
+            "and shows its result elsewhere"_s.arg(location.isEmpty() ? u"nowhere"_s : target, statusText(answer)));
+    }
+    if (location.isEmpty())
+        return SoapCallResult::notSent(
+            u"the service answered with a redirect (%1) without saying where it moved; %2 must be updated with its "
+            "new address"_s.arg(statusText(answer), descriptionOf(operation)));
+    return SoapCallResult::notSent(u"the service answered that it moved to %1 (%2); %3 must be updated with its new "
+                                   "address"_s.arg(target, statusText(answer), descriptionOf(operation)));
+}
+
 } // namespace
 
-SoapCallResult SoapReplyReader::read(int httpStatus, const QByteArray &reasonPhrase, const QByteArray &body)
+SoapCallResult SoapReplyReader::read(const HttpAnswer &answer, const SoapOperation &operation)
 {
-    SoapCallResult result;
-    const bool success = httpStatus >= 200 && httpStatus < 300;
+    const int status = answer.status;
+    const ReplyContent::Xml xml = ReplyContent::xmlOf(answer.contentType, answer.body);
+    const bool blank = xml.error.isEmpty() && xml.bytes.trimmed().isEmpty();
 
-    std::unique_ptr<XmlElement> envelope;
-    if (!body.trimmed().isEmpty())
-        envelope = XmlElement::parse(body, nullptr);
+    std::unique_ptr<XmlElement> root;
+    if (xml.error.isEmpty() && !blank)
+        root = XmlElement::parse(xml.bytes, nullptr);
 
     bool soap12 = false;
-    if (const XmlElement *fault = envelope ? findFault(envelope.get(), &soap12) : nullptr) {
+    if (const XmlElement *fault = isEnvelope(root.get()) ? findFault(root.get(), &soap12) : nullptr) {
+        SoapCallResult result = SoapCallResult::notSent(QString());
         result.isFault = true;
         result.faultString = faultText(fault, soap12);
-        result.errorString = result.faultString.isEmpty()
-                                 ? u"The SMS service refused the message without giving a reason."_s
-                                 : u"The SMS service refused the message: %1"_s.arg(result.faultString);
+        result.reason = result.faultString.isEmpty()
+                            ? u"the service refused the request without giving a reason"_s
+                            : u"the service refused the request: %1"_s.arg(result.faultString);
         return result;
     }
 
-    if (!success) {
-        const QString reason = QString::fromUtf8(reasonPhrase).trimmed();
-        result.errorString = reason.isEmpty()
-                                 ? u"The SMS service answered with HTTP status %1."_s.arg(httpStatus)
-                                 : u"The SMS service answered with HTTP status %1 (%2)."_s.arg(httpStatus).arg(reason);
-        return result;
+    if (status >= 200 && status < 300) {
+        if (isEnvelope(root.get()))
+            return SoapCallResult::sent();
+        if (blank) {
+            if (!operation.declaresOutput)
+                return SoapCallResult::sent();
+            return SoapCallResult::notKnown(
+                u"the service's answer (%1) was empty, though its description promises a SOAP answer"_s.arg(
+                    statusText(answer)));
+        }
+        if (!xml.error.isEmpty())
+            return SoapCallResult::notKnown(u"the service's answer could not be read: %1"_s.arg(xml.error));
+        if (!root)
+            return SoapCallResult::notKnown(u"the service's answer is not readable XML"_s);
+        return SoapCallResult::notKnown(u"the service's answer is not a SOAP message"_s);
     }
 
-    const bool isEnvelope = envelope
-                            && (envelope->is(SoapNamespaces::Soap11Envelope, u"Envelope")
-                                || envelope->is(SoapNamespaces::Soap12Envelope, u"Envelope"));
-    if (!body.trimmed().isEmpty() && !isEnvelope) {
-        result.errorString = u"The SMS service sent a reply that is not a SOAP message."_s;
-        return result;
+    if (status >= 300 && status < 400)
+        return redirect(answer, operation);
+
+    if (status == 407 && !answer.proxy.isEmpty())
+        return SoapCallResult::notSent(u"the proxy at %1 refused the request: it asks for a user name and password "
+                                       "(%2)"_s.arg(answer.proxy, statusText(answer)));
+    if (status == 502 || status == 504) {
+        // A gateway (or the proxy) speaks for a service it may already have handed the request to.
+        const QString gateway = answer.proxy.isEmpty() ? u"a gateway in front of the service"_s
+                                                       : u"the proxy at %1 or a gateway behind it"_s.arg(answer.proxy);
+        return SoapCallResult::notKnown(u"%1 answered with %2, so the request may have reached the service"_s.arg(
+            gateway, statusText(answer)));
     }
-    result.ok = true;
-    return result;
+    const QString who = answer.proxy.isEmpty() ? u"the service"_s : u"the service or the proxy at %1"_s.arg(answer.proxy);
+    if (status >= 400 && status < 600)
+        return SoapCallResult::notSent(u"%1 answered with %2"_s.arg(who, statusText(answer)));
+    return SoapCallResult::notKnown(u"the service answered with %1, which is not a final answer"_s.arg(
+        statusText(answer)));
 }

@@ -1,18 +1,33 @@
 #pragma once
 
+#include "soap/httpanswer.h"
 #include "soap/soapcallresult.h"
 
-#include <QByteArray>
+struct SoapOperation;
 
-/// \brief Turns the HTTP status and body of a reply into a SoapCallResult: pure, no network.
+/// \brief Turns a complete HTTP answer to a call of \a operation into a SoapCallResult: pure, no network.
 ///
-/// A SOAP 1.1 or 1.2 fault is a failure whatever the status; a 2xx status with an empty body
-/// or a SOAP envelope without a fault is success; anything else fails with the status.
+/// - A SOAP 1.1 or 1.2 fault is a refusal (not sent), whatever the status; its text is shown.
+/// - A 2xx answer is a confirmation only when it holds a complete SOAP envelope. An empty 2xx
+///   confirms only an operation that declares no output message; anything else in a 2xx
+///   answer (empty where an answer is promised, not XML, not an envelope, unreadable) leaves
+///   the outcome not known.
+/// - A redirect is not followed: it says that the service moved (not sent). A 303 See Other
+///   usually follows a request that was carried out, so its outcome is not known.
+/// - 502 Bad Gateway and 504 Gateway Timeout come from a gateway that may have passed the
+///   request on: not known. Every other 4xx or 5xx is a refusal (not sent); 407 from a proxy
+///   is the proxy's refusal.
+/// - Any other status (1xx, or one HTTP does not define) is no answer: not known.
+///
+/// A multipart/related (MTOM/XOP) body is read by its root part, and the charset of the
+/// Content-Type applies when the XML does not declare its own encoding.
 class SoapReplyReader final
 {
 public:
     /// Largest reply body the client reads.
     static constexpr qint64 MaximumReplySize = 1024 * 1024;
+    /// Largest reply head (status line and headers, of every response read) the client reads.
+    static constexpr qint64 MaximumHeadSize = 64 * 1024;
 
-    static SoapCallResult read(int httpStatus, const QByteArray &reasonPhrase, const QByteArray &body);
+    static SoapCallResult read(const HttpAnswer &answer, const SoapOperation &operation);
 };

@@ -1,6 +1,8 @@
 #include "app/frmsms.h"
 #include "settings/settingsstore.h"
 #include "tests/support/gatewayprocess.h"
+#include "tests/support/scriptedhttpserver.h"
+#include "tests/support/testdescription.h"
 
 #include <QAction>
 #include <QFile>
@@ -31,6 +33,8 @@ private slots:
     void chosenCountryTravelsWithTheMessage();
     void failedSendIsToldOnce_data();
     void failedSendIsToldOnce();
+    void outcomeIsToldInFull_data();
+    void outcomeIsToldInFull();
 
 private:
     std::unique_ptr<frmSMS> readyWindow(const QString &descriptionFile);
@@ -153,18 +157,23 @@ void tst_Sending::failedSendIsToldOnce_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("reasonContains");
-    QTest::newRow("no description file") << QStringLiteral("missing") << QStringLiteral("absent.wsdl");
-    QTest::newRow("malformed description") << QStringLiteral("malformed") << QString();
-    QTest::newRow("no sendSMS operation") << QStringLiteral("no operation") << QStringLiteral("sendSMS");
-    QTest::newRow("connection refused") << QStringLiteral("refused") << QString();
-    QTest::newRow("fault from the gateway") << QStringLiteral("fault") << QStringLiteral("Number barred");
-    QTest::newRow("late answer") << QStringLiteral("late") << QString();
+    QTest::addColumn<QString>("prefix");
+    const QString notSent = QStringLiteral("Your message was not sent. ");
+    QTest::newRow("no description file") << QStringLiteral("missing") << QStringLiteral("absent.wsdl") << notSent;
+    QTest::newRow("malformed description") << QStringLiteral("malformed") << QString() << notSent;
+    QTest::newRow("no sendSMS operation") << QStringLiteral("no operation") << QStringLiteral("sendSMS") << notSent;
+    QTest::newRow("connection refused") << QStringLiteral("refused") << QString() << notSent;
+    QTest::newRow("fault from the gateway") << QStringLiteral("fault") << QStringLiteral("Number barred") << notSent;
+    // The gateway has the message and may still deliver it.
+    QTest::newRow("late answer") << QStringLiteral("late") << QStringLiteral("did not answer within 0.3 seconds")
+                                 << QStringLiteral("It is not known whether your message was sent: ");
 }
 
 void tst_Sending::failedSendIsToldOnce()
 {
     QFETCH(QString, failure);
     QFETCH(QString, reasonContains);
+    QFETCH(QString, prefix);
 
     QFile gatewayDescription(m_gateway.wsdlFile());
     QVERIFY(gatewayDescription.open(QIODevice::ReadOnly));
@@ -205,8 +214,8 @@ void tst_Sending::failedSendIsToldOnce()
     QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
 
     QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].startsWith(QStringLiteral("Your message was not sent. ")), qPrintable(m_messages[0]));
-    QVERIFY2(m_messages[0].size() > QStringLiteral("Your message was not sent. ").size() + 10, qPrintable(m_messages[0]));
+    QVERIFY2(m_messages[0].startsWith(prefix), qPrintable(m_messages[0]));
+    QVERIFY2(m_messages[0].size() > prefix.size() + 10, qPrintable(m_messages[0]));
     if (!reasonContains.isEmpty())
         QVERIFY2(m_messages[0].contains(reasonContains), qPrintable(m_messages[0]));
     QVERIFY(child<QPushButton>(*window, "cmdSend")->isEnabled());
@@ -220,6 +229,57 @@ void tst_Sending::failedSendIsToldOnce()
     QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(m_gateway.outbox().size(), before + 1);
+}
+
+void tst_Sending::outcomeIsToldInFull_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("message"); // PORT and FILE stand for the server's port and the description
+
+    QTest::newRow("sent") << ScriptedHttpServer::response(
+        "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body/></s:Envelope>")
+                          << QString();
+    QTest::newRow("not sent: refused")
+        << ScriptedHttpServer::response("403 Forbidden", "", "text/html")
+        << QStringLiteral("Your message was not sent. The service answered with HTTP status 403 (Forbidden).");
+    QTest::newRow("not sent: moved")
+        << QByteArray("HTTP/1.1 308 Permanent Redirect\r\nLocation: https://sms.example.org/v2\r\n"
+                      "Content-Length: 0\r\n\r\n")
+        << QStringLiteral("Your message was not sent. The service answered that it moved to https://sms.example.org/v2 "
+                          "(HTTP status 308 (Permanent Redirect)); the service description file FILE must be updated "
+                          "with its new address.");
+    QTest::newRow("not known: connection closed")
+        << QByteArray()
+        << QStringLiteral("It is not known whether your message was sent: the service at 127.0.0.1:PORT closed the "
+                          "connection without answering. Check with the recipient before you send it again.");
+    QTest::newRow("not known: empty answer")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n")
+        << QStringLiteral("It is not known whether your message was sent: the service's answer (HTTP status 200 (OK)) "
+                          "was empty, though its description promises a SOAP answer. Check with the recipient before "
+                          "you send it again.");
+}
+
+// The whole text the user reads for each outcome, and one request for each send.
+void tst_Sending::outcomeIsToldInFull()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, message);
+
+    ScriptedHttpServer server;
+    QVERIFY(server.listen());
+    server.answerWith(answer);
+    const QString description = writeFile(QStringLiteral("SendSMS.wsdl"),
+                                          TestDescription::at(QStringLiteral("rpc-literal.wsdl"), server.url()));
+    message.replace(QStringLiteral("PORT"), QString::number(server.port()));
+    message.replace(QStringLiteral("FILE"), description);
+
+    const auto window = readyWindow(description);
+    child<QPlainTextEdit>(*window, "tbMessage")->setPlainText(QStringLiteral("Hello"));
+    QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
+
+    QCOMPARE(m_messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(server.posts(), 1);
+    QVERIFY(child<QPushButton>(*window, "cmdSend")->isEnabled());
 }
 
 QTEST_MAIN(tst_Sending)

@@ -1,0 +1,350 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soap/httppost.h"
+
+#include "soap/messagetext.h"
+#include "soap/soapreplyreader.h"
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void initialiseCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// What the callbacks learn during one transfer.
+struct Transfer
+{
+    const std::atomic<bool> *cancelled = nullptr;
+    // Some byte of the request itself (not of a proxy's CONNECT) was handed to the connection.
+    bool requestLeft = false;
+    qint64 headBytes = 0;
+    bool headTooLarge = false;
+    bool bodyTooLarge = false;
+    // The head of a final response to the request has ended.
+    bool headComplete = false;
+    int status = 0;
+    QByteArray reasonPhrase;
+    QByteArray contentType;
+    QByteArray location;
+    QByteArray body;
+};
+
+// Every line of every response head, CONNECT and 1xx responses included, counts against the
+// cap: a head longer than any real service sends is cut off here, at the same size on every
+// machine. (libcurl refuses a single line longer than its own limit, which is larger than ours,
+// before it reaches this function; see the mapping of its error below.)
+size_t onHeader(char *data, size_t size, size_t count, void *user)
+{
+    auto *t = static_cast<Transfer *>(user);
+    const size_t length = size * count;
+    t->headBytes += qint64(length);
+    if (t->headBytes > SoapReplyReader::MaximumHeadSize) {
+        t->headTooLarge = true;
+        return 0;
+    }
+    const QByteArray line = QByteArray(data, qsizetype(length)).trimmed();
+    if (line.startsWith("HTTP/")) {
+        // A new response begins (after 100 Continue, or after the proxy's tunnel answer).
+        const QList<QByteArray> words = line.split(' ');
+        t->status = words.size() > 1 ? words.at(1).toInt() : 0;
+        const qsizetype reasonAt = words.size() > 2 ? line.indexOf(' ', line.indexOf(' ') + 1) : -1;
+        t->reasonPhrase = reasonAt < 0 ? QByteArray() : line.mid(reasonAt + 1);
+        t->contentType.clear();
+        t->location.clear();
+        t->headComplete = false;
+    } else if (line.isEmpty()) {
+        if (t->requestLeft && t->status >= 200)
+            t->headComplete = true;
+    } else if (!t->headComplete) {
+        const qsizetype colon = line.indexOf(':');
+        const QByteArray name = line.left(colon).trimmed().toLower();
+        if (name == "content-type")
+            t->contentType = line.mid(colon + 1).trimmed();
+        else if (name == "location")
+            t->location = line.mid(colon + 1).trimmed();
+    }
+    return length;
+}
+
+size_t onBody(char *data, size_t size, size_t count, void *user)
+{
+    auto *t = static_cast<Transfer *>(user);
+    const size_t length = size * count;
+    if (t->body.size() + qint64(length) > SoapReplyReader::MaximumReplySize) {
+        t->bodyTooLarge = true;
+        return 0;
+    }
+    t->body.append(data, qsizetype(length));
+    return length;
+}
+
+// When did the request leave? libcurl hands the debug function the request's head as
+// CURLINFO_HEADER_OUT (and body bytes as CURLINFO_DATA_OUT) only after the connection has
+// taken them: over TLS once the handshake is done and the bytes were encrypted into it. So
+// before the first such call nothing of the request can have reached anyone, and a failure
+// then is "not sent"; from that call on the service may have it, and only a complete answer
+// can say what became of it. A proxy's CONNECT request carries nothing of ours and is not
+// counted.
+int onDebug(CURL *, curl_infotype type, char *data, size_t size, void *user)
+{
+    auto *t = static_cast<Transfer *>(user);
+    if (type == CURLINFO_HEADER_OUT) {
+        if (!(size >= 8 && std::memcmp(data, "CONNECT ", 8) == 0))
+            t->requestLeft = true;
+    } else if (type == CURLINFO_DATA_OUT) {
+        t->requestLeft = true;
+    }
+    return 0;
+}
+
+int onProgress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<Transfer *>(user)->cancelled->load() ? 1 : 0;
+}
+
+struct CurlDeleter
+{
+    void operator()(CURL *handle) const { curl_easy_cleanup(handle); }
+    void operator()(curl_slist *list) const { curl_slist_free_all(list); }
+};
+
+bool isTlsFailure(CURLcode code)
+{
+    switch (code) {
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ENGINE_NOTFOUND:
+    case CURLE_SSL_ENGINE_SETFAILED:
+    case CURLE_SSL_ENGINE_INITFAILED:
+    case CURLE_SSL_CRL_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+    case CURLE_SSL_SHUTDOWN_FAILED:
+    case CURLE_USE_SSL_FAILED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// libcurl's own refusal of an over-long header line: out of memory before 8.6, too large after.
+bool isOversizedHeader(CURLcode code)
+{
+#if LIBCURL_VERSION_NUM >= 0x080600
+    if (code == CURLE_TOO_LARGE)
+        return true;
+#endif
+    return code == CURLE_OUT_OF_MEMORY;
+}
+
+QString detailOf(CURLcode code, const char *errorBuffer)
+{
+    QString detail = QString::fromUtf8(errorBuffer).trimmed();
+    if (detail.isEmpty())
+        detail = QString::fromUtf8(curl_easy_strerror(code));
+    return MessageText::address(detail);
+}
+
+class Describer
+{
+public:
+    Describer(const HttpPostRequest &request, const Transfer &transfer)
+        : m_request(request)
+        , m_transfer(transfer)
+        , m_where(MessageText::hostAndPort(request.url))
+        , m_service(request.proxy.isDirect()
+                        ? u"the service at %1"_s.arg(m_where)
+                        : u"the service at %1 (through the proxy at %2)"_s.arg(m_where, request.proxy.where))
+    {
+    }
+
+    QString beforeSending(CURLcode code, long connectCode, const char *errorBuffer, long osError) const
+    {
+        const QString &proxy = m_request.proxy.where;
+        if (code == CURLE_ABORTED_BY_CALLBACK)
+            return u"the call was cancelled before the request was sent"_s;
+        if (connectCode >= 300)
+            return u"the proxy at %1 refused to open a connection to the service at %2 (%3)"_s.arg(
+                proxy, m_where, MessageText::httpStatus(int(connectCode), m_transfer.reasonPhrase));
+        if (isTlsFailure(code))
+            return u"a secure connection to %1 could not be established: %2"_s.arg(m_service,
+                                                                                    detailOf(code, errorBuffer));
+        switch (code) {
+        case CURLE_COULDNT_RESOLVE_PROXY:
+            return u"the proxy's computer %1 could not be found; check the network connection"_s.arg(proxy);
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return u"the service's computer %1 could not be found; check the network connection"_s.arg(
+                MessageText::hostAndPort(QUrl(u"//"_s + m_request.url.host())));
+        case CURLE_COULDNT_CONNECT:
+            if (!m_request.proxy.isDirect())
+                return osError == ECONNREFUSED ? u"the proxy at %1 refused the connection"_s.arg(proxy)
+                                               : u"the proxy at %1 could not be reached"_s.arg(proxy);
+            return osError == ECONNREFUSED
+                       ? u"the service at %1 refused the connection; it may not be running"_s.arg(m_where)
+                       : u"the service at %1 could not be reached: %2"_s.arg(m_where, detailOf(code, errorBuffer));
+        case CURLE_OPERATION_TIMEDOUT:
+            return u"%1 could not be reached within %2"_s.arg(m_service,
+                                                                     MessageText::duration(m_request.timeout));
+        case CURLE_UNSUPPORTED_PROTOCOL:
+        case CURLE_URL_MALFORMAT:
+            return u"the address %1 cannot be used: %2"_s.arg(MessageText::address(m_request.url),
+                                                              QString::fromUtf8(curl_easy_strerror(code)));
+        default:
+            return u"%1 could not be reached: %2"_s.arg(m_service, detailOf(code, errorBuffer));
+        }
+    }
+
+    QString afterSending(CURLcode code, const char *errorBuffer) const
+    {
+        if (code == CURLE_ABORTED_BY_CALLBACK)
+            return u"the call was cancelled after the request had been sent"_s;
+        if (m_transfer.headTooLarge || (!m_transfer.headComplete && isOversizedHeader(code)))
+            return u"the head of the service's answer is larger than %1 KiB, too large to be an answer"_s.arg(
+                SoapReplyReader::MaximumHeadSize / 1024);
+        if (m_transfer.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
+            return u"the service sent an answer too large to be a reply (over %1 KiB)"_s.arg(
+                SoapReplyReader::MaximumReplySize / 1024);
+        switch (code) {
+        case CURLE_OPERATION_TIMEDOUT:
+            return m_transfer.headComplete
+                       ? u"%1 did not finish its answer within %2"_s.arg(
+                           m_service, MessageText::duration(m_request.timeout))
+                       : u"%1 did not answer within %2"_s.arg(m_service,
+                                                                      MessageText::duration(m_request.timeout));
+        case CURLE_GOT_NOTHING:
+            return u"%1 closed the connection without answering"_s.arg(m_service);
+        case CURLE_PARTIAL_FILE:
+            return u"%1 closed the connection before its answer was complete"_s.arg(m_service);
+        case CURLE_RECV_ERROR:
+            return u"the connection to %1 broke before its answer was complete"_s.arg(m_service);
+        case CURLE_SEND_ERROR:
+            return u"the connection to %1 broke while the request was being sent"_s.arg(m_service);
+        case CURLE_BAD_CONTENT_ENCODING:
+            return u"the service's answer could not be decompressed (%1)"_s.arg(detailOf(code, errorBuffer));
+        case CURLE_WEIRD_SERVER_REPLY:
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            return u"%1 answered with something that is not HTTP"_s.arg(m_service);
+        default:
+            return u"the answer of %1 could not be read: %2"_s.arg(m_service, detailOf(code, errorBuffer));
+        }
+    }
+
+private:
+    const HttpPostRequest &m_request;
+    const Transfer &m_transfer;
+    QString m_where;
+    QString m_service;
+};
+
+} // namespace
+
+HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<bool> &cancelled)
+{
+    initialiseCurlOnce();
+    HttpPostResult result;
+    Transfer transfer;
+    transfer.cancelled = &cancelled;
+
+    std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
+    if (!handle) {
+        result.reason = u"the connection to the service could not be prepared"_s;
+        return result;
+    }
+    CURL *curl = handle.get();
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+
+    curl_slist *headers = nullptr;
+    headers = curl_slist_append(headers, QByteArray("Content-Type: " + request.contentType).constData());
+    if (!request.soapAction.isEmpty())
+        headers = curl_slist_append(headers, QByteArray("SOAPAction: " + request.soapAction).constData());
+    // No "Expect: 100-continue" and its wait for a go-ahead that many services never send.
+    headers = curl_slist_append(headers, "Expect:");
+    std::unique_ptr<curl_slist, CurlDeleter> headerList(headers);
+
+    const QByteArray url = request.url.toEncoded();
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(curl, CURLOPT_POST, 1L);
+    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.constData());
+    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(request.body.size()));
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    // One connection per request, closed after it: libcurl re-sends a request only when it
+    // went out on a reused connection that turned out dead, which can then never happen.
+    curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
+    // Basic authentication only (from a user name in the address or the proxy's): the
+    // schemes that take several rounds would send the request again.
+    curl_easy_setopt(curl, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+    curl_easy_setopt(curl, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    // The proxy was chosen from the environment beforehand; the empty string means none.
+    curl_easy_setopt(curl, CURLOPT_PROXY, request.proxy.proxy.constData());
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, "");
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(request.timeout.count()));
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(SoapReplyReader::MaximumReplySize));
+    // Every encoding this libcurl can decode is offered; the body cap applies after decoding.
+    curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+    // The debug function is what tells when the request left (see onDebug); libcurl calls
+    // it only in verbose mode, and it prints nothing.
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, onDebug);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &transfer);
+
+    const CURLcode code = curl_easy_perform(curl);
+
+    long connectCode = 0;
+    curl_easy_getinfo(curl, CURLINFO_HTTP_CONNECTCODE, &connectCode);
+    long osError = 0;
+    curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
+    const Describer describe(request, transfer);
+
+    if (code == CURLE_OK && transfer.requestLeft) {
+        long status = 0;
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        result.stage = HttpPostResult::Stage::Answered;
+        result.answer.status = int(status);
+        result.answer.reasonPhrase = transfer.reasonPhrase;
+        result.answer.contentType = transfer.contentType;
+        result.answer.location = transfer.location;
+        result.answer.body = std::move(transfer.body);
+        if (request.proxy.forwardsRequests)
+            result.answer.proxy = request.proxy.where;
+        return result;
+    }
+    if (!transfer.requestLeft) {
+        result.stage = HttpPostResult::Stage::NotSent;
+        result.reason = describe.beforeSending(code, connectCode, errorBuffer, osError);
+        return result;
+    }
+    result.stage = HttpPostResult::Stage::Unanswered;
+    result.reason = describe.afterSending(code, errorBuffer);
+    return result;
+}

@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soap/replycontent.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct MediaType
+{
+    QByteArray type; // lower case, e.g. "multipart/related"
+    QHash<QByteArray, QByteArray> parameters; // names in lower case, values unquoted
+};
+
+// "type/subtype; name=value; name=\"quoted; value\"" (RFC 9110 section 8.3.1).
+MediaType parseMediaType(const QByteArray &value)
+{
+    MediaType media;
+    qsizetype at = value.indexOf(';');
+    media.type = value.left(at < 0 ? value.size() : at).trimmed().toLower();
+    while (at >= 0 && at < value.size()) {
+        ++at;
+        const qsizetype equals = value.indexOf('=', at);
+        if (equals < 0)
+            break;
+        const QByteArray name = value.mid(at, equals - at).trimmed().toLower();
+        at = equals + 1;
+        while (at < value.size() && (value[at] == ' ' || value[at] == '\t'))
+            ++at;
+        QByteArray parameter;
+        if (at < value.size() && value[at] == '"') {
+            for (++at; at < value.size() && value[at] != '"'; ++at) {
+                if (value[at] == '\\' && at + 1 < value.size())
+                    ++at;
+                parameter += value[at];
+            }
+            at = value.indexOf(';', at);
+        } else {
+            const qsizetype end = value.indexOf(';', at);
+            parameter = value.mid(at, end < 0 ? -1 : end - at).trimmed();
+            at = end;
+        }
+        if (!name.isEmpty() && !media.parameters.contains(name))
+            media.parameters.insert(name, parameter);
+    }
+    return media;
+}
+
+struct Part
+{
+    QHash<QByteArray, QByteArray> headers; // names in lower case
+    QByteArray content;
+};
+
+QByteArray withoutAngles(QByteArray id)
+{
+    id = id.trimmed();
+    if (id.startsWith('<') && id.endsWith('>'))
+        id = id.mid(1, id.size() - 2);
+    return id;
+}
+
+// The parts of a multipart body (RFC 2046 section 5.1.1), or an error when it is cut short.
+QList<Part> splitParts(const QByteArray &body, const QByteArray &boundary, QString *error)
+{
+    QList<Part> parts;
+    const QByteArray delimiter = "--" + boundary;
+    const QByteArray lineAndDelimiter = "\n" + delimiter;
+    qsizetype at = body.startsWith(delimiter) ? 0 : body.indexOf(lineAndDelimiter);
+    if (at < 0) {
+        *error = u"its multipart body has no part"_s;
+        return {};
+    }
+    if (at > 0)
+        ++at;
+    for (;;) {
+        const qsizetype after = at + delimiter.size();
+        if (body.mid(after, 2) == "--")
+            return parts; // the closing delimiter
+        const qsizetype lineEnd = body.indexOf('\n', after);
+        const qsizetype next = lineEnd < 0 ? -1 : body.indexOf(lineAndDelimiter, lineEnd);
+        if (next < 0) {
+            *error = u"its multipart body is cut short"_s;
+            return {};
+        }
+        QByteArray raw = body.mid(lineEnd + 1, next - lineEnd - 1);
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        Part part;
+        qsizetype headEnd = raw.startsWith("\r\n") ? 0 : raw.indexOf("\r\n\r\n");
+        qsizetype contentStart = headEnd < 0 ? -1 : headEnd + (headEnd == 0 ? 2 : 4);
+        if (headEnd < 0) {
+            headEnd = raw.startsWith('\n') ? 0 : raw.indexOf("\n\n");
+            contentStart = headEnd < 0 ? -1 : headEnd + (headEnd == 0 ? 1 : 2);
+        }
+        if (contentStart < 0) {
+            *error = u"a part of its multipart body has no end to its headers"_s;
+            return {};
+        }
+        for (const QByteArray &line : raw.left(headEnd).split('\n')) {
+            const qsizetype colon = line.indexOf(':');
+            if (colon > 0)
+                part.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
+        }
+        part.content = raw.mid(contentStart);
+        parts.append(part);
+        at = next + 1;
+    }
+}
+
+// Whether the document fixes its own encoding: a byte-order mark, UTF-16 or UTF-32 without
+// one (a zero byte among the first four), or an XML declaration with an encoding.
+bool declaresEncoding(const QByteArray &xml)
+{
+    if (xml.startsWith("\xef\xbb\xbf") || xml.startsWith("\xff\xfe") || xml.startsWith("\xfe\xff"))
+        return true;
+    for (qsizetype i = 0; i < std::min<qsizetype>(4, xml.size()); ++i) {
+        if (xml.at(i) == '\0')
+            return true;
+    }
+    if (!xml.startsWith("<?xml"))
+        return false;
+    const qsizetype end = xml.indexOf("?>");
+    return end > 0 && xml.left(end).contains("encoding");
+}
+
+} // namespace
+
+ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByteArray &body)
+{
+    Xml xml;
+    MediaType media = parseMediaType(contentType);
+    xml.bytes = body;
+
+    if (media.type == "multipart/related") {
+        const QByteArray boundary = media.parameters.value("boundary");
+        if (boundary.isEmpty()) {
+            xml.error = u"it is a multipart answer without a boundary"_s;
+            return xml;
+        }
+        const QList<Part> parts = splitParts(body, boundary, &xml.error);
+        if (parts.isEmpty()) {
+            if (xml.error.isEmpty())
+                xml.error = u"its multipart body has no part"_s;
+            return xml;
+        }
+        const QByteArray start = withoutAngles(media.parameters.value("start"));
+        const Part *root = &parts.first();
+        if (!start.isEmpty()) {
+            root = nullptr;
+            for (const Part &part : parts) {
+                if (withoutAngles(part.headers.value("content-id")) == start)
+                    root = &part;
+            }
+            if (!root) {
+                xml.error = u"its multipart body has no part with the root's Content-ID"_s;
+                return xml;
+            }
+        }
+        xml.bytes = root->content;
+        if (root->headers.value("content-transfer-encoding").trimmed().toLower() == "base64")
+            xml.bytes = QByteArray::fromBase64(xml.bytes);
+        media = parseMediaType(root->headers.value("content-type"));
+    }
+
+    const QByteArray charset = media.parameters.value("charset").trimmed();
+    if (charset.isEmpty() || declaresEncoding(xml.bytes))
+        return xml;
+    QStringDecoder decode(charset.constData());
+    if (!decode.isValid()) {
+        xml.error = u"it is written in the character set \"%1\", which cannot be read"_s.arg(
+            QString::fromLatin1(charset.left(40)));
+        return xml;
+    }
+    const QString text = decode(xml.bytes);
+    if (decode.hasError()) {
+        xml.error = u"it is not valid %1 text"_s.arg(QString::fromLatin1(charset.left(40)));
+        return xml;
+    }
+    // Without a declared encoding the XML reader reads UTF-8.
+    xml.bytes = text.toUtf8();
+    return xml;
+}

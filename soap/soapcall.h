@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "soap/soapcallresult.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+struct HttpPostRequest;
+struct HttpPostResult;
+struct SoapOperation;
+
+/// \brief One SOAP call under way, started by SoapClient::start().
+///
+/// The exchange with the service runs on a thread of its own; finished() is emitted on the
+/// thread the call was started from, exactly once and never before start() has returned. The
+/// call owns itself: it is deleted (deleteLater) after finished(), so a caller that stops
+/// waiting, or goes away, leaves it to end and report to whoever else listens. Connect to
+/// finished() with a context object.
+///
+/// Should the application end while a call is under way, the call is cancelled and its thread
+/// joined as the application object is destroyed.
+class SoapCall final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SoapCall)
+
+public:
+    ~SoapCall() override;
+
+    bool isFinished() const { return m_finished; }
+    /// The outcome, once finished() has been emitted.
+    const SoapCallResult &result() const { return m_result; }
+
+    /// \brief Stops waiting for the service; finished() follows within about a second.
+    ///
+    /// Cancelling does not take back a request that has left: the outcome is then not known.
+    void abort();
+
+signals:
+    void finished(const SoapCallResult &result);
+
+private:
+    friend class SoapClient;
+    SoapCall();
+
+    // Ends the call with \a result from the event loop, never synchronously.
+    void finishLater(const SoapCallResult &result);
+    void run(HttpPostRequest request, SoapOperation operation);
+    void transferEnded(const HttpPostResult &transfer);
+    void finish(const SoapCallResult &result);
+    void joinWorker();
+
+    std::unique_ptr<SoapOperation> m_operation;
+    std::thread m_worker;
+    std::atomic<bool> m_cancelled{false};
+    bool m_finished = false;
+    SoapCallResult m_result;
+};
