@@ -44,7 +44,20 @@ void SoapCall::abort()
 
 void SoapCall::finishLater(const SoapCallResult &result)
 {
-    QMetaObject::invokeMethod(this, [this, result] { finish(result); }, Qt::QueuedConnection);
+    m_earlyResult = std::make_unique<SoapCallResult>(result);
+    QMetaObject::invokeMethod(this, [this] { finish(*m_earlyResult); }, Qt::QueuedConnection);
+}
+
+void SoapCall::finishWithoutEventLoop()
+{
+    if (m_finished)
+        return;
+    if (m_earlyResult) {
+        finish(*m_earlyResult);
+        return;
+    }
+    abort();
+    transferEnded();
 }
 
 void SoapCall::run(HttpPostRequest request, SoapOperation operation)
@@ -65,11 +78,10 @@ void SoapCall::run(HttpPostRequest request, SoapOperation operation)
         }
     }
     m_worker = std::thread([this, request = std::move(request)] {
-        HttpPostResult transfer = HttpPost::run(request, m_cancelled);
+        m_transfer = std::make_unique<HttpPostResult>(HttpPost::run(request, m_cancelled));
         // Posting an event is safe from any thread; the object outlives this thread
         // because its destructor joins it.
-        QMetaObject::invokeMethod(this, [this, transfer = std::move(transfer)] { transferEnded(transfer); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { transferEnded(); }, Qt::QueuedConnection);
     });
 }
 
@@ -79,9 +91,12 @@ void SoapCall::joinWorker()
         m_worker.join();
 }
 
-void SoapCall::transferEnded(const HttpPostResult &transfer)
+void SoapCall::transferEnded()
 {
+    if (m_finished)
+        return;
     joinWorker();
+    const HttpPostResult &transfer = *m_transfer;
     {
         const QMutexLocker lock(&s_runningLock);
         s_running.remove(this);

@@ -51,11 +51,16 @@ private:
     // Ends the call with \a result from the event loop, never synchronously.
     void finishLater(const SoapCallResult &result);
     void run(HttpPostRequest request, SoapOperation operation);
-    void transferEnded(const HttpPostResult &transfer);
+    void transferEnded();
     void finish(const SoapCallResult &result);
     void joinWorker();
+    // For a waiter whose event loop ended early: cancels what still runs and finishes now.
+    void finishWithoutEventLoop();
 
     std::unique_ptr<SoapOperation> m_operation;
+    // Set by the worker before it tells this object that it has ended.
+    std::unique_ptr<HttpPostResult> m_transfer;
+    std::unique_ptr<SoapCallResult> m_earlyResult;
     std::thread m_worker;
     std::atomic<bool> m_cancelled{false};
     bool m_finished = false;

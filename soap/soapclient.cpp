@@ -7,6 +7,7 @@
 #include "soap/wsdlreader.h"
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -75,18 +76,26 @@ SoapCall *SoapClient::start(const QString &operation, const QStringList &argumen
 
 SoapCallResult SoapClient::invoke(const QString &operation, const QStringList &arguments)
 {
-    SoapCall *call = start(operation, arguments);
+    QPointer<SoapCall> call = start(operation, arguments);
     SoapCallResult result;
     QEventLoop loop;
-    connect(call, &SoapCall::finished, &loop, [&result, &loop](const SoapCallResult &outcome) {
+    connect(call.data(), &SoapCall::finished, &loop, [&result, &loop](const SoapCallResult &outcome) {
         result = outcome;
         loop.quit();
     });
     // The transfer ends by its own timeout; should it not, stop waiting a little later.
     QTimer backstop;
     backstop.setSingleShot(true);
-    connect(&backstop, &QTimer::timeout, call, &SoapCall::abort);
+    connect(&backstop, &QTimer::timeout, call.data(), &SoapCall::abort);
     backstop.start(m_timeout + 5s);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Should the loop have ended early (the application quits), the outcome is still told truly.
+    if (call && !call->isFinished()) {
+        call->finishWithoutEventLoop();
+        result = call->result();
+    }
+    // Nobody else knows this call: end it here rather than leave it to an event loop that a
+    // caller without one (a command line, a test) may never run again.
+    delete call.data();
     return result;
 }
