@@ -255,8 +255,12 @@ private:
 
 HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<bool> &cancelled)
 {
-    initialiseCurlOnce();
     HttpPostResult result;
+    if (cancelled.load()) {
+        result.reason = u"the call was cancelled before the request was sent"_s;
+        return result;
+    }
+    initialiseCurlOnce();
     Transfer transfer;
     transfer.cancelled = &cancelled;
 

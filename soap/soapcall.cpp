@@ -9,20 +9,38 @@
 #include <QCoreApplication>
 #include <QMutex>
 #include <QSet>
+#include <QThreadPool>
+
+#include <condition_variable>
+#include <mutex>
+
+struct SoapCall::WorkerEnd
+{
+    std::mutex mutex;
+    std::condition_variable condition;
+    bool ended = false;
+};
 
 namespace {
 
-// The calls whose worker thread runs, so that the end of the application can stop them:
-// a worker must not outlive the objects and libraries it uses.
-QMutex s_runningLock;
+// The calls whose transfer runs, and the threads that run them. The threads are kept a while
+// between calls: each new one pays the TLS library's set-up of its own, which costs more than
+// a whole send on loopback. Both end with the application, before the libraries they use.
+QMutex s_lock;
 QSet<SoapCall *> s_running;
-bool s_cleanUpRegistered = false;
+QThreadPool *s_pool = nullptr;
 
-void cancelRunningCalls()
+void endTransfers()
 {
-    const QMutexLocker lock(&s_runningLock);
-    for (SoapCall *call : std::as_const(s_running))
-        call->abort();
+    QThreadPool *pool = nullptr;
+    {
+        const QMutexLocker lock(&s_lock);
+        for (SoapCall *call : std::as_const(s_running))
+            call->abort();
+        pool = std::exchange(s_pool, nullptr);
+    }
+    // Waits for the cancelled transfers (about a second at most) and ends the threads.
+    delete pool;
 }
 
 } // namespace
@@ -32,8 +50,8 @@ SoapCall::SoapCall() = default;
 SoapCall::~SoapCall()
 {
     m_cancelled = true;
-    joinWorker();
-    const QMutexLocker lock(&s_runningLock);
+    waitForWorker();
+    const QMutexLocker lock(&s_lock);
     s_running.remove(this);
 }
 
@@ -63,42 +81,42 @@ void SoapCall::finishWithoutEventLoop()
 void SoapCall::run(HttpPostRequest request, SoapOperation operation)
 {
     m_operation = std::make_unique<SoapOperation>(std::move(operation));
-    {
-        const QMutexLocker lock(&s_runningLock);
-        s_running.insert(this);
-        if (!s_cleanUpRegistered && QCoreApplication::instance()) {
-            qAddPostRoutine([] {
-                cancelRunningCalls();
-                const QMutexLocker lock(&s_runningLock);
-                s_cleanUpRegistered = false;
-                for (SoapCall *call : std::as_const(s_running))
-                    call->joinWorker();
-            });
-            s_cleanUpRegistered = true;
-        }
+    m_workerEnd = std::make_shared<WorkerEnd>();
+    const QMutexLocker lock(&s_lock);
+    s_running.insert(this);
+    if (!s_pool) {
+        s_pool = new QThreadPool;
+        s_pool->setMaxThreadCount(16);
+        if (QCoreApplication::instance())
+            qAddPostRoutine(endTransfers);
     }
-    m_worker = std::thread([this, request = std::move(request)] {
+    s_pool->start([this, end = m_workerEnd, request = std::move(request)] {
         m_transfer = std::make_unique<HttpPostResult>(HttpPost::run(request, m_cancelled));
-        // Posting an event is safe from any thread; the object outlives this thread
-        // because its destructor joins it.
+        // Posting an event is safe from any thread; this object lives on until the worker
+        // says below that it is done with it (its destructor waits for that).
         QMetaObject::invokeMethod(this, [this] { transferEnded(); }, Qt::QueuedConnection);
+        const std::lock_guard<std::mutex> endLock(end->mutex);
+        end->ended = true;
+        end->condition.notify_all();
     });
 }
 
-void SoapCall::joinWorker()
+void SoapCall::waitForWorker()
 {
-    if (m_worker.joinable())
-        m_worker.join();
+    if (!m_workerEnd)
+        return;
+    std::unique_lock<std::mutex> lock(m_workerEnd->mutex);
+    m_workerEnd->condition.wait(lock, [this] { return m_workerEnd->ended; });
 }
 
 void SoapCall::transferEnded()
 {
     if (m_finished)
         return;
-    joinWorker();
+    waitForWorker();
     const HttpPostResult &transfer = *m_transfer;
     {
-        const QMutexLocker lock(&s_runningLock);
+        const QMutexLocker lock(&s_lock);
         s_running.remove(this);
     }
     switch (transfer.stage) {

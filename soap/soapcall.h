@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <memory>
-#include <thread>
 
 struct HttpPostRequest;
 struct HttpPostResult;
@@ -16,14 +15,14 @@ struct SoapOperation;
 
 /// \brief One SOAP call under way, started by SoapClient::start().
 ///
-/// The exchange with the service runs on a thread of its own; finished() is emitted on the
+/// The exchange with the service runs on a worker thread; finished() is emitted on the
 /// thread the call was started from, exactly once and never before start() has returned. The
 /// call owns itself: it is deleted (deleteLater) after finished(), so a caller that stops
 /// waiting, or goes away, leaves it to end and report to whoever else listens. Connect to
 /// finished() with a context object.
 ///
-/// Should the application end while a call is under way, the call is cancelled and its thread
-/// joined as the application object is destroyed.
+/// Should the application end while a call is under way, the call is cancelled and waited for
+/// as the application object is destroyed.
 class SoapCall final : public QObject
 {
     Q_OBJECT
@@ -53,7 +52,7 @@ private:
     void run(HttpPostRequest request, SoapOperation operation);
     void transferEnded();
     void finish(const SoapCallResult &result);
-    void joinWorker();
+    void waitForWorker();
     // For a waiter whose event loop ended early: cancels what still runs and finishes now.
     void finishWithoutEventLoop();
 
@@ -61,7 +60,9 @@ private:
     // Set by the worker before it tells this object that it has ended.
     std::unique_ptr<HttpPostResult> m_transfer;
     std::unique_ptr<SoapCallResult> m_earlyResult;
-    std::thread m_worker;
+    // Shared with the worker, which says through it that it no longer touches this object.
+    struct WorkerEnd;
+    std::shared_ptr<WorkerEnd> m_workerEnd;
     std::atomic<bool> m_cancelled{false};
     bool m_finished = false;
     SoapCallResult m_result;
