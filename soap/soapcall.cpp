@@ -9,10 +9,13 @@
 #include <QCoreApplication>
 #include <QMutex>
 #include <QSet>
-#include <QThreadPool>
 
 #include <condition_variable>
+#include <deque>
+#include <functional>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 struct SoapCall::WorkerEnd
 {
@@ -23,24 +26,83 @@ struct SoapCall::WorkerEnd
 
 namespace {
 
-// The calls whose transfer runs, and the threads that run them. The threads are kept a while
-// between calls: each new one pays the TLS library's set-up of its own, which costs more than
-// a whole send on loopback. Both end with the application, before the libraries they use.
+// The threads that run the transfers. They are kept between calls: each new thread pays the
+// TLS library's set-up of its own, which costs more than a whole send on loopback. They are
+// plain threads, joined when this ends, so that nothing of theirs outlives the application.
+class TransferThreads final
+{
+public:
+    ~TransferThreads()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_stopping = true;
+        }
+        m_wake.notify_all();
+        for (std::thread &thread : m_threads)
+            thread.join();
+    }
+
+    void start(std::function<void()> job)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_jobs.push_back(std::move(job));
+        if (m_idle > 0) {
+            --m_idle;
+            m_wake.notify_one();
+        } else {
+            // A job never waits for another one to end: it gets a thread of its own.
+            m_threads.emplace_back([this] { serve(); });
+        }
+    }
+
+private:
+    void serve()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            if (m_jobs.empty()) {
+                if (m_stopping)
+                    return;
+                ++m_idle;
+                m_wake.wait(lock, [this] { return !m_jobs.empty() || m_stopping; });
+                if (m_jobs.empty())
+                    continue;
+            }
+            std::function<void()> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            job();
+            job = nullptr;
+            lock.lock();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_jobs;
+    std::vector<std::thread> m_threads;
+    int m_idle = 0;
+    bool m_stopping = false;
+};
+
+// The calls whose transfer runs, and the threads; both end with the application object,
+// before the libraries the threads use.
 QMutex s_lock;
 QSet<SoapCall *> s_running;
-QThreadPool *s_pool = nullptr;
+TransferThreads *s_threads = nullptr;
 
 void endTransfers()
 {
-    QThreadPool *pool = nullptr;
+    TransferThreads *threads = nullptr;
     {
         const QMutexLocker lock(&s_lock);
         for (SoapCall *call : std::as_const(s_running))
             call->abort();
-        pool = std::exchange(s_pool, nullptr);
+        threads = std::exchange(s_threads, nullptr);
     }
     // Waits for the cancelled transfers (about a second at most) and ends the threads.
-    delete pool;
+    delete threads;
 }
 
 } // namespace
@@ -84,13 +146,12 @@ void SoapCall::run(HttpPostRequest request, SoapOperation operation)
     m_workerEnd = std::make_shared<WorkerEnd>();
     const QMutexLocker lock(&s_lock);
     s_running.insert(this);
-    if (!s_pool) {
-        s_pool = new QThreadPool;
-        s_pool->setMaxThreadCount(16);
+    if (!s_threads) {
+        s_threads = new TransferThreads;
         if (QCoreApplication::instance())
             qAddPostRoutine(endTransfers);
     }
-    s_pool->start([this, end = m_workerEnd, request = std::move(request)] {
+    s_threads->start([this, end = m_workerEnd, request = std::move(request)] {
         m_transfer = std::make_unique<HttpPostResult>(HttpPost::run(request, m_cancelled));
         // Posting an event is safe from any thread; this object lives on until the worker
         // says below that it is done with it (its destructor waits for that).
