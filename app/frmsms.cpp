@@ -6,14 +6,13 @@
 #include "forms/twips.h"
 #include "forms/windowfont.h"
 #include "rules/textrules.h"
+#include "settings/servicedescription.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "soap/soapclient.h"
 #include "soap/soaprequestwriter.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -95,7 +94,6 @@ public:
 frmSMS::frmSMS(SettingsStore &store, QWidget *parent)
     : QMainWindow(parent)
     , m_store(store)
-    , m_serviceDescriptionFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("SendSMS.wsdl")))
 {
     setObjectName(QStringLiteral("frmSMS"));
     setWindowTitle(QStringLiteral("KORVANE"));
@@ -515,7 +513,9 @@ void frmSMS::cmdSend_Click()
         }
         SoapClient client(m_network);
         client.setTimeout(m_sendTimeout);
-        if (!client.MSSoapInit(m_serviceDescriptionFile, QString(), QString(), QString())) {
+        const QString description =
+            m_serviceDescriptionFile.isEmpty() ? ServiceDescription::path() : m_serviceDescriptionFile;
+        if (!client.MSSoapInit(description, QString(), QString(), QString())) {
             failure = client.errorString();
         } else {
             const SoapCallResult result = client.invoke(

@@ -19,7 +19,8 @@
 //   - Form_Load, run from the constructor, reads the sender's details and
 //     the address book, and decides whether the sender panel opens.
 //   - "Send" checks recipient, sender and message, then creates a SoapClient
-//     for this one send, initialises it from SendSMS.wsdl beside the program
+//     for this one send, initialises it from SendSMS.wsdl (the user's own in
+//     their configuration folder, else the one beside the program)
 //     and calls sendSMS with the five texts. The call blocks the window (it
 //     repaints, but takes no input) until the reply, a failure or a timeout;
 //     a failure is told to the user in plain words.
@@ -74,8 +75,8 @@ public:
     bool askQuestion(const QString &text);
     void setQuestionHandler(QuestionHandler handler) { m_questionHandler = std::move(handler); }
 
-    // Where the service description is read from at each send; beside the
-    // program unless changed (tests point it elsewhere).
+    // A description file that every send reads instead of the one that
+    // ServiceDescription::path() names; empty unless a test sets one.
     QString serviceDescriptionFile() const { return m_serviceDescriptionFile; }
     void setServiceDescriptionFile(const QString &fileName) { m_serviceDescriptionFile = fileName; }
     void setSendTimeout(std::chrono::milliseconds timeout) { m_sendTimeout = timeout; }
