@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Adding a recipient: "Add" with its save, to a book of 1,000 and of 32,766
 // entries (the add makes the 32,767th, the most a book keeps), beside its
 // floor, a bare QSettings rewrite of the same keys with sync().

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One send on loopback, from the click on "Send" (which reads the service
 // description and calls the gateway) to the reply, beside its floor, a bare
 // QNetworkAccessManager POST of the same request bytes with the same headers

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: the main window over a settings file of 0, 1,000 and 32,767
 // recipients, beside its floor, a bare QSettings read of every key of the
 // same file plus QListWidget::addItems of the same names.

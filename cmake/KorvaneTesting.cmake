@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The KORVANE developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # korvane_add_test(<name> SOURCES ... LIBRARIES ... [TIMEOUT seconds] [ENVIRONMENT ...])
 # One Qt Test executable, registered with CTest, run on the offscreen platform.
 function(korvane_add_test name)

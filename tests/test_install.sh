@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KORVANE developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a temporary prefix and checks the layout a
 # desktop expects: the program with its service description beside it (a link
 # to the system's copy in etc/), the command, the desktop entry and metainfo

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Everything KORVANE reads from outside, treated as hostile: the settings
 // file, the service description and the service's reply. Whatever comes in,
 // the window starts, lists what it can, tells a failed send in one message
