@@ -4,9 +4,9 @@
 
 #include "addressbook/addressbookentries.h"
 #include "contacts/csv.h"
+#include "contacts/textinput.h"
 #include "contacts/vcard.h"
 
-#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
@@ -111,8 +111,7 @@ QString ContactsImport::summary() const
 {
     if (!m_error.isEmpty())
         return m_error;
-    const QLocale c = QLocale::c();
-    const auto count = [&c](qsizetype n) { return c.toString(n); };
+    const auto count = [](qsizetype n) { return TextInput::grouped(n); };
 
     QString text = m_accepted.size() == 1
         ? QStringLiteral("Imported 1 recipient.")
@@ -132,7 +131,7 @@ QString ContactsImport::summary() const
             case SkipReason::InvalidNumber: return QStringLiteral("without a valid phone number");
             case SkipReason::BookFull:
                 return QStringLiteral("left out because the address book is full (it keeps %1 at most)")
-                    .arg(QLocale::c().toString(AddressBookEntries::MaximumCount));
+                    .arg(TextInput::grouped(AddressBookEntries::MaximumCount));
             }
             return {};
         };

@@ -5,7 +5,6 @@
 #include "contacts/textinput.h"
 
 #include <QHash>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -347,7 +346,7 @@ std::variant<ReadContact, QString> Layout::contact(QByteArrayView text, const st
         const Field &field = row[size_t(column.index)];
         if (field.end - field.begin > maximumValueLength) {
             return QStringLiteral("its field in the column \"%1\" is longer than %2 bytes")
-                .arg(m_headers.value(column.index), QLocale::c().toString(maximumValueLength));
+                .arg(m_headers.value(column.index), TextInput::grouped(maximumValueLength));
         }
         QString value = fieldText(text, field).trimmed();
         if (value.isEmpty())

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/textinput.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -94,13 +95,29 @@ int lineAt(QByteArrayView text, qsizetype offset)
     return 1 + int(std::count(text.data(), text.data() + end, '\n'));
 }
 
-QString cleanName(QString text)
+QString cleanName(const QString &text)
 {
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = u' ';
+    // A run of line breaks and other control characters is one space.
+    QString result;
+    result.reserve(text.size());
+    bool inRun = false;
+    for (const QChar c : text) {
+        const bool control = c.category() == QChar::Other_Control || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator;
+        if (control && !inRun)
+            result.append(u' ');
+        else if (!control)
+            result.append(c);
+        inRun = control;
     }
-    return text.trimmed();
+    return result.trimmed();
+}
+
+QString grouped(qint64 count)
+{
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    return locale.toString(count);
 }
 
 } // namespace TextInput

@@ -4,7 +4,6 @@
 
 #include "contacts/textinput.h"
 
-#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -430,7 +429,7 @@ void Reader::finishProperty()
         if (m_card && (m_property == Property::FN || m_property == Property::N || m_property == Property::Tel)) {
             m_card->problem = QStringLiteral("line %1 is longer than %2 bytes")
                                   .arg(m_propertyLine)
-                                  .arg(QLocale::c().toString(maximumValueLength));
+                                  .arg(TextInput::grouped(maximumValueLength));
         }
         return;
     }
