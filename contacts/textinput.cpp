@@ -102,8 +102,9 @@ QString cleanName(const QString &text)
     result.reserve(text.size());
     bool inRun = false;
     for (const QChar c : text) {
-        const bool control = c.category() == QChar::Other_Control || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator;
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator
+            || u == QChar::ParagraphSeparator;
         if (control && !inRun)
             result.append(u' ');
         else if (!control)

@@ -18,7 +18,7 @@ using ContactsLimits::maximumValueLength;
 
 bool equalsUpper(QByteArrayView text, QByteArrayView upper)
 {
-    return text.compare(upper, Qt::CaseInsensitive) == 0;
+    return text.size() == upper.size() && text.compare(upper, Qt::CaseInsensitive) == 0;
 }
 
 bool containsUpper(QByteArrayView text, QByteArrayView upper)
@@ -95,12 +95,15 @@ std::optional<PropertyStart> propertyStart(QByteArrayView line)
     return start;
 }
 
+// What a property's parameters say, as views into its line.
 struct Parameters
 {
-    QByteArray encoding; // upper case; empty for none
-    QByteArray charset;
-    QList<QByteArray> types; // lower case
-    bool preferred = false;
+    enum class Encoding { None, QuotedPrintable, Base64 };
+    Encoding encoding = Encoding::None;
+    QByteArrayView charset;
+    bool mobile = false;    // TYPE=cell (CELL in 2.1), mobile or iPhone
+    bool faxOrPager = false;
+    bool preferred = false; // TYPE=pref, PREF in 2.1, PREF=n in 4.0
 };
 
 QByteArrayView unquoted(QByteArrayView value)
@@ -108,6 +111,17 @@ QByteArrayView unquoted(QByteArrayView value)
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         return value.sliced(1, value.size() - 2);
     return value;
+}
+
+void addType(Parameters &result, QByteArrayView type)
+{
+    type = unquoted(type.trimmed());
+    if (equalsUpper(type, "CELL") || equalsUpper(type, "MOBILE") || equalsUpper(type, "IPHONE"))
+        result.mobile = true;
+    else if (equalsUpper(type, "FAX") || equalsUpper(type, "PAGER"))
+        result.faxOrPager = true;
+    else if (equalsUpper(type, "PREF"))
+        result.preferred = true;
 }
 
 Parameters parseParameters(QByteArrayView text)
@@ -125,30 +139,30 @@ Parameters parseParameters(QByteArrayView text)
         if (parameter.isEmpty())
             continue;
         const qsizetype equals = parameter.indexOf('=');
-        if (equals < 0) {
-            // vCard 2.1 names types and encodings bare: TEL;CELL;PREF;QUOTED-PRINTABLE
-            const QByteArray bare = parameter.toByteArray().toUpper();
-            if (bare == "QUOTED-PRINTABLE" || bare == "BASE64" || bare == "8BIT" || bare == "7BIT")
-                result.encoding = bare;
-            else
-                result.types.append(bare.toLower());
-            continue;
-        }
-        const QByteArray key = parameter.first(equals).trimmed().toByteArray().toUpper();
-        const QByteArrayView value = unquoted(parameter.sliced(equals + 1).trimmed());
-        if (key == "ENCODING") {
-            result.encoding = value.toByteArray().toUpper();
-        } else if (key == "CHARSET") {
-            result.charset = value.toByteArray();
-        } else if (key == "PREF") {
+        const QByteArrayView key = equals < 0 ? QByteArrayView() : parameter.first(equals).trimmed();
+        const QByteArrayView value = equals < 0 ? parameter : unquoted(parameter.sliced(equals + 1).trimmed());
+        // vCard 2.1 names types and encodings bare: TEL;CELL;PREF;QUOTED-PRINTABLE
+        if (equals < 0 || equalsUpper(key, "ENCODING")) {
+            if (equalsUpper(value, "QUOTED-PRINTABLE"))
+                result.encoding = Parameters::Encoding::QuotedPrintable;
+            else if (equalsUpper(value, "BASE64") || equalsUpper(value, "B"))
+                result.encoding = Parameters::Encoding::Base64;
+            else if (equals < 0)
+                addType(result, value);
+        } else if (equalsUpper(key, "CHARSET")) {
+            result.charset = value;
+        } else if (equalsUpper(key, "PREF")) {
             result.preferred = true; // vCard 4.0: PREF=1 is the most preferred
-        } else if (key == "TYPE") {
-            for (const QByteArray &type : value.toByteArray().toLower().split(','))
-                result.types.append(unquoted(type.trimmed()).toByteArray());
+        } else if (equalsUpper(key, "TYPE")) {
+            qsizetype from = 0;
+            for (qsizetype j = 0; j <= value.size(); ++j) {
+                if (j == value.size() || value[j] == ',') {
+                    addType(result, value.sliced(from, j - from));
+                    from = j + 1;
+                }
+            }
         }
     }
-    if (result.types.contains("pref"))
-        result.preferred = true;
     return result;
 }
 
@@ -186,43 +200,58 @@ QByteArray decodeQuotedPrintable(QByteArrayView text)
 // and a reason when it is not text.
 std::optional<QString> decodeValue(QByteArrayView raw, const Parameters &parameters, QString *problem)
 {
-    QByteArray bytes;
-    if (parameters.encoding == "QUOTED-PRINTABLE") {
-        bytes = decodeQuotedPrintable(raw);
-    } else if (parameters.encoding == "BASE64" || parameters.encoding == "B") {
-        auto decoded = QByteArray::fromBase64Encoding(raw.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
-        if (!decoded) {
+    QByteArray decoded;
+    QByteArrayView bytes = raw;
+    if (parameters.encoding == Parameters::Encoding::QuotedPrintable) {
+        decoded = decodeQuotedPrintable(raw);
+        bytes = decoded;
+    } else if (parameters.encoding == Parameters::Encoding::Base64) {
+        auto result = QByteArray::fromBase64Encoding(raw.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!result) {
             *problem = QStringLiteral("its base64 text is damaged");
             return std::nullopt;
         }
-        bytes = *decoded;
-    } else {
-        bytes = raw.toByteArray();
+        decoded = *result;
+        bytes = decoded;
     }
     if (bytes.contains('\0')) {
         *problem = QStringLiteral("it holds a NUL character");
         return std::nullopt;
     }
 
-    const QByteArray charset = parameters.charset.toUpper();
-    if (charset.isEmpty() || charset == "UTF-8" || charset == "UTF8" || charset == "US-ASCII") {
+    const QByteArrayView charset = parameters.charset;
+    if (charset.isEmpty() || equalsUpper(charset, "UTF-8") || equalsUpper(charset, "UTF8")
+        || equalsUpper(charset, "US-ASCII")) {
         if (TextInput::firstInvalidUtf8(bytes) >= 0) {
             *problem = QStringLiteral("it is not UTF-8 text");
             return std::nullopt;
         }
         return QString::fromUtf8(bytes);
     }
-    QStringDecoder decoder(parameters.charset.constData(), QStringDecoder::Flag::Stateless);
+    const QString charsetName = QString::fromLatin1(charset.first(std::min<qsizetype>(charset.size(), 40)));
+    const QByteArray charsetBytes = charset.toByteArray();
+    QStringDecoder decoder(charsetBytes.constData(), QStringDecoder::Flag::Stateless);
     if (!decoder.isValid()) {
-        *problem = QStringLiteral("its character set %1 is not known").arg(QString::fromLatin1(parameters.charset.left(40)));
+        *problem = QStringLiteral("its character set %1 is not known").arg(charsetName);
         return std::nullopt;
     }
     QString text = decoder(bytes);
     if (decoder.hasError()) {
-        *problem = QStringLiteral("it is not valid %1 text").arg(QString::fromLatin1(parameters.charset.left(40)));
+        *problem = QStringLiteral("it is not valid %1 text").arg(charsetName);
         return std::nullopt;
     }
     return text;
+}
+
+// The value of a whole property line whose value begins after `colon`,
+// with its parameters.
+std::optional<QString> propertyValue(QByteArrayView line, qsizetype colon, Parameters *parameters, QString *problem)
+{
+    qsizetype nameEnd = 0;
+    while (nameEnd < colon && line[nameEnd] != ';')
+        ++nameEnd;
+    *parameters = parseParameters(line.sliced(nameEnd, colon - nameEnd));
+    return decodeValue(line.sliced(colon + 1), *parameters, problem);
 }
 
 // Splits at every `separator` that is not escaped with a backslash.
@@ -242,8 +271,10 @@ QList<QStringView> splitUnescaped(QStringView text, QChar separator)
     return parts;
 }
 
-QString unescape(QStringView text)
+QString unescape(const QString &text)
 {
+    if (!text.contains(u'\\'))
+        return text;
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -275,7 +306,7 @@ QString nameFromN(QStringView value)
         if (component >= parts.size())
             continue;
         for (QStringView word : splitUnescaped(parts[component], u',')) {
-            const QString text = TextInput::cleanName(unescape(word));
+            const QString text = TextInput::cleanName(unescape(word.toString()));
             if (!text.isEmpty())
                 words.append(text);
         }
@@ -292,15 +323,7 @@ struct Telephone
 
 int rankOf(const Parameters &parameters)
 {
-    for (const QByteArray &type : parameters.types) {
-        if (type == "cell" || type == "mobile" || type == "iphone")
-            return 0;
-    }
-    for (const QByteArray &type : parameters.types) {
-        if (type == "fax" || type == "pager")
-            return 2;
-    }
-    return 1;
+    return parameters.mobile ? 0 : parameters.faxOrPager ? 2 : 1;
 }
 
 // The card being read.
@@ -309,7 +332,8 @@ struct Card
     ContactOrigin origin;
     bool version21 = false;
     QString fn;
-    QString nameFromN;
+    QByteArray nLine; // the first N property, read when there is no FN
+    int nLineNumber = 0;
     QList<Telephone> telephones;
     QString problem;
 };
@@ -345,6 +369,8 @@ private:
     bool m_softBreak = false; // the last line ended in a quoted-printable '='
     bool m_tooLong = false;
     int m_propertyLine = 0;
+    QByteArrayView m_firstLine;
+    bool m_continued = false;
     QByteArray m_logicalLine;
 };
 
@@ -367,6 +393,11 @@ ContactsRead Reader::run()
             // A continuation: 3.0 and 4.0 drop the one blank that folding
             // put in; 2.1 and quoted-printable keep the line as it is.
             if (m_property != Property::Other && !m_tooLong) {
+                if (!m_continued) {
+                    m_logicalLine.truncate(0);
+                    m_logicalLine.append(m_firstLine);
+                    m_continued = true;
+                }
                 QByteArrayView rest = line;
                 if (m_softBreak)
                     m_logicalLine.chop(1);
@@ -407,14 +438,11 @@ void Reader::startProperty(QByteArrayView line)
     m_quotedPrintable = start->quotedPrintable;
     m_softBreak = m_quotedPrintable && line.endsWith('=');
     m_propertyLine = m_lineNumber;
-    m_tooLong = false;
-    m_logicalLine.clear();
-    if (m_property == Property::Other)
-        return;
-    if (line.size() > maximumValueLength)
-        m_tooLong = true;
-    else
-        m_logicalLine.append(line);
+    m_tooLong = line.size() > maximumValueLength;
+    m_continued = false;
+    // Most properties are one line, read where it lies; only a folded one
+    // is gathered into m_logicalLine.
+    m_firstLine = line;
 }
 
 void Reader::finishProperty()
@@ -433,7 +461,7 @@ void Reader::finishProperty()
         }
         return;
     }
-    handle(m_property, m_logicalLine);
+    handle(m_property, m_continued ? QByteArrayView(m_logicalLine) : m_firstLine);
 }
 
 void Reader::handle(Property property, QByteArrayView line)
@@ -462,31 +490,29 @@ void Reader::handle(Property property, QByteArrayView line)
         return;
     }
 
-    qsizetype nameEnd = 0;
-    while (nameEnd < line.size() && line[nameEnd] != ';' && line[nameEnd] != ':')
-        ++nameEnd;
-    const Parameters parameters = parseParameters(line.sliced(nameEnd, colon - nameEnd));
+    if (property == Property::FN && !m_card->fn.isEmpty())
+        return;
+    if (property == Property::N) {
+        // Needed only when there is no FN, which is seldom: kept until the
+        // card ends rather than read now.
+        if (m_card->nLine.isEmpty()) {
+            m_card->nLine = line.toByteArray();
+            m_card->nLineNumber = m_propertyLine;
+        }
+        return;
+    }
+    Parameters parameters;
     QString problem;
-    const std::optional<QString> text = decodeValue(value, parameters, &problem);
+    const std::optional<QString> text = propertyValue(line, colon, &parameters, &problem);
     if (!text) {
         m_card->problem = QStringLiteral("line %1 cannot be read: %2").arg(m_propertyLine).arg(problem);
         return;
     }
-    switch (property) {
-    case Property::FN:
-        if (m_card->fn.isEmpty())
-            m_card->fn = TextInput::cleanName(unescape(*text));
-        break;
-    case Property::N:
-        if (m_card->nameFromN.isEmpty())
-            m_card->nameFromN = nameFromN(*text);
-        break;
-    case Property::Tel:
+    if (property == Property::FN) {
+        m_card->fn = TextInput::cleanName(unescape(*text));
+    } else if (property == Property::Tel) {
         if (QString number = unescape(*text).trimmed(); !number.isEmpty())
             m_card->telephones.append({number, rankOf(parameters), parameters.preferred});
-        break;
-    default:
-        break;
     }
 }
 
@@ -511,7 +537,17 @@ void Reader::endCard()
 {
     Card card = std::move(*m_card);
     m_card.reset();
-    const QString name = card.fn.isEmpty() ? card.nameFromN : card.fn;
+    QString name = card.fn;
+    if (name.isEmpty() && !card.nLine.isEmpty()) {
+        Parameters parameters;
+        QString problem;
+        const std::optional<QString> text
+            = propertyValue(card.nLine, valueColon(card.nLine), &parameters, &problem);
+        if (text)
+            name = nameFromN(*text);
+        else if (card.problem.isEmpty())
+            card.problem = QStringLiteral("line %1 cannot be read: %2").arg(card.nLineNumber).arg(problem);
+    }
     if (!card.problem.isEmpty()) {
         m_result.unreadable.append({card.origin, name, SkipReason::Unreadable, card.problem});
         return;
