@@ -65,7 +65,9 @@ ContactsFormat formatOf(const QString &fileName, QByteArrayView data)
     QByteArrayView start = data.first(std::min<qsizetype>(data.size(), 4096));
     if (start.startsWith("\xEF\xBB\xBF"))
         start = start.sliced(3);
-    if (start.trimmed().startsWith("BEGIN:VCARD") || start.trimmed().startsWith("begin:vcard"))
+    start = start.trimmed();
+    constexpr QByteArrayView begin = "BEGIN:VCARD";
+    if (start.size() >= begin.size() && start.first(begin.size()).compare(begin, Qt::CaseInsensitive) == 0)
         return ContactsFormat::VCard;
     if (const auto named = formatForFileName(fileName))
         return *named;

@@ -249,7 +249,10 @@ char separatorOf(QByteArrayView text)
     qsizetype commas = 0;
     qsizetype semicolons = 0;
     bool quoted = false;
-    for (const char c : text) {
+    qsizetype start = 0;
+    while (start < text.size() && (text[start] == '\r' || text[start] == '\n'))
+        ++start;
+    for (const char c : text.sliced(start)) {
         if (c == '"')
             quoted = !quoted;
         else if (quoted)
@@ -351,14 +354,19 @@ std::variant<ReadContact, QString> Layout::contact(QByteArrayView text, const st
         QString value = fieldText(text, field).trimmed();
         if (value.isEmpty())
             continue;
+        // Of two columns for the same thing, the first that is filled in.
+        const auto first = [&value](QString &part) {
+            if (part.isEmpty())
+                part = value;
+        };
         switch (column.role) {
-        case Role::Name: name = value; break;
-        case Role::Given: given = value; break;
-        case Role::Middle: middle = value; break;
-        case Role::Family: family = value; break;
-        case Role::FileAs: fileAs = value; break;
-        case Role::Nickname: nickname = value; break;
-        case Role::Organisation: organisation = value; break;
+        case Role::Name: first(name); break;
+        case Role::Given: first(given); break;
+        case Role::Middle: first(middle); break;
+        case Role::Family: first(family); break;
+        case Role::FileAs: first(fileAs); break;
+        case Role::Nickname: first(nickname); break;
+        case Role::Organisation: first(organisation); break;
         case Role::Phone: numbers.push_back({value, column.rank, column.preferred, column.index}); break;
         case Role::PhoneLabel: labels.insert(column.slot, value); break;
         case Role::PhoneValue: break; // once every label is known, below

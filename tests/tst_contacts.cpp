@@ -230,7 +230,7 @@ void tst_Contacts::readCsv_data()
         << QByteArray("Name,Number\r\n\"Smith, Ann \"\"Nan\"\"\",07700 900123\r\n\"Two\r\nLines\",\"+44 1\"\r\n")
         << strings({"Smith, Ann \"Nan\"|07700 900123", "Two Lines|+44 1"}) << QStringList{};
     QTest::newRow("semicolons, BOM, blank lines, columns swapped")
-        << QByteArray("\xEF\xBB\xBFnumber;NAME\n\n0151 1;M\xC3\xBCller, Jo\n;;\n")
+        << QByteArray("\xEF\xBB\xBF\r\n\nnumber;NAME\n\n0151 1;M\xC3\xBCller, Jo\n;;\n")
         << strings({"Müller, Jo|0151 1"}) << QStringList{};
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     QTest::newRow("UTF-16 with its mark") << QByteArray(utf16(u"Name,Number\r\nZoë,1\r\n"_s))
@@ -340,6 +340,14 @@ void tst_Contacts::hugeLinesAreLinearAndHarmless()
     QVERIFY(Csv::read(huge).error.startsWith(QStringLiteral("The first line of the file does not name")));
     read = Csv::read(QByteArray("Name,Number,Notes\r\nAnn,1," + huge + "\r\nBob,2,\r\n"));
     QCOMPARE(described(read), strings({"Ann|1", "Bob|2"}));
+
+    // Past the most contacts that are read, the rest of the file is not.
+    QByteArray rows = "Name,Number\n";
+    for (int i = 0; i <= ContactsLimits::maximumContacts; ++i)
+        rows += "a,1\n";
+    read = Csv::read(rows);
+    QVERIFY(read.truncated);
+    QCOMPARE(read.contacts.size(), ContactsLimits::maximumContacts);
 }
 
 void tst_Contacts::plan_data()
