@@ -187,6 +187,12 @@ bool Records::next(std::vector<Field> &fields, qsizetype keep)
         return false;
     const char *data = m_text.data();
     while (true) {
+        if (m_position >= size) {
+            // A separator was the file's last byte: an empty last field.
+            if (qsizetype(fields.size()) < keep)
+                fields.push_back({size, size, false});
+            return true;
+        }
         Field field;
         if (data[m_position] == '"') {
             field.quoted = true;

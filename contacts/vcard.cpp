@@ -454,7 +454,8 @@ void Reader::finishProperty()
         return;
     if (m_tooLong) {
         // BEGIN, END and VERSION that long say nothing that is read.
-        if (m_card && (m_property == Property::FN || m_property == Property::N || m_property == Property::Tel)) {
+        if (m_card && m_card->problem.isEmpty()
+            && (m_property == Property::FN || m_property == Property::N || m_property == Property::Tel)) {
             m_card->problem = QStringLiteral("line %1 is longer than %2 bytes")
                                   .arg(m_propertyLine)
                                   .arg(TextInput::grouped(maximumValueLength));

@@ -255,6 +255,8 @@ void tst_Contacts::readCsv_data()
                       "Home Phone,Fax Number,Pager Number,Mobile Number,Organisation,Notes\n"
                       "Di,Fox,Dee Fox,,d@x,,,1,2,3,4,5,,\n,,,,e@x,,,,,,,,,\n")
         << strings({"Dee Fox|5|1|2", ""}) << QStringList{};
+    QTest::newRow("a separator ends the file") << QByteArray("Number,Name\n1,Ann\n2,") << strings({"Ann|1", "|2"})
+                                               << QStringList{};
     QTest::newRow("a field that is read is too long")
         << QByteArray("Name,Number,Notes\nA," + QByteArray(70000, '1') + ",n\nB,2," + QByteArray(70000, 'x') + "\n")
         << strings({"B|2"})
