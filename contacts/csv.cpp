@@ -302,8 +302,7 @@ private:
 bool Layout::recognise(QByteArrayView text, const std::vector<Field> &header)
 {
     bool names = false;
-    QHash<int, bool> labelSlots;
-    QHash<int, bool> valueSlots;
+    bool numbers = false;
     for (int index = 0; index < int(header.size()); ++index) {
         const Field &field = header[size_t(index)];
         m_headers.append(QString());
@@ -322,17 +321,13 @@ bool Layout::recognise(QByteArrayView text, const std::vector<Field> &header)
             column = googlePhoneColumn(name, index);
         if (!column)
             continue;
-        if (column->role == Role::PhoneLabel)
-            labelSlots.insert(column->slot, true);
-        if (column->role == Role::PhoneValue)
-            valueSlots.insert(column->slot, true);
-        if (column->role != Role::Phone && column->role != Role::PhoneLabel && column->role != Role::PhoneValue)
+        if (column->role == Role::Phone || column->role == Role::PhoneValue)
+            numbers = true;
+        else if (column->role != Role::PhoneLabel)
             names = true;
         m_columns.push_back(*column);
         m_columnsUsed = std::max(m_columnsUsed, index + 1);
     }
-    const bool numbers = !valueSlots.isEmpty()
-        || std::any_of(m_columns.begin(), m_columns.end(), [](const Column &c) { return c.role == Role::Phone; });
     return names && numbers;
 }
 
