@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The KORVANE developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Contacts files against independent readers and writers: Debian's vobject
-for vCard and Python's csv module for CSV. CONTACTSTOOL names the helper that
+for vCard and Python's csv module for CSV. CONTACTSTOOL names the small program that
 imports and exports through the contacts library."""
 
 import csv
