@@ -183,3 +183,21 @@ QStringList AddressBookEntries::names() const
         result.append(entry.Name);
     return result;
 }
+
+bool AddressBookEntries::AddAll(std::span<const AddressBookEntry> entries)
+{
+    const size_t before = m_entries.size();
+    for (const AddressBookEntry &entry : entries)
+        Add(entry.Number, entry.Name, entry.Name);
+    if (m_entries.size() == before || Save())
+        return true;
+    // Only new keys were registered above, so taking them out of the index
+    // restores it exactly.
+    for (size_t i = before; i < m_keys.size(); ++i) {
+        if (!m_keys[i].isEmpty())
+            m_index.remove(m_keys[i]);
+    }
+    m_entries.resize(before);
+    m_keys.resize(before);
+    return false;
+}

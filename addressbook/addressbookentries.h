@@ -66,6 +66,19 @@ public:
     // The names in order, as the list shows them.
     QStringList names() const;
 
+    // Appends each entry under its name as key, as Add does for one (a name
+    // already registered, or a full book, leaves that entry out), and then
+    // saves the book once. When that save fails, every entry appended here
+    // is taken out again, so the book in memory is exactly as it was and the
+    // stored book was never touched; the store's errorString() says why.
+    // Nothing to append means no save. Returns whether the save succeeded.
+    [[nodiscard]] bool AddAll(std::span<const AddressBookEntry> entries);
+
+    // The form under which a key is registered and compared: full Unicode
+    // case folding, so "Straße", "STRASSE" and "strasse" are one key. For
+    // callers that must tell in advance whether a name would be taken.
+    static QString foldKey(const QString &key);
+
     // Refills a list control (a QListWidget or anything with its calls) with
     // the names in order, with no line selected. After an add the list
     // already shows every name but the last, so those lines are kept rather
@@ -90,7 +103,6 @@ public:
     }
 
 private:
-    static QString foldKey(const QString &key);
     void append(const AddressBookEntry &entry, const QString &key);
     void removeAt(qsizetype index);
 
