@@ -24,8 +24,9 @@
 // marks the file as a KORVANE history: an empty file (version 0) is given the
 // current schema, a file of the current version is used as it is. The store
 // refuses, without writing to it, a history of a newer version, a file that
-// is not an SQLite database and another program's SQLite database; isOpen()
-// is then false and errorString() says why.
+// is not an SQLite database (SQLite itself would take a file shorter than its
+// header for an empty database and write over it) and another program's
+// SQLite database; isOpen() is then false and errorString() says why.
 //
 // Durability. The file is in WAL mode with synchronous=FULL. Each step of a
 // send (begin(), finish()) is one transaction, and a COMMIT has written its
@@ -47,10 +48,10 @@
 // A store that is destroyed with sends it began and did not finish marks them
 // the same way, since nobody can finish them afterwards.
 //
-// Several stores (in one process or several) may use one file at once. Rows
-// are never changed behind a store's back except by the rules above, but a
-// store only signals its own changes: call HistoryModel::refresh() to take in
-// rows another process wrote.
+// Several stores (in one process or several) may use one file at once; each
+// write waits up to 5 s for another's to end. A store signals only its own
+// changes: call HistoryModel::refresh() to take in what another process
+// wrote or deleted.
 //
 // Threads. A store, and any model over it, is used from the thread that
 // created it (a Qt SQL connection belongs to one thread). Each store has a
