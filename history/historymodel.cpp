@@ -83,11 +83,11 @@ void HistoryModel::fetchMore(const QModelIndex &parent)
 // process wrote meanwhile.
 void HistoryModel::takeNewRows()
 {
-    if (m_rows.isEmpty() && !m_atEnd) {
-        reload();
+    if (m_rows.isEmpty()) {
+        reload(); // one batch, however many rows there are now
         return;
     }
-    const auto rows = read(0, m_rows.isEmpty() ? 0 : m_rows.constFirst().id, -1);
+    const auto rows = read(0, m_rows.constFirst().id, -1);
     if (!rows || rows->isEmpty())
         return;
     beginInsertRows(QModelIndex(), 0, int(rows->size() - 1));

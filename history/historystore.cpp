@@ -107,6 +107,10 @@ QString csvField(const QString &value)
 // a batch of them.
 bool HistoryStore::Private::indexNewRows(qint64 newestId)
 {
+    // The mark only grows, so a batch cannot be due before the last mark
+    // seen says so; only then is the file asked.
+    if (newestId - indexMarkSeen < indexBatch)
+        return true;
     const std::optional<qint64> through = indexedThrough();
     if (!through)
         return false;
@@ -120,7 +124,12 @@ bool HistoryStore::Private::indexNewRows(qint64 newestId)
     QSqlQuery mark(db);
     mark.prepare(u"UPDATE search_index SET indexed_through = ?"_s);
     mark.addBindValue(newestId);
-    return exec(index) && exec(mark);
+    if (!exec(index) || !exec(mark))
+        return false;
+    // Should the transaction not commit, rows above the real mark are still
+    // found (read directly); they are indexed with a later batch.
+    indexMarkSeen = newestId;
+    return true;
 }
 
 QString HistoryStore::defaultFileName()
@@ -324,6 +333,7 @@ std::optional<qint64> HistoryStore::Private::indexedThrough() const
     }
     const qint64 through = query->value(0).toLongLong();
     query->finish();
+    indexMarkSeen = std::max(indexMarkSeen, through);
     return through;
 }
 

@@ -30,6 +30,8 @@ struct HistoryStore::Private
     mutable QString error;
     // Statements prepared once and kept, by their text.
     mutable QHash<QString, QSqlQuery> statements;
+    // The full-text index's mark as last read; the file's may be higher.
+    mutable qint64 indexMarkSeen = 0;
 
     static QString uniqueConnectionName();
 
