@@ -97,65 +97,25 @@ void AddressBookEntries::removeAt(qsizetype index)
     }
 }
 
-namespace {
-
-// The entry position and field of a stored key such as "12.Name": the
-// position as Save writes it, in decimal without leading zeros.
-struct EntryKey
-{
-    int position = 0;
-    bool isName = false;
-};
-
-std::optional<EntryKey> parseEntryKey(QStringView key)
-{
-    const qsizetype dot = key.indexOf(u'.');
-    if (dot <= 0 || key[0] == u'0')
-        return std::nullopt;
-    int position = 0;
-    for (QChar c : key.first(dot)) {
-        if (c < u'0' || c > u'9' || position > 100000)
-            return std::nullopt;
-        position = position * 10 + (c.unicode() - u'0');
-    }
-    const QStringView field = key.sliced(dot + 1);
-    if (field == u"Name")
-        return EntryKey{position, true};
-    if (field == u"Number")
-        return EntryKey{position, false};
-    return std::nullopt;
-}
-
-} // namespace
-
 void AddressBookEntries::Load()
 {
-    // One read of the whole section, then one pass over its keys: a book of
-    // thousands of entries loads at start-up.
-    const QHash<QString, QString> stored = m_store.readSection(SettingsKeys::addressBookSection());
+    const QString section = SettingsKeys::addressBookSection();
     bool ok = false;
-    const int count = stored.value(SettingsKeys::count(), QStringLiteral("0")).trimmed().toShort(&ok);
+    const int count = m_store.getSetting(section, SettingsKeys::count(), QStringLiteral("0")).trimmed().toShort(&ok);
     if (!ok || count <= 0)
         return;
-    std::vector<AddressBookEntry> positions(static_cast<size_t>(count));
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
-        const std::optional<EntryKey> key = parseEntryKey(it.key());
-        if (!key || key->position > count)
-            continue;
-        AddressBookEntry &entry = positions[size_t(key->position - 1)];
-        (key->isName ? entry.Name : entry.Number) = it.value();
-    }
-
-    m_entries.reserve(m_entries.size() + positions.size());
-    m_keys.reserve(m_keys.size() + positions.size());
-    m_index.reserve(m_index.size() + qsizetype(positions.size()));
-    for (const AddressBookEntry &entry : positions) {
+    m_entries.reserve(m_entries.size() + size_t(count));
+    m_keys.reserve(m_keys.size() + size_t(count));
+    m_index.reserve(m_index.size() + count);
+    for (int i = 1; i <= count; ++i) {
+        const QString name = m_store.getSetting(section, SettingsKeys::entryName(i));
+        const QString number = m_store.getSetting(section, SettingsKeys::entryNumber(i));
         // A position with neither value was never written by a save: a
         // "Count" larger than the entries present must not fill the list
         // with blank lines.
-        if (entry.Name.isEmpty() && entry.Number.isEmpty())
+        if (name.isEmpty() && number.isEmpty())
             continue;
-        Add(entry.Number, entry.Name, entry.Name);
+        Add(number, name, name);
     }
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <utility>
 
 class QSettings;
@@ -37,12 +35,6 @@ public:
     QString getSetting(const QString &section, const QString &key,
                        const QString &defaultValue = QString()) const;
 
-    // Every value of one section, keyed by key: what getSetting() would give
-    // for each. Reads the file in one pass, which is much quicker than asking
-    // for the values one by one; only what is plainly written is read
-    // directly, everything else is asked of QSettings.
-    QHash<QString, QString> readSection(const QString &section) const;
-
     // Stores one value and writes the file.
     [[nodiscard]] bool saveSetting(const QString &section, const QString &key, const QString &value);
     // Stores several values of one section and writes the file once.
@@ -57,8 +49,6 @@ private:
     void open();
     bool sync();
     QString describeWriteFailure() const;
-    std::optional<QHash<QString, QString>> readPlainSection(const QString &section) const;
-    QHash<QString, QString> readSectionThroughSettings(const QString &section) const;
 
     QString m_fileName;
     std::unique_ptr<QSettings> m_settings;

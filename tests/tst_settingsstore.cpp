@@ -2,8 +2,6 @@
 #include "settings/settingsstore.h"
 
 #include <QFile>
-#include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,8 +17,6 @@ private slots:
     void absentValueYieldsDefault();
     void valueSurvivesReopening_data();
     void valueSurvivesReopening();
-    void readSectionAgreesWithQSettings_data();
-    void readSectionAgreesWithQSettings();
     void laterSaveReplacesEarlier();
     void keysLandInTheirSections();
     void unwritableStoreReportsWhyAndRecovers();
@@ -80,57 +76,6 @@ void tst_SettingsStore::valueSurvivesReopening()
     // A fresh store over the same file, as at the next start.
     SettingsStore reopened(storeFile());
     QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), value);
-    // The one-pass read of a section gives what QSettings gives.
-    QCOMPARE(reopened.readSection(QStringLiteral("KORVANE")).value(QStringLiteral("FromName")), value);
-}
-
-void tst_SettingsStore::readSectionAgreesWithQSettings_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    const auto row = [](const char *name, const char *text) { QTest::newRow(name) << QByteArray(text); };
-    row("plain", "[AddressBook]\nCount=2\n1.Name=Ann Smith\n1.Number=0044\n2.Name=Zoë\n");
-    row("crlf and spaces", "[AddressBook]\r\nCount = 1 \r\n  1.Name  =  Ann  \r\n");
-    row("other sections around", "[KORVANE]\nFromName=X\n[AddressBook]\nCount=1\n[Other]\nCount=9\n");
-    row("section twice", "[AddressBook]\nCount=1\n[Other]\nx=1\n[AddressBook]\nCount=2\n1.Name=B\n");
-    row("key twice", "[AddressBook]\nCount=1\nCount=2\n");
-    row("quoted and escaped", "[AddressBook]\n1.Name=\"  padded, \\\"q\\\"  \"\n2.Name=a\\nb\n");
-    row("list", "[AddressBook]\n1.Name=Smith, Ann\n");
-    row("type markers", "[AddressBook]\n1.Name=@@at\n2.Name=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
-    row("escaped key", "[AddressBook]\n1%2ENa%6De=Escaped\n%55nicode=x\n");
-    row("escaped section name", "[Address%42ook]\nCount=3\n");
-    row("comments", "; a comment\n[AddressBook]\n# another\nCount=1\n;1.Name=hidden\n");
-    row("continued line", "[AddressBook]\n1.Name=\"one \\\ntwo\"\n");
-    row("no equals sign", "[AddressBook]\nCount\n1.Name=Ann\n");
-    row("byte order mark", "\xEF\xBB\xBF[AddressBook]\nCount=1\n");
-    row("invalid utf-8", "[AddressBook]\n1.Name=\xff\xfe" "Ann\n2.Name=B\xc3\n");
-    row("keys before any section", "Count=7\n[AddressBook]\nCount=1\n");
-    row("percent and equals in value", "[AddressBook]\n1.Name=100% a=b\n");
-    row("empty value", "[AddressBook]\n1.Name=\n");
-    row("binary garbage", "[AddressBook]\nCount=1\n\x01\x02\x03\x00zz\n1.Name=Ann\n");
-    row("unclosed header", "[AddressBook\nCount=1\n");
-}
-
-// Whatever a hand-edited or damaged file holds, the one-pass read of a
-// section must give every key exactly what QSettings gives for it.
-void tst_SettingsStore::readSectionAgreesWithQSettings()
-{
-    QFETCH(QByteArray, file);
-    const QString path = m_dir->filePath(QStringLiteral("hand-edited.conf"));
-    {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-    }
-    SettingsStore store(path);
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("AddressBook"));
-    const QStringList keys = settings.childKeys();
-    settings.endGroup();
-
-    const QHash<QString, QString> read = store.readSection(QStringLiteral("AddressBook"));
-    QCOMPARE(QSet<QString>(read.keyBegin(), read.keyEnd()), QSet<QString>(keys.begin(), keys.end()));
-    for (const QString &key : keys)
-        QCOMPARE(read.value(key), store.getSetting(QStringLiteral("AddressBook"), key));
 }
 
 void tst_SettingsStore::laterSaveReplacesEarlier()
