@@ -129,7 +129,9 @@ bool AddressBookEntries::Save()
         values.append({SettingsKeys::entryName(i), entry.Name});
         values.append({SettingsKeys::entryNumber(i), entry.Number});
     }
-    return m_store.saveSettings(SettingsKeys::addressBookSection(), values);
+    // The whole section at once: positions past the end, left by a longer
+    // book, go with the same write, so a removed entry never stays on disk.
+    return m_store.replaceSection(SettingsKeys::addressBookSection(), values);
 }
 
 QStringList AddressBookEntries::names() const

@@ -56,8 +56,9 @@ public:
     // already registered is dropped.
     void Load();
 
-    // Writes the whole book to the settings store in one write. False when the
-    // store could not be written; the store's errorString() says why.
+    // Writes the whole book to the settings store in one write, replacing
+    // everything its section held before. False when the store could not be
+    // written; the store's errorString() says why.
     [[nodiscard]] bool Save();
 
     // The names in order, as the list shows them.

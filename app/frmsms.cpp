@@ -416,7 +416,6 @@ void frmSMS::removeSelectedRecipient()
     if (!askQuestion(QStringLiteral("Do you want to remove %1 from the address book?").arg(who)))
         return;
 
-    const int lastPosition = AddressBook->Count();
     AddressBook->Remove(row + 1);
     AddressBook->UpdateScreen(lstAddressBook);
     if (entry->Name == ToName && entry->Number == ToNumber) {
@@ -424,12 +423,7 @@ void frmSMS::removeSelectedRecipient()
         ToNumber.clear();
         tbTo->setText(initialToText());
     }
-    // The position that fell off the end goes from the file too, so that a
-    // removed person's name and number do not stay on disk.
-    const bool saved = AddressBook->Save()
-        && m_store.deleteSettings(SettingsKeys::addressBookSection(),
-                                  {SettingsKeys::entryName(lastPosition), SettingsKeys::entryNumber(lastPosition)});
-    if (!saved)
+    if (!AddressBook->Save())
         showMessage(QStringLiteral("The address book could not be saved. %1").arg(m_store.errorString()));
 }
 

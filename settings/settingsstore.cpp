@@ -82,13 +82,15 @@ bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &
     return sync();
 }
 
-bool SettingsStore::deleteSettings(const QString &section, const QStringList &keys)
+bool SettingsStore::replaceSection(const QString &section, const QList<KeyValue> &values)
 {
     if (m_reopenBeforeSave)
         open();
     m_settings->beginGroup(section);
-    for (const QString &key : keys)
-        m_settings->remove(key);
+    // Within a group, an empty key stands for every key of the group.
+    m_settings->remove(QString());
+    for (const auto &[key, value] : values)
+        m_settings->setValue(key, value);
     m_settings->endGroup();
     return sync();
 }

@@ -39,8 +39,10 @@ public:
     [[nodiscard]] bool saveSetting(const QString &section, const QString &key, const QString &value);
     // Stores several values of one section and writes the file once.
     [[nodiscard]] bool saveSettings(const QString &section, const QList<KeyValue> &values);
-    // Deletes keys of one section and writes the file once.
-    [[nodiscard]] bool deleteSettings(const QString &section, const QStringList &keys);
+    // Replaces everything stored in one section with the given values, keys
+    // that are not among them included, and writes the file once: what was
+    // there before and is not written again is gone from the disk.
+    [[nodiscard]] bool replaceSection(const QString &section, const QList<KeyValue> &values);
 
     // Why the last failed save failed, in plain words; empty after a success.
     QString errorString() const { return m_errorString; }

@@ -20,7 +20,7 @@ private slots:
     void laterSaveReplacesEarlier();
     void keysLandInTheirSections();
     void unwritableStoreReportsWhyAndRecovers();
-    void deletedKeysAreGoneFromFile();
+    void replacedSectionKeepsNothingOfBefore();
 
 private:
     QString storeFile() const { return m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")); }
@@ -129,19 +129,31 @@ void tst_SettingsStore::unwritableStoreReportsWhyAndRecovers()
     QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber")), QStringLiteral("0044"));
 }
 
-void tst_SettingsStore::deletedKeysAreGoneFromFile()
+// Keys that the new values do not name go with the same write; other
+// sections stay as they were.
+void tst_SettingsStore::replacedSectionKeepsNothingOfBefore()
 {
     SettingsStore store(storeFile());
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
     QVERIFY(store.saveSettings(QStringLiteral("AddressBook"),
-                               {{QStringLiteral("2.Name"), QStringLiteral("Secret Person")},
-                                {QStringLiteral("2.Number"), QStringLiteral("00449999999999")}}));
-    QVERIFY(store.deleteSettings(QStringLiteral("AddressBook"),
-                                 {QStringLiteral("2.Name"), QStringLiteral("2.Number")}));
+                               {{QStringLiteral("1.Name"), QStringLiteral("Kept Person")},
+                                {QStringLiteral("2.Name"), QStringLiteral("Secret Person")},
+                                {QStringLiteral("2.Number"), QStringLiteral("00449999999999")},
+                                {QStringLiteral("Hand Added"), QStringLiteral("x")}}));
+    QVERIFY(store.replaceSection(QStringLiteral("AddressBook"),
+                                 {{QStringLiteral("Count"), QStringLiteral("1")},
+                                  {QStringLiteral("1.Name"), QStringLiteral("Kept Person")}}));
     QFile file(storeFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY2(!bytes.contains("Secret Person"), bytes.constData());
     QVERIFY2(!bytes.contains("00449999999999"), bytes.constData());
+    QVERIFY2(!bytes.contains("Hand"), bytes.constData());
+
+    SettingsStore reopened(storeFile());
+    QCOMPARE(reopened.getSetting(QStringLiteral("AddressBook"), QStringLiteral("Count")), QStringLiteral("1"));
+    QCOMPARE(reopened.getSetting(QStringLiteral("AddressBook"), QStringLiteral("1.Name")), QStringLiteral("Kept Person"));
+    QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), QStringLiteral("Ann"));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
