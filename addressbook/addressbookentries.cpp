@@ -101,20 +101,24 @@ void AddressBookEntries::Load()
 {
     const QString section = SettingsKeys::addressBookSection();
     bool ok = false;
-    const int count = m_store.getSetting(section, SettingsKeys::count(), QStringLiteral("0")).trimmed().toShort(&ok);
-    if (!ok || count <= 0)
-        return;
-    m_entries.reserve(m_entries.size() + size_t(count));
-    m_keys.reserve(m_keys.size() + size_t(count));
-    m_index.reserve(m_index.size() + count);
-    for (int i = 1; i <= count; ++i) {
+    const int stored = m_store.getSetting(section, SettingsKeys::count()).trimmed().toShort(&ok);
+    // A "Count" that is missing, not a number or out of range would load an
+    // empty book, and the next save would write over the entries that are
+    // there. Those entries are read instead, from the first position up to
+    // the first with neither a name nor a number.
+    const bool countUsable = ok && stored >= 0;
+    const int last = countUsable ? stored : MaximumCount;
+    for (int i = 1; i <= last; ++i) {
         const QString name = m_store.getSetting(section, SettingsKeys::entryName(i));
         const QString number = m_store.getSetting(section, SettingsKeys::entryNumber(i));
         // A position with neither value was never written by a save: a
         // "Count" larger than the entries present must not fill the list
         // with blank lines.
-        if (name.isEmpty() && number.isEmpty())
+        if (name.isEmpty() && number.isEmpty()) {
+            if (!countUsable)
+                break;
             continue;
+        }
         Add(number, name, name);
     }
 }

@@ -51,9 +51,11 @@ public:
     auto begin() const { return m_entries.cbegin(); }
     auto end() const { return m_entries.cend(); }
 
-    // Appends the entries stored in the settings store. A "Count" that is not
-    // a whole number in the 16-bit range loads nothing; a stored name that is
-    // already registered is dropped.
+    // Appends the entries stored in the settings store: positions 1 to the
+    // stored "Count". Where "Count" is missing, not a whole number or out of
+    // the 16-bit range, the positions from 1 up to the first with neither a
+    // name nor a number (at most MaximumCount). A stored name that is already
+    // registered is dropped.
     void Load();
 
     // Writes the whole book to the settings store in one write, replacing
