@@ -1,11 +1,17 @@
 #include "settings/settingsstore.h"
 
+#include "settings/privatefolder.h"
 #include "settings/settingskeys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,16 +25,37 @@ QString toText(const QVariant &value)
     return value.toString();
 }
 
+// The file that QSettings' native format uses on Linux for the user's
+// scope. Worked out here rather than asked of a QSettings, which would read
+// the file before the store could look at what it is.
 QString userStoreFileName()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     SettingsKeys::applicationName(), SettingsKeys::applicationName())
-        .fileName();
+    const QString application = SettingsKeys::applicationName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + application
+        + QLatin1Char('/') + application + QStringLiteral(".conf");
+}
+
+// What the path names when it is there but is no regular file (a symbolic
+// link counts as what it leads to), as words that follow "it is"; empty for
+// a regular file or nothing at all.
+QString nonRegularKind(const QString &fileName)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return QString();
+    if (S_ISDIR(info.st_mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(info.st_mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(info.st_mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("something other than a file");
 }
 
 } // namespace
 
-// On Linux the native format of QSettings is this INI file.
 SettingsStore::SettingsStore()
     : SettingsStore(userStoreFileName())
 {
@@ -40,10 +67,23 @@ SettingsStore::SettingsStore(const QString &fileName)
     open();
 }
 
+bool SettingsStore::isRegularOrAbsent()
+{
+    const QString kind = nonRegularKind(m_fileName);
+    if (kind.isEmpty())
+        return true;
+    m_errorString = QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
+                        .arg(QDir::toNativeSeparators(m_fileName), kind);
+    return false;
+}
+
 void SettingsStore::open()
 {
     m_reopenBeforeSave = false;
     m_settings.reset();
+    // Reading a named pipe or a device would wait for ever, or never end.
+    if (!isRegularOrAbsent())
+        return;
     m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
     // QSettings replaces the file atomically (through QSaveFile) unless told
     // otherwise; say so, since the store's promise rests on it.
@@ -60,6 +100,8 @@ QString SettingsStore::fileName() const
 QString SettingsStore::getSetting(const QString &section, const QString &key,
                                   const QString &defaultValue) const
 {
+    if (!m_settings)
+        return defaultValue;
     const QVariant value = m_settings->value(section + QLatin1Char('/') + key);
     if (!value.isValid())
         return defaultValue;
@@ -73,8 +115,8 @@ bool SettingsStore::saveSetting(const QString &section, const QString &key, cons
 
 bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &values)
 {
-    if (m_reopenBeforeSave)
-        open();
+    if (!prepareSave())
+        return false;
     m_settings->beginGroup(section);
     for (const auto &[key, value] : values)
         m_settings->setValue(key, value);
@@ -84,8 +126,8 @@ bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &
 
 bool SettingsStore::replaceSection(const QString &section, const QList<KeyValue> &values)
 {
-    if (m_reopenBeforeSave)
-        open();
+    if (!prepareSave())
+        return false;
     m_settings->beginGroup(section);
     // Within a group, an empty key stands for every key of the group.
     m_settings->remove(QString());
@@ -93,6 +135,24 @@ bool SettingsStore::replaceSection(const QString &section, const QList<KeyValue>
         m_settings->setValue(key, value);
     m_settings->endGroup();
     return sync();
+}
+
+bool SettingsStore::prepareSave()
+{
+    if (m_reopenBeforeSave || !m_settings)
+        open();
+    // The file may have been swapped for something else since it was read.
+    if (!m_settings || !isRegularOrAbsent())
+        return false;
+    // The file holds the user's and other people's phone numbers: a new one
+    // is made readable by the user alone, in folders of the user's alone,
+    // before QSettings writes to it. QSettings keeps the mode of the file it
+    // replaces, so one that the user has set stays.
+    makePrivateFolder(QFileInfo(m_fileName).absolutePath());
+    const int fd = ::open(QFile::encodeName(m_fileName).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    return true;
 }
 
 bool SettingsStore::sync()

@@ -1,10 +1,29 @@
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int modeOf(const QString &path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return -1;
+    return int(info.st_mode & 07777);
+}
+
+} // namespace
 
 class tst_SettingsStore : public QObject
 {
@@ -21,6 +40,11 @@ private slots:
     void keysLandInTheirSections();
     void unwritableStoreReportsWhyAndRecovers();
     void replacedSectionKeepsNothingOfBefore();
+    void userStoreIsTheFileOfQSettingsNativeFormat();
+    void newFileAndFoldersAreTheUsersAlone();
+    void modeTheUserSetIsKept();
+    void onlyARegularFileIsOpened_data();
+    void onlyARegularFileIsOpened();
 
 private:
     QString storeFile() const { return m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")); }
@@ -31,6 +55,8 @@ private:
 void tst_SettingsStore::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // The usual mask, under which a file made without care is readable by all.
+    ::umask(022);
 }
 
 void tst_SettingsStore::init()
@@ -154,6 +180,87 @@ void tst_SettingsStore::replacedSectionKeepsNothingOfBefore()
     QCOMPARE(reopened.getSetting(QStringLiteral("AddressBook"), QStringLiteral("Count")), QStringLiteral("1"));
     QCOMPARE(reopened.getSetting(QStringLiteral("AddressBook"), QStringLiteral("1.Name")), QStringLiteral("Kept Person"));
     QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), QStringLiteral("Ann"));
+}
+
+// Where the program keeps the user's store must not move with this change.
+void tst_SettingsStore::userStoreIsTheFileOfQSettingsNativeFormat()
+{
+    const SettingsStore store;
+    QCOMPARE(store.fileName(), QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KORVANE"),
+                                         QStringLiteral("KORVANE"))
+                                   .fileName());
+}
+
+void tst_SettingsStore::newFileAndFoldersAreTheUsersAlone()
+{
+    // An existing folder keeps its mode; the missing ones are made private.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                     | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                     | QFile::ExeOther));
+    const QString file = m_dir->filePath(QStringLiteral("config/KORVANE/KORVANE.conf"));
+    SettingsStore store(file);
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber"), QStringLiteral("0044")));
+    QCOMPARE(modeOf(file), 0600);
+    QCOMPARE(modeOf(m_dir->filePath(QStringLiteral("config/KORVANE"))), 0700);
+    QCOMPARE(modeOf(m_dir->filePath(QStringLiteral("config"))), 0700);
+    QCOMPARE(modeOf(m_dir->path()), 0755);
+    // Later saves replace the file and keep it private.
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber"), QStringLiteral("0049")));
+    QCOMPARE(modeOf(file), 0600);
+}
+
+void tst_SettingsStore::modeTheUserSetIsKept()
+{
+    {
+        SettingsStore store(storeFile());
+        QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
+    }
+    QVERIFY(::chmod(QFile::encodeName(storeFile()).constData(), 0640) == 0);
+    SettingsStore store(storeFile());
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Bob")));
+    QCOMPARE(modeOf(storeFile()), 0640);
+}
+
+void tst_SettingsStore::onlyARegularFileIsOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << QStringLiteral("a named pipe");
+    QTest::newRow("folder") << QStringLiteral("a folder");
+    QTest::newRow("socket") << QStringLiteral("a socket");
+    QTest::newRow("link to a device") << QStringLiteral("a device");
+}
+
+// Reading a named pipe would wait for a writer for ever, and a device may
+// never end: the store must not open either, and must say why.
+void tst_SettingsStore::onlyARegularFileIsOpened()
+{
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
+    const QByteArray path = QFile::encodeName(storeFile());
+    QLocalServer socket;
+    if (kind == QStringLiteral("a named pipe")) {
+        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    } else if (kind == QStringLiteral("a folder")) {
+        QVERIFY(QDir().mkdir(storeFile()));
+    } else if (kind == QStringLiteral("a socket")) {
+        socket.setSocketOptions(QLocalServer::UserAccessOption);
+        QVERIFY(socket.listen(storeFile()));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), storeFile()));
+    }
+
+    SettingsStore store(storeFile());
+    QVERIFY(!store.isUsable());
+    QCOMPARE(store.errorString(), QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
+                                      .arg(storeFile(), kind));
+    QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("none")),
+             QStringLiteral("none"));
+    // A device behind a link is left untouched: no save is tried on it.
+    if (kind == QStringLiteral("a device"))
+        return;
+    QVERIFY(!store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
+    QVERIFY(!store.replaceSection(QStringLiteral("AddressBook"), {}));
+    QVERIFY2(store.errorString().contains(kind), qPrintable(store.errorString()));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
