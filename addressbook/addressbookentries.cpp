@@ -108,6 +108,11 @@ void AddressBookEntries::Load()
     // the first with neither a name nor a number.
     const bool countUsable = ok && stored >= 0;
     const int last = countUsable ? stored : MaximumCount;
+    if (countUsable) {
+        m_entries.reserve(m_entries.size() + size_t(stored));
+        m_keys.reserve(m_keys.size() + size_t(stored));
+        m_index.reserve(m_index.size() + stored);
+    }
     for (int i = 1; i <= last; ++i) {
         const QString name = m_store.getSetting(section, SettingsKeys::entryName(i));
         const QString number = m_store.getSetting(section, SettingsKeys::entryNumber(i));
