@@ -54,13 +54,16 @@ public:
     auto begin() const { return m_entries.cbegin(); }
     auto end() const { return m_entries.cend(); }
 
-    // Appends the entries stored in the settings store. A "Count" that is not
-    // a whole number in the 16-bit range loads nothing; a stored name that is
-    // already registered is dropped.
+    // Appends the entries stored in the settings store: positions 1 to the
+    // stored "Count". Where "Count" is missing, not a whole number or out of
+    // the 16-bit range, the positions from 1 up to the first with neither a
+    // name nor a number (at most MaximumCount). A stored name that is already
+    // registered is dropped.
     void Load();
 
-    // Writes the whole book to the settings store in one write. False when the
-    // store could not be written; the store's errorString() says why.
+    // Writes the whole book to the settings store in one write, replacing
+    // everything its section held before. False when the store could not be
+    // written; the store's errorString() says why.
     [[nodiscard]] bool Save();
 
     // The names in order, as the list shows them.

@@ -122,6 +122,8 @@ private:
     void createMenus();
     void setTabOrder();
     void setAccessibility();
+    // The line the user has selected, or -1.
+    int selectedRow() const;
     void updateCharactersLeft();
     void ClearCountryMenu();
     void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);
