@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "addressbook/addressbookentries.h"
 
 #include "settings/settingskeys.h"
@@ -97,65 +100,34 @@ void AddressBookEntries::removeAt(qsizetype index)
     }
 }
 
-namespace {
-
-// The entry position and field of a stored key such as "12.Name": the
-// position as Save writes it, in decimal without leading zeros.
-struct EntryKey
-{
-    int position = 0;
-    bool isName = false;
-};
-
-std::optional<EntryKey> parseEntryKey(QStringView key)
-{
-    const qsizetype dot = key.indexOf(u'.');
-    if (dot <= 0 || key[0] == u'0')
-        return std::nullopt;
-    int position = 0;
-    for (QChar c : key.first(dot)) {
-        if (c < u'0' || c > u'9' || position > 100000)
-            return std::nullopt;
-        position = position * 10 + (c.unicode() - u'0');
-    }
-    const QStringView field = key.sliced(dot + 1);
-    if (field == u"Name")
-        return EntryKey{position, true};
-    if (field == u"Number")
-        return EntryKey{position, false};
-    return std::nullopt;
-}
-
-} // namespace
-
 void AddressBookEntries::Load()
 {
-    // One read of the whole section, then one pass over its keys: a book of
-    // thousands of entries loads at start-up.
-    const QHash<QString, QString> stored = m_store.readSection(SettingsKeys::addressBookSection());
+    const QString section = SettingsKeys::addressBookSection();
     bool ok = false;
-    const int count = stored.value(SettingsKeys::count(), QStringLiteral("0")).trimmed().toShort(&ok);
-    if (!ok || count <= 0)
-        return;
-    std::vector<AddressBookEntry> positions(static_cast<size_t>(count));
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
-        const std::optional<EntryKey> key = parseEntryKey(it.key());
-        if (!key || key->position > count)
-            continue;
-        AddressBookEntry &entry = positions[size_t(key->position - 1)];
-        (key->isName ? entry.Name : entry.Number) = it.value();
+    const int stored = m_store.getSetting(section, SettingsKeys::count()).trimmed().toShort(&ok);
+    // A "Count" that is missing, not a number or out of range would load an
+    // empty book, and the next save would write over the entries that are
+    // there. Those entries are read instead, from the first position up to
+    // the first with neither a name nor a number.
+    const bool countUsable = ok && stored >= 0;
+    const int last = countUsable ? stored : MaximumCount;
+    if (countUsable) {
+        m_entries.reserve(m_entries.size() + size_t(stored));
+        m_keys.reserve(m_keys.size() + size_t(stored));
+        m_index.reserve(m_index.size() + stored);
     }
-
-    m_entries.reserve(m_entries.size() + positions.size());
-    m_keys.reserve(m_keys.size() + positions.size());
-    m_index.reserve(m_index.size() + qsizetype(positions.size()));
-    for (const AddressBookEntry &entry : positions) {
+    for (int i = 1; i <= last; ++i) {
+        const QString name = m_store.getSetting(section, SettingsKeys::entryName(i));
+        const QString number = m_store.getSetting(section, SettingsKeys::entryNumber(i));
         // A position with neither value was never written by a save: a
         // "Count" larger than the entries present must not fill the list
         // with blank lines.
-        if (entry.Name.isEmpty() && entry.Number.isEmpty())
+        if (name.isEmpty() && number.isEmpty()) {
+            if (!countUsable)
+                break;
             continue;
-        Add(entry.Number, entry.Name, entry.Name);
+        }
+        Add(number, name, name);
     }
 }
 
@@ -169,7 +141,9 @@ bool AddressBookEntries::Save()
         values.append({SettingsKeys::entryName(i), entry.Name});
         values.append({SettingsKeys::entryNumber(i), entry.Number});
     }
-    return m_store.saveSettings(SettingsKeys::addressBookSection(), values);
+    // The whole section at once: positions past the end, left by a longer
+    // book, go with the same write, so a removed entry never stays on disk.
+    return m_store.replaceSection(SettingsKeys::addressBookSection(), values);
 }
 
 QStringList AddressBookEntries::names() const
@@ -179,4 +153,22 @@ QStringList AddressBookEntries::names() const
     for (const AddressBookEntry &entry : m_entries)
         result.append(entry.Name);
     return result;
+}
+
+bool AddressBookEntries::AddAll(std::span<const AddressBookEntry> entries)
+{
+    const size_t before = m_entries.size();
+    for (const AddressBookEntry &entry : entries)
+        Add(entry.Number, entry.Name, entry.Name);
+    if (m_entries.size() == before || Save())
+        return true;
+    // Only new keys were registered above, so taking them out of the index
+    // restores it exactly.
+    for (size_t i = before; i < m_keys.size(); ++i) {
+        if (!m_keys[i].isEmpty())
+            m_index.remove(m_keys[i]);
+    }
+    m_entries.resize(before);
+    m_keys.resize(before);
+    return false;
 }

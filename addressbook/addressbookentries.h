@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "addressbook/addressbookentry.h"
@@ -51,17 +54,33 @@ public:
     auto begin() const { return m_entries.cbegin(); }
     auto end() const { return m_entries.cend(); }
 
-    // Appends the entries stored in the settings store. A "Count" that is not
-    // a whole number in the 16-bit range loads nothing; a stored name that is
-    // already registered is dropped.
+    // Appends the entries stored in the settings store: positions 1 to the
+    // stored "Count". Where "Count" is missing, not a whole number or out of
+    // the 16-bit range, the positions from 1 up to the first with neither a
+    // name nor a number (at most MaximumCount). A stored name that is already
+    // registered is dropped.
     void Load();
 
-    // Writes the whole book to the settings store in one write. False when the
-    // store could not be written; the store's errorString() says why.
+    // Writes the whole book to the settings store in one write, replacing
+    // everything its section held before. False when the store could not be
+    // written; the store's errorString() says why.
     [[nodiscard]] bool Save();
 
     // The names in order, as the list shows them.
     QStringList names() const;
+
+    // Appends each entry under its name as key, as Add does for one (a name
+    // already registered, or a full book, leaves that entry out), and then
+    // saves the book once. When that save fails, every entry appended here
+    // is taken out again, so the book in memory is exactly as it was and the
+    // stored book was never touched; the store's errorString() says why.
+    // Nothing to append means no save. Returns whether the save succeeded.
+    [[nodiscard]] bool AddAll(std::span<const AddressBookEntry> entries);
+
+    // The form under which a key is registered and compared: full Unicode
+    // case folding, so "Straße", "STRASSE" and "strasse" are one key. For
+    // callers that must tell in advance whether a name would be taken.
+    static QString foldKey(const QString &key);
 
     // Refills a list control (a QListWidget or anything with its calls) with
     // the names in order, with no line selected. After an add the list
@@ -87,7 +106,6 @@ public:
     }
 
 private:
-    static QString foldKey(const QString &key);
     void append(const AddressBookEntry &entry, const QString &key);
     void removeAt(qsizetype index);
 

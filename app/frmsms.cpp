@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/frmsms.h"
 
 #include "about/frmabout.h"
@@ -6,6 +9,7 @@
 #include "forms/twips.h"
 #include "forms/windowfont.h"
 #include "rules/textrules.h"
+#include "settings/servicedescription.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "soap/soapcallresult.h"
@@ -13,8 +17,6 @@
 #include "soap/soaprequestwriter.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -102,7 +104,6 @@ QString sendOutcomeText(const SoapCallResult &result)
 frmSMS::frmSMS(SettingsStore &store, QWidget *parent)
     : QMainWindow(parent)
     , m_store(store)
-    , m_serviceDescriptionFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("SendSMS.wsdl")))
 {
     setObjectName(QStringLiteral("frmSMS"));
     setWindowTitle(QStringLiteral("KORVANE"));
@@ -205,12 +206,18 @@ void frmSMS::createControls()
     lstAddressBook->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(mnuRemoveRecipient, &QAction::triggered, this, &frmSMS::removeSelectedRecipient);
     // Enter on a line picks it, as a click does.
-    connect(lstAddressBook, &QListWidget::itemActivated, this, &frmSMS::lstAddressBook_Click);
+    connect(lstAddressBook, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        lstAddressBook->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        lstAddressBook_Click();
+    });
 
     connect(cmdSave, &QPushButton::clicked, this, &frmSMS::cmdSave_Click);
     connect(cmdAdd, &QPushButton::clicked, this, &frmSMS::cmdAdd_Click);
     connect(cmdSend, &QPushButton::clicked, this, &frmSMS::cmdSend_Click);
-    connect(lstAddressBook, &QListWidget::currentRowChanged, this, &frmSMS::lstAddressBook_Click);
+    // The user's selection picks, not the current line: the list makes its
+    // first line current whenever it takes the focus (as it does each time
+    // the window is activated), and that must choose nobody.
+    connect(lstAddressBook, &QListWidget::itemSelectionChanged, this, &frmSMS::lstAddressBook_Click);
     connect(tbMessage, &QPlainTextEdit::textChanged, this, &frmSMS::tbMessage_Change);
 }
 
@@ -397,9 +404,15 @@ void frmSMS::cmdAdd_Click()
         showMessage(QStringLiteral("The address book could not be saved. %1").arg(m_store.errorString()));
 }
 
+int frmSMS::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = lstAddressBook->selectedItems();
+    return selected.isEmpty() ? -1 : lstAddressBook->row(selected.first());
+}
+
 void frmSMS::lstAddressBook_Click()
 {
-    const int row = lstAddressBook->currentRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
     std::optional<AddressBookEntry> entry = AddressBook->Item(lstAddressBook->item(row)->text());
@@ -415,7 +428,7 @@ void frmSMS::lstAddressBook_Click()
 
 void frmSMS::removeSelectedRecipient()
 {
-    const int row = lstAddressBook->currentRow();
+    const int row = selectedRow();
     const std::optional<AddressBookEntry> entry = AddressBook->Item(row + 1);
     if (row < 0 || !entry)
         return;
@@ -423,7 +436,6 @@ void frmSMS::removeSelectedRecipient()
     if (!askQuestion(QStringLiteral("Do you want to remove %1 from the address book?").arg(who)))
         return;
 
-    const int lastPosition = AddressBook->Count();
     AddressBook->Remove(row + 1);
     AddressBook->UpdateScreen(lstAddressBook);
     if (entry->Name == ToName && entry->Number == ToNumber) {
@@ -431,12 +443,7 @@ void frmSMS::removeSelectedRecipient()
         ToNumber.clear();
         tbTo->setText(initialToText());
     }
-    // The position that fell off the end goes from the file too, so that a
-    // removed person's name and number do not stay on disk.
-    const bool saved = AddressBook->Save()
-        && m_store.deleteSettings(SettingsKeys::addressBookSection(),
-                                  {SettingsKeys::entryName(lastPosition), SettingsKeys::entryNumber(lastPosition)});
-    if (!saved)
+    if (!AddressBook->Save())
         showMessage(QStringLiteral("The address book could not be saved. %1").arg(m_store.errorString()));
 }
 
@@ -513,7 +520,9 @@ void frmSMS::cmdSend_Click()
 
         SoapClient client;
         client.setTimeout(m_sendTimeout);
-        if (!client.MSSoapInit(m_serviceDescriptionFile, QString(), QString(), QString()))
+        const QString description =
+            m_serviceDescriptionFile.isEmpty() ? ServiceDescription::path() : m_serviceDescriptionFile;
+        if (!client.MSSoapInit(description, QString(), QString(), QString()))
             result = SoapCallResult::notSent(SoapCallResult::clauseOf(client.errorString()));
         else
             result = client.invoke(QStringLiteral("sendSMS"),

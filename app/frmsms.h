@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmSMS is KORVANE's one main window and the hub of the program.
@@ -19,9 +22,10 @@
 //   - Form_Load, run from the constructor, reads the sender's details and
 //     the address book, and decides whether the sender panel opens.
 //   - "Send" checks recipient, sender and message, then creates a SoapClient
-//     for this one send, initialises it from SendSMS.wsdl beside the program
-//     and calls sendSMS with the five texts. The exchange runs on a thread of
-//     the client's; the window waits for it (it repaints, but takes no input)
+//     for this one send, initialises it from SendSMS.wsdl (the user's own in
+//     their configuration folder, else the one beside the program) and calls
+//     sendSMS with the five texts. The exchange runs on a thread of the
+//     client's; the window waits for it (it repaints, but takes no input)
 //     until the outcome. Sent shows nothing; "not sent" and "not known" are
 //     told in plain words, so that the user neither believes a lost message
 //     went nor sends a delivered one twice.
@@ -75,8 +79,8 @@ public:
     bool askQuestion(const QString &text);
     void setQuestionHandler(QuestionHandler handler) { m_questionHandler = std::move(handler); }
 
-    // Where the service description is read from at each send; beside the
-    // program unless changed (tests point it elsewhere).
+    // A description file that every send reads instead of the one that
+    // ServiceDescription::path() names; empty unless a test sets one.
     QString serviceDescriptionFile() const { return m_serviceDescriptionFile; }
     void setServiceDescriptionFile(const QString &fileName) { m_serviceDescriptionFile = fileName; }
     void setSendTimeout(std::chrono::milliseconds timeout) { m_sendTimeout = timeout; }
@@ -119,6 +123,8 @@ private:
     void createMenus();
     void setTabOrder();
     void setAccessibility();
+    // The line the user has selected, or -1.
+    int selectedRow() const;
     void updateCharactersLeft();
     void ClearCountryMenu();
     void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);

@@ -1,7 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/instancelock.h"
 
+#include "settings/privatefolder.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -20,8 +34,64 @@ InstanceLock::InstanceLock(const QString &settingsFile)
 
 InstanceLock::Result InstanceLock::tryLock()
 {
-    QDir().mkpath(QFileInfo(m_fileName).absolutePath());
+    m_errorString.clear();
+    makePrivateFolder(QFileInfo(m_fileName).absolutePath());
     if (m_lock.tryLock(0))
         return Result::Acquired;
-    return m_lock.error() == QLockFile::LockFailedError ? Result::HeldByAnother : Result::Unavailable;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return Result::Unavailable;
+    return takeOverLeftover();
+}
+
+// QLockFile found something in the lock's place and did not take it over.
+// A running copy holds a lock on the file for as long as it runs (QLockFile
+// takes an flock on it), so the file itself tells a running copy's lock from
+// anything else, whatever it holds and however old it is.
+InstanceLock::Result InstanceLock::takeOverLeftover()
+{
+    const QByteArray path = QFile::encodeName(m_fileName);
+    struct stat info = {};
+    if (::lstat(path.constData(), &info) != 0) {
+        // Gone in the meantime: its copy has just ended.
+        return m_lock.tryLock(0) ? Result::Acquired : Result::HeldByAnother;
+    }
+    if (S_ISDIR(info.st_mode))
+        return unusable(QStringLiteral("it is a folder"));
+    if (!S_ISREG(info.st_mode))
+        return unusable(QStringLiteral("it is not a regular file"));
+
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        return unusable(info.st_uid != ::geteuid() ? QStringLiteral("it belongs to another user and cannot be read")
+                                                   : QStringLiteral("it cannot be read"));
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return Result::HeldByAnother;
+        // A file system without file locks: the process the file names decides.
+        qint64 pid = 0;
+        if (m_lock.getLockInfo(&pid, nullptr, nullptr) && (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
+            return Result::HeldByAnother;
+        return unusable(QStringLiteral("it was left behind and cannot be removed"));
+    }
+    ::close(fd);
+
+    // No running copy holds it: a leftover, which QLockFile would not take
+    // over (it names a process that still runs, or holds no lock details).
+    if (m_lock.removeStaleLockFile())
+        return m_lock.tryLock(0) ? Result::Acquired : Result::HeldByAnother;
+    if (info.st_uid != ::geteuid())
+        return unusable(QStringLiteral("it was left behind and cannot be removed, as it belongs to another user"));
+    if (::access(QFile::encodeName(QFileInfo(m_fileName).absolutePath()).constData(), W_OK) != 0)
+        return unusable(QStringLiteral("it was left behind and cannot be removed, as there is no permission to "
+                                       "change its folder"));
+    return unusable(QStringLiteral("it was left behind and cannot be removed"));
+}
+
+InstanceLock::Result InstanceLock::unusable(const QString &why)
+{
+    m_errorString = QStringLiteral("The lock file %1 cannot be used: %2.").arg(QDir::toNativeSeparators(m_fileName), why);
+    return Result::Unusable;
 }

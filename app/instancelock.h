@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QLockFile>
@@ -13,6 +16,8 @@ public:
     enum class Result {
         Acquired,      // this copy is the one running
         HeldByAnother, // another running copy holds the lock
+        Unusable,      // something that no running copy holds is in the lock's place and cannot be
+                       // taken over (a folder, a leftover lock that cannot be removed)
         Unavailable,   // the lock cannot be made here (no folder, no permission)
     };
 
@@ -21,8 +26,14 @@ public:
 
     Result tryLock();
     QString fileName() const { return m_fileName; }
+    // After Unusable: that the lock file cannot be used, naming it, and why.
+    QString errorString() const { return m_errorString; }
 
 private:
+    Result takeOverLeftover();
+    Result unusable(const QString &why);
+
     QString m_fileName;
     QLockFile m_lock;
+    QString m_errorString;
 };

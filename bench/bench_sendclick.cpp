@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One send on loopback, from the click on "Send" (which reads the service
 // description, starts the exchange on a thread of its own and waits for it)
 // to the reply, beside its floor: a bare libcurl POST of the same request

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "bench/benchmain.h"
 
 #include <QApplication>
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -86,6 +90,15 @@ int runBenchmarks(int argc, char **argv, const std::vector<BenchRatio> &ratios,
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
 
+    // Repetitions of a program and of its floor run in random order, so that
+    // a busy spell of the machine (other builds, another disk's syncs) weighs
+    // on both alike rather than on whichever happened to run then.
+    std::vector<char *> arguments(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleave);
+    argc = int(arguments.size());
+    arguments.push_back(nullptr);
+    argv = arguments.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;

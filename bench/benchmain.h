@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <functional>
@@ -16,7 +19,8 @@ struct BenchRatio
 };
 
 // Sets up an offscreen QApplication, runs the registered benchmarks (each
-// repeated, compared by median) and prints one line per ratio. Returns 0
+// repeated, the repetitions of all of them in random order, compared by
+// median) and prints one line per ratio. Returns 0
 // when every ratio meets its limit, 1 when one does not, 2 when a benchmark
 // failed. `cleanUp` runs after the benchmarks, while the application lives.
 int runBenchmarks(int argc, char **argv, const std::vector<BenchRatio> &ratios,

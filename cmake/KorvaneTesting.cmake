@@ -1,7 +1,12 @@
-# korvane_add_test(<name> SOURCES ... LIBRARIES ... [TIMEOUT seconds] [ENVIRONMENT ...])
-# One Qt Test executable, registered with CTest, run on the offscreen platform.
+# SPDX-FileCopyrightText: 2026 The KORVANE developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# korvane_add_test(<name> SOURCES ... LIBRARIES ... [TIMEOUT seconds] [ENVIRONMENT ...] [XVFB])
+# One Qt Test executable, registered with CTest, run on the offscreen platform;
+# with XVFB, on the xcb platform against an X server of its own (xvfb-run), for
+# what only a real window system does: activation and focus.
 function(korvane_add_test name)
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(T "XVFB" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 120)
     endif()
@@ -10,8 +15,16 @@ function(korvane_add_test name)
     target_compile_definitions(${name} PRIVATE
         KORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         KORVANE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
-    add_test(NAME ${name} COMMAND ${name})
+    if(T_XVFB)
+        find_program(KORVANE_XVFB_RUN xvfb-run REQUIRED)
+        add_test(NAME ${name}
+            COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24 -nolisten tcp" $<TARGET_FILE:${name}>)
+        set(platform xcb)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set(platform offscreen)
+    endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${T_ENVIRONMENT}")
+        ENVIRONMENT "QT_QPA_PLATFORM=${platform};${T_ENVIRONMENT}")
 endfunction()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A settings file of arbitrary bytes: loading it, saving the book and loading
 // again must give the same book. No save may shorten or corrupt what was listed.
 

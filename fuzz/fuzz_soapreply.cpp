@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The service's reply: the first two bytes choose the HTTP status, the third whether the
 // operation promises an answer and the Content-Type, the rest is the body.
 

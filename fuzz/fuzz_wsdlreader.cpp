@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Service description bytes -> the request of sendSMS, as a send would build it.
 
 #include "soap/soapoperation.h"

@@ -1,26 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/settingsstore.h"
 
+#include "settings/privatefolder.h"
 #include "settings/settingskeys.h"
 
-#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStringDecoder>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
+// A hand-edited file may hold an unquoted comma ("Smith, Ann"), which
+// QSettings reads as a list; QVariant would turn that into an empty text and
+// the next save would store it so.
+QString toText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+// The file that QSettings' native format uses on Linux for the user's
+// scope. Worked out here rather than asked of a QSettings, which would read
+// the file before the store could look at what it is.
 QString userStoreFileName()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     SettingsKeys::applicationName(), SettingsKeys::applicationName())
-        .fileName();
+    const QString application = SettingsKeys::applicationName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + application
+        + QLatin1Char('/') + application + QStringLiteral(".conf");
+}
+
+// What the path names when it is there but is no regular file (a symbolic
+// link counts as what it leads to), as words that follow "it is"; empty for
+// a regular file or nothing at all.
+QString nonRegularKind(const QString &fileName)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return QString();
+    if (S_ISDIR(info.st_mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(info.st_mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(info.st_mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("something other than a file");
 }
 
 } // namespace
 
-// On Linux the native format of QSettings is this INI file.
 SettingsStore::SettingsStore()
     : SettingsStore(userStoreFileName())
 {
@@ -32,10 +70,23 @@ SettingsStore::SettingsStore(const QString &fileName)
     open();
 }
 
+bool SettingsStore::isRegularOrAbsent()
+{
+    const QString kind = nonRegularKind(m_fileName);
+    if (kind.isEmpty())
+        return true;
+    m_errorString = QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
+                        .arg(QDir::toNativeSeparators(m_fileName), kind);
+    return false;
+}
+
 void SettingsStore::open()
 {
     m_reopenBeforeSave = false;
     m_settings.reset();
+    // Reading a named pipe or a device would wait for ever, or never end.
+    if (!isRegularOrAbsent())
+        return;
     m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
     // QSettings replaces the file atomically (through QSaveFile) unless told
     // otherwise; say so, since the store's promise rests on it.
@@ -52,142 +103,12 @@ QString SettingsStore::fileName() const
 QString SettingsStore::getSetting(const QString &section, const QString &key,
                                   const QString &defaultValue) const
 {
+    if (!m_settings)
+        return defaultValue;
     const QVariant value = m_settings->value(section + QLatin1Char('/') + key);
     if (!value.isValid())
         return defaultValue;
-    // A hand-edited file may hold an unquoted comma ("Smith, Ann"), which
-    // QSettings reads as a list; QVariant would turn that into an empty text
-    // and the next save would store it so.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
-QHash<QString, QString> SettingsStore::readSection(const QString &section) const
-{
-    if (auto values = readPlainSection(section))
-        return *values;
-    return readSectionThroughSettings(section);
-}
-
-QHash<QString, QString> SettingsStore::readSectionThroughSettings(const QString &section) const
-{
-    QHash<QString, QString> values;
-    m_settings->beginGroup(section);
-    const QStringList keys = m_settings->childKeys();
-    m_settings->endGroup();
-    for (const QString &key : keys)
-        values.insert(key, getSetting(section, key));
-    return values;
-}
-
-namespace {
-
-// Names that QSettings writes as they are, without %-escapes.
-bool isPlainName(QByteArrayView name)
-{
-    if (name.isEmpty())
-        return false;
-    for (char c : name) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.'
-            || c == '_' || c == '-';
-        if (!plain)
-            return false;
-    }
-    return true;
-}
-
-// A value QSettings reads back exactly as it stands: no quotes, escapes,
-// list commas, type markers or comment characters, and no control
-// characters. Anything else is left to QSettings.
-bool isPlainValue(QByteArrayView value)
-{
-    for (char c : value) {
-        switch (c) {
-        case '"': case '\\': case ',': case '@': case ';': case '#': case '=': case '%':
-            return false;
-        default:
-            if (uchar(c) < 0x20 || c == 0x7f)
-                return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-// The file as written by QSettings: "[Section]" lines, then "key=value"
-// lines. Returns nothing when the file holds anything this reader does not
-// plainly understand in or around the section; the caller then asks
-// QSettings, which knows every form it can write.
-std::optional<QHash<QString, QString>> SettingsStore::readPlainSection(const QString &section) const
-{
-    // Values of a failed save live only in QSettings' memory.
-    if (m_reopenBeforeSave)
-        return std::nullopt;
-    QHash<QString, QString> values;
-    QFile file(m_fileName);
-    if (!file.exists())
-        return values;
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    const QByteArray wanted = section.toUtf8();
-    if (!isPlainName(wanted) || bytes.startsWith("\xEF\xBB\xBF"))
-        return std::nullopt;
-    // Bytes that are not UTF-8 are decoded as QSettings decodes them.
-    {
-        QStringDecoder check(QStringDecoder::Utf8);
-        const QString decoded = check.decode(bytes);
-        if (check.hasError())
-            return std::nullopt;
-    }
-
-    bool inSection = false;
-    bool seenSection = false;
-    QStringList fallbackKeys;
-    const QByteArrayView all(bytes);
-    for (qsizetype start = 0; start < all.size();) {
-        qsizetype end = all.indexOf('\n', start);
-        if (end < 0)
-            end = all.size();
-        const QByteArrayView line = all.sliced(start, end - start).trimmed();
-        start = end + 1;
-        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-            continue;
-        if (line.startsWith('[')) {
-            if (!line.endsWith(']'))
-                return std::nullopt;
-            const QByteArrayView name = line.sliced(1, line.size() - 2);
-            inSection = name == wanted;
-            if (inSection && seenSection)
-                return std::nullopt; // the section twice: QSettings merges them
-            seenSection = seenSection || inSection;
-            if (!inSection && !isPlainName(name) && name.contains('%'))
-                return std::nullopt; // an escaped name that may decode to ours
-            continue;
-        }
-        if (!inSection)
-            continue;
-        const qsizetype equals = line.indexOf('=');
-        if (equals < 0 || line.endsWith('\\'))
-            return std::nullopt;
-        const QByteArrayView key = line.first(equals).trimmed();
-        const QByteArrayView value = line.sliced(equals + 1).trimmed();
-        if (!isPlainName(key))
-            return std::nullopt;
-        const QString keyText = QString::fromLatin1(key);
-        if (values.contains(keyText) || fallbackKeys.contains(keyText))
-            return std::nullopt;
-        if (!isPlainValue(value)) {
-            fallbackKeys.append(keyText);
-            continue;
-        }
-        values.insert(keyText, QString::fromUtf8(value));
-    }
-    for (const QString &key : std::as_const(fallbackKeys))
-        values.insert(key, getSetting(section, key));
-    return values;
+    return toText(value);
 }
 
 bool SettingsStore::saveSetting(const QString &section, const QString &key, const QString &value)
@@ -197,8 +118,8 @@ bool SettingsStore::saveSetting(const QString &section, const QString &key, cons
 
 bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &values)
 {
-    if (m_reopenBeforeSave)
-        open();
+    if (!prepareSave())
+        return false;
     m_settings->beginGroup(section);
     for (const auto &[key, value] : values)
         m_settings->setValue(key, value);
@@ -206,15 +127,35 @@ bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &
     return sync();
 }
 
-bool SettingsStore::deleteSettings(const QString &section, const QStringList &keys)
+bool SettingsStore::replaceSection(const QString &section, const QList<KeyValue> &values)
 {
-    if (m_reopenBeforeSave)
-        open();
+    if (!prepareSave())
+        return false;
     m_settings->beginGroup(section);
-    for (const QString &key : keys)
-        m_settings->remove(key);
+    // Within a group, an empty key stands for every key of the group.
+    m_settings->remove(QString());
+    for (const auto &[key, value] : values)
+        m_settings->setValue(key, value);
     m_settings->endGroup();
     return sync();
+}
+
+bool SettingsStore::prepareSave()
+{
+    if (m_reopenBeforeSave || !m_settings)
+        open();
+    // The file may have been swapped for something else since it was read.
+    if (!m_settings || !isRegularOrAbsent())
+        return false;
+    // The file holds the user's and other people's phone numbers: a new one
+    // is made readable by the user alone, in folders of the user's alone,
+    // before QSettings writes to it. QSettings keeps the mode of the file it
+    // replaces, so one that the user has set stays.
+    makePrivateFolder(QFileInfo(m_fileName).absolutePath());
+    const int fd = ::open(QFile::encodeName(m_fileName).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    return true;
 }
 
 bool SettingsStore::sync()

@@ -1,11 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <utility>
 
 class QSettings;
@@ -18,6 +19,12 @@ class QSettings;
 // the old one, so a crash mid-save leaves either the old or the new file.
 // A save that cannot be written returns false and errorString() says why;
 // the value is still held in memory and the next successful save writes it.
+//
+// A new file is made readable by the user alone (mode 0600), in folders of
+// the user's alone (0700); an existing file keeps its mode. Only a regular
+// file is ever opened: a store over a named pipe, a device or a folder is
+// not usable, reads give the defaults and saves fail, and errorString() says
+// why.
 class SettingsStore final
 {
 public:
@@ -33,32 +40,33 @@ public:
 
     QString fileName() const;
 
+    // False when the file is there but is no regular file; errorString()
+    // then says what it is.
+    bool isUsable() const { return m_settings != nullptr; }
+
     // The stored text, or defaultValue when nothing is stored under the key.
     QString getSetting(const QString &section, const QString &key,
                        const QString &defaultValue = QString()) const;
-
-    // Every value of one section, keyed by key: what getSetting() would give
-    // for each. Reads the file in one pass, which is much quicker than asking
-    // for the values one by one; only what is plainly written is read
-    // directly, everything else is asked of QSettings.
-    QHash<QString, QString> readSection(const QString &section) const;
 
     // Stores one value and writes the file.
     [[nodiscard]] bool saveSetting(const QString &section, const QString &key, const QString &value);
     // Stores several values of one section and writes the file once.
     [[nodiscard]] bool saveSettings(const QString &section, const QList<KeyValue> &values);
-    // Deletes keys of one section and writes the file once.
-    [[nodiscard]] bool deleteSettings(const QString &section, const QStringList &keys);
+    // Replaces everything stored in one section with the given values, keys
+    // that are not among them included, and writes the file once: what was
+    // there before and is not written again is gone from the disk.
+    [[nodiscard]] bool replaceSection(const QString &section, const QList<KeyValue> &values);
 
-    // Why the last failed save failed, in plain words; empty after a success.
+    // Why the last failed save failed, or why the store is not usable, in
+    // plain words; empty after a success.
     QString errorString() const { return m_errorString; }
 
 private:
     void open();
+    bool isRegularOrAbsent();
+    bool prepareSave();
     bool sync();
     QString describeWriteFailure() const;
-    std::optional<QHash<QString, QString>> readPlainSection(const QString &section) const;
-    QHash<QString, QString> readSectionThroughSettings(const QString &section) const;
 
     QString m_fileName;
     std::unique_ptr<QSettings> m_settings;

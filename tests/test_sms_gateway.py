@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The KORVANE developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Tests of tools/sms_gateway.py, driven by an independent SOAP client (zeep)."""
 
 import datetime

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "addressbook/addressbookentries.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
@@ -46,8 +49,10 @@ private slots:
     void keysIgnoreLetterCase();
     void itemOutsideTheBookIsNothing();
     void duplicateAddLeavesBookAndStoreUnchanged();
-    void saveOfTwoOverThreeLeavesThirdUnread();
+    void saveOfTwoOverThreeLeavesNothingOfTheThird();
     void saveAndLoadRoundTrip();
+    void unusableCountKeepsTheBookAtTheNextSave();
+    void unusableCountReadsAtMostAFullBook();
     void fullBookRefusesMore();
     void removeRenumbersAndKeepsKeys();
     void updateScreenListsNamesInOrder();
@@ -79,11 +84,22 @@ void tst_AddressBook::load_data()
     QTest::newRow("three in order") << (StoredValues{kv("Count", "3")} + three) << annBobCy;
     QTest::newRow("count with spaces") << (StoredValues{kv("Count", " 3 ")} + three) << annBobCy;
     QTest::newRow("count below entries") << (StoredValues{kv("Count", "2")} + three) << annBobCy.mid(0, 2);
-    QTest::newRow("count letters") << (StoredValues{kv("Count", "abc")} + three) << Entries{};
-    QTest::newRow("count empty") << (StoredValues{kv("Count", "")} + three) << Entries{};
-    QTest::newRow("count fraction") << (StoredValues{kv("Count", "3.5")} + three) << Entries{};
-    QTest::newRow("count beyond 16 bits") << (StoredValues{kv("Count", "99999")} + three) << Entries{};
-    QTest::newRow("count negative") << (StoredValues{kv("Count", "-3")} + three) << Entries{};
+    // A "Count" that cannot be used loads the entries that are there, so
+    // that the next save keeps them.
+    QTest::newRow("count missing") << three << annBobCy;
+    QTest::newRow("count letters") << (StoredValues{kv("Count", "abc")} + three) << annBobCy;
+    QTest::newRow("count empty") << (StoredValues{kv("Count", "")} + three) << annBobCy;
+    QTest::newRow("count fraction") << (StoredValues{kv("Count", "3.5")} + three) << annBobCy;
+    QTest::newRow("count beyond 16 bits") << (StoredValues{kv("Count", "99999")} + three) << annBobCy;
+    QTest::newRow("count negative") << (StoredValues{kv("Count", "-3")} + three) << annBobCy;
+    QTest::newRow("count zero loads nothing") << (StoredValues{kv("Count", "0")} + three) << Entries{};
+    QTest::newRow("unusable count stops at the first gap")
+        << StoredValues{kv("Count", "abc"), kv("1.Name", "Ann"), kv("1.Number", "00441111111111"),
+                        kv("3.Name", "Cy"), kv("3.Number", "00443333333333")}
+        << Entries{entry("Ann", "00441111111111")};
+    QTest::newRow("unusable count, a number alone is an entry")
+        << StoredValues{kv("Count", "x"), kv("1.Number", "00441111111111"), kv("2.Name", "Bob")}
+        << Entries{entry("", "00441111111111"), entry("Bob", "")};
     QTest::newRow("count far above entries present") << (StoredValues{kv("Count", "30000")} + three) << annBobCy;
     QTest::newRow("same name in other case loads first only")
         << StoredValues{kv("Count", "2"), kv("1.Name", "Ann"), kv("1.Number", "00441111111111"),
@@ -166,7 +182,9 @@ void tst_AddressBook::duplicateAddLeavesBookAndStoreUnchanged()
              QStringLiteral("absent"));
 }
 
-void tst_AddressBook::saveOfTwoOverThreeLeavesThirdUnread()
+// A shorter book replaces a longer one whole: the third position's name and
+// number are gone from the file with the same write.
+void tst_AddressBook::saveOfTwoOverThreeLeavesNothingOfTheThird()
 {
     QVERIFY(m_store->saveSettings(SettingsKeys::addressBookSection(),
                                   {kv("Count", "3"), kv("1.Name", "Ann"), kv("1.Number", "1"),
@@ -180,7 +198,8 @@ void tst_AddressBook::saveOfTwoOverThreeLeavesThirdUnread()
     }
     const QString section = SettingsKeys::addressBookSection();
     QCOMPARE(m_store->getSetting(section, QStringLiteral("Count")), QStringLiteral("2"));
-    QCOMPARE(m_store->getSetting(section, QStringLiteral("3.Name")), QStringLiteral("Cy"));
+    QCOMPARE(m_store->getSetting(section, QStringLiteral("3.Name"), QStringLiteral("gone")), QStringLiteral("gone"));
+    QCOMPARE(m_store->getSetting(section, QStringLiteral("3.Number"), QStringLiteral("gone")), QStringLiteral("gone"));
 
     SettingsStore reopened(m_store->fileName());
     AddressBookEntries book(reopened);
@@ -202,6 +221,42 @@ void tst_AddressBook::saveAndLoadRoundTrip()
     AddressBookEntries book(reopened);
     book.Load();
     QCOMPARE(entriesOf(book), entries);
+}
+
+// The book shows what is stored even where "Count" is damaged, and the next
+// add writes the whole book back with a count that can be read.
+void tst_AddressBook::unusableCountKeepsTheBookAtTheNextSave()
+{
+    QVERIFY(m_store->saveSettings(SettingsKeys::addressBookSection(),
+                                  {kv("Count", "lots"), kv("1.Name", "Ann"), kv("1.Number", "00441111111111"),
+                                   kv("2.Name", "Bob"), kv("2.Number", "00442222222222")}));
+    {
+        AddressBookEntries book(*m_store);
+        book.Load();
+        book.Add(QStringLiteral("00443333333333"), QStringLiteral("Cy"), QStringLiteral("Cy"));
+        QVERIFY(book.Save());
+    }
+    SettingsStore reopened(m_store->fileName());
+    QCOMPARE(reopened.getSetting(SettingsKeys::addressBookSection(), SettingsKeys::count()), QStringLiteral("3"));
+    AddressBookEntries book(reopened);
+    book.Load();
+    QCOMPARE(entriesOf(book), (Entries{entry("Ann", "00441111111111"), entry("Bob", "00442222222222"),
+                                       entry("Cy", "00443333333333")}));
+}
+
+// Without a usable "Count" the book still reads no more than it can keep.
+void tst_AddressBook::unusableCountReadsAtMostAFullBook()
+{
+    const int stored = AddressBookEntries::MaximumCount + 2;
+    StoredValues values;
+    for (int i = 1; i <= stored; ++i)
+        values.append({SettingsKeys::entryNumber(i), QStringLiteral("0044%1").arg(i, 10, 10, QLatin1Char('0'))});
+    QVERIFY(m_store->saveSettings(SettingsKeys::addressBookSection(), values));
+    AddressBookEntries book(*m_store);
+    book.Load();
+    QCOMPARE(book.Count(), AddressBookEntries::MaximumCount);
+    QCOMPARE(book.Item(AddressBookEntries::MaximumCount)->Number,
+             QStringLiteral("0044%1").arg(AddressBookEntries::MaximumCount, 10, 10, QLatin1Char('0')));
 }
 
 // A book past 32,767 entries would store a "Count" that the next start

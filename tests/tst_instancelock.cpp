@@ -1,11 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/instancelock.h"
 
 #include <QDir>
+#include <QSysInfo>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class tst_InstanceLock : public QObject
 {
@@ -18,9 +28,17 @@ private slots:
     void secondCopyIsRefusedUntilFirstEnds();
     void runningProgramHoldsTheLockAndACrashLeavesItStale();
     void noFolderForTheLockIsNotAnotherCopy();
+    void folderIsPrivate();
+    void leftover_data();
+    void leftover();
+    void programTellsWhyItCannotStart_data();
+    void programTellsWhyItCannotStart();
+    void cleanup();
 
 private:
     QString settingsFile() const { return m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")); }
+    QString settingsFolder() const { return m_dir->filePath(QStringLiteral("KORVANE")); }
+    QProcessEnvironment programEnvironment() const;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -50,10 +68,7 @@ void tst_InstanceLock::runningProgramHoldsTheLockAndACrashLeavesItStale()
     QVERIFY2(QFile::exists(program), qPrintable(program));
 
     QProcess korvane;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    korvane.setProcessEnvironment(environment);
+    korvane.setProcessEnvironment(programEnvironment());
     korvane.start(program, {});
     QVERIFY(korvane.waitForStarted(10000));
 
@@ -75,6 +90,152 @@ void tst_InstanceLock::noFolderForTheLockIsNotAnotherCopy()
     blocker.close();
     InstanceLock lock(settingsFile());
     QCOMPARE(lock.tryLock(), InstanceLock::Result::Unavailable);
+}
+
+void tst_InstanceLock::cleanup()
+{
+    // A test may leave the folder read-only; it must still be removed.
+    QFile::setPermissions(settingsFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QProcessEnvironment tst_InstanceLock::programEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return environment;
+}
+
+void tst_InstanceLock::folderIsPrivate()
+{
+    ::umask(022);
+    InstanceLock lock(settingsFile());
+    QCOMPARE(lock.tryLock(), InstanceLock::Result::Acquired);
+    struct stat info = {};
+    QCOMPARE(::stat(QFile::encodeName(settingsFolder()).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), 0700);
+}
+
+void tst_InstanceLock::leftover_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("folderReadOnly");
+    QTest::newRow("crash leftover") << QStringLiteral("crashed") << false;
+    QTest::newRow("damaged leftover") << QStringLiteral("damaged") << false;
+    QTest::newRow("crash leftover in a read-only folder") << QStringLiteral("crashed") << true;
+    QTest::newRow("damaged leftover in a read-only folder") << QStringLiteral("damaged") << true;
+    QTest::newRow("a folder in the lock's place") << QStringLiteral("folder") << false;
+    QTest::newRow("leftover held by a running program") << QStringLiteral("held") << false;
+}
+
+// Whatever lies in the lock's place, only a lock that a running program holds
+// is "another copy"; a leftover is taken over where it can be removed, and
+// named where it cannot, never reported as a running copy.
+void tst_InstanceLock::leftover()
+{
+    QFETCH(QString, what);
+    QFETCH(bool, folderReadOnly);
+    InstanceLock lock(settingsFile());
+    QVERIFY(QDir().mkpath(settingsFolder()));
+    QFile file(lock.fileName());
+    if (what == QStringLiteral("folder")) {
+        QVERIFY(QDir().mkdir(lock.fileName()));
+    } else {
+        QByteArray content = "not a lock\n";
+        if (what == QStringLiteral("crashed")) {
+            // The details QLockFile writes, of a process that has ended.
+            QProcess ended;
+            ended.start(QStringLiteral("true"), {});
+            QVERIFY(ended.waitForStarted());
+            const qint64 pid = ended.processId();
+            QVERIFY(ended.waitForFinished());
+            content = QByteArray::number(pid) + "\nkorvane\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+        }
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+    }
+    int held = -1;
+    if (what == QStringLiteral("held")) {
+        held = ::open(QFile::encodeName(lock.fileName()).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(held >= 0);
+        QCOMPARE(::flock(held, LOCK_EX | LOCK_NB), 0);
+    }
+    const auto closeHeld = qScopeGuard([held] {
+        if (held >= 0)
+            ::close(held);
+    });
+    if (folderReadOnly)
+        QVERIFY(QFile::setPermissions(settingsFolder(), QFile::ReadOwner | QFile::ExeOwner));
+    // Root may remove files from a read-only folder, and then takes the lock over.
+    const bool removable = !folderReadOnly || ::access(QFile::encodeName(settingsFolder()).constData(), W_OK) == 0;
+
+    const InstanceLock::Result result = lock.tryLock();
+    if (what == QStringLiteral("held")) {
+        QCOMPARE(result, InstanceLock::Result::HeldByAnother);
+    } else if (what == QStringLiteral("folder")) {
+        QCOMPARE(result, InstanceLock::Result::Unusable);
+        QCOMPARE(lock.errorString(), QStringLiteral("The lock file %1 cannot be used: it is a folder.").arg(lock.fileName()));
+    } else if (removable) {
+        QCOMPARE(result, InstanceLock::Result::Acquired);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readLine().trimmed() == QByteArray::number(QCoreApplication::applicationPid()));
+    } else {
+        QCOMPARE(result, InstanceLock::Result::Unusable);
+        QVERIFY2(lock.errorString().startsWith(QStringLiteral("The lock file %1 cannot be used: ").arg(lock.fileName())),
+                 qPrintable(lock.errorString()));
+        QVERIFY2(lock.errorString().contains(QStringLiteral("it was left behind and cannot be removed")), qPrintable(lock.errorString()));
+    }
+}
+
+void tst_InstanceLock::programTellsWhyItCannotStart_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder in the lock's place")
+        << QStringLiteral("KORVANE/KORVANE.lock")
+        << QStringLiteral("KORVANE cannot start. The lock file %1 cannot be used: it is a folder. "
+                          "Remove it and start KORVANE again.");
+    QTest::newRow("a named pipe for the settings file")
+        << QStringLiteral("KORVANE/KORVANE.conf")
+        << QStringLiteral("KORVANE cannot start. The settings file %1 cannot be used: it is a named pipe, not a "
+                          "regular file. Move it out of the way and start KORVANE again.");
+}
+
+// The real program says what is wrong and which file it is, rather than
+// "already running" or waiting for ever; it waits only for the user's OK.
+void tst_InstanceLock::programTellsWhyItCannotStart()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QString, message);
+    const QString path = m_dir->filePath(blocked);
+    QVERIFY(QDir().mkpath(settingsFolder()));
+    if (blocked.endsWith(QStringLiteral(".lock")))
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("korvane"));
+    QProcess korvane;
+    korvane.setProcessEnvironment(programEnvironment());
+    korvane.start(program, {});
+    QVERIFY(korvane.waitForStarted(10000));
+    // Qt may have its own say on the standard error first.
+    QByteArray output;
+    const auto told = [&] {
+        output += korvane.readAllStandardError();
+        const QStringList lines = QString::fromLocal8Bit(output).split(u'\n');
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            if (lines[i].startsWith(QStringLiteral("KORVANE ")))
+                return lines[i];
+        }
+        return QString();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!told().isEmpty(), 20000);
+    QCOMPARE(korvane.state(), QProcess::Running); // waiting for the user's OK
+    korvane.kill();
+    korvane.waitForFinished(10000);
+    QCOMPARE(told(), message.arg(path));
 }
 
 QTEST_GUILESS_MAIN(tst_InstanceLock)

@@ -1,12 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSet>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int modeOf(const QString &path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return -1;
+    return int(info.st_mode & 07777);
+}
+
+} // namespace
 
 class tst_SettingsStore : public QObject
 {
@@ -19,12 +39,15 @@ private slots:
     void absentValueYieldsDefault();
     void valueSurvivesReopening_data();
     void valueSurvivesReopening();
-    void readSectionAgreesWithQSettings_data();
-    void readSectionAgreesWithQSettings();
     void laterSaveReplacesEarlier();
     void keysLandInTheirSections();
     void unwritableStoreReportsWhyAndRecovers();
-    void deletedKeysAreGoneFromFile();
+    void replacedSectionKeepsNothingOfBefore();
+    void userStoreIsTheFileOfQSettingsNativeFormat();
+    void newFileAndFoldersAreTheUsersAlone();
+    void modeTheUserSetIsKept();
+    void onlyARegularFileIsOpened_data();
+    void onlyARegularFileIsOpened();
 
 private:
     QString storeFile() const { return m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")); }
@@ -35,6 +58,8 @@ private:
 void tst_SettingsStore::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // The usual mask, under which a file made without care is readable by all.
+    ::umask(022);
 }
 
 void tst_SettingsStore::init()
@@ -80,57 +105,6 @@ void tst_SettingsStore::valueSurvivesReopening()
     // A fresh store over the same file, as at the next start.
     SettingsStore reopened(storeFile());
     QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), value);
-    // The one-pass read of a section gives what QSettings gives.
-    QCOMPARE(reopened.readSection(QStringLiteral("KORVANE")).value(QStringLiteral("FromName")), value);
-}
-
-void tst_SettingsStore::readSectionAgreesWithQSettings_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    const auto row = [](const char *name, const char *text) { QTest::newRow(name) << QByteArray(text); };
-    row("plain", "[AddressBook]\nCount=2\n1.Name=Ann Smith\n1.Number=0044\n2.Name=Zoë\n");
-    row("crlf and spaces", "[AddressBook]\r\nCount = 1 \r\n  1.Name  =  Ann  \r\n");
-    row("other sections around", "[KORVANE]\nFromName=X\n[AddressBook]\nCount=1\n[Other]\nCount=9\n");
-    row("section twice", "[AddressBook]\nCount=1\n[Other]\nx=1\n[AddressBook]\nCount=2\n1.Name=B\n");
-    row("key twice", "[AddressBook]\nCount=1\nCount=2\n");
-    row("quoted and escaped", "[AddressBook]\n1.Name=\"  padded, \\\"q\\\"  \"\n2.Name=a\\nb\n");
-    row("list", "[AddressBook]\n1.Name=Smith, Ann\n");
-    row("type markers", "[AddressBook]\n1.Name=@@at\n2.Name=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
-    row("escaped key", "[AddressBook]\n1%2ENa%6De=Escaped\n%55nicode=x\n");
-    row("escaped section name", "[Address%42ook]\nCount=3\n");
-    row("comments", "; a comment\n[AddressBook]\n# another\nCount=1\n;1.Name=hidden\n");
-    row("continued line", "[AddressBook]\n1.Name=\"one \\\ntwo\"\n");
-    row("no equals sign", "[AddressBook]\nCount\n1.Name=Ann\n");
-    row("byte order mark", "\xEF\xBB\xBF[AddressBook]\nCount=1\n");
-    row("invalid utf-8", "[AddressBook]\n1.Name=\xff\xfe" "Ann\n2.Name=B\xc3\n");
-    row("keys before any section", "Count=7\n[AddressBook]\nCount=1\n");
-    row("percent and equals in value", "[AddressBook]\n1.Name=100% a=b\n");
-    row("empty value", "[AddressBook]\n1.Name=\n");
-    row("binary garbage", "[AddressBook]\nCount=1\n\x01\x02\x03\x00zz\n1.Name=Ann\n");
-    row("unclosed header", "[AddressBook\nCount=1\n");
-}
-
-// Whatever a hand-edited or damaged file holds, the one-pass read of a
-// section must give every key exactly what QSettings gives for it.
-void tst_SettingsStore::readSectionAgreesWithQSettings()
-{
-    QFETCH(QByteArray, file);
-    const QString path = m_dir->filePath(QStringLiteral("hand-edited.conf"));
-    {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-    }
-    SettingsStore store(path);
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("AddressBook"));
-    const QStringList keys = settings.childKeys();
-    settings.endGroup();
-
-    const QHash<QString, QString> read = store.readSection(QStringLiteral("AddressBook"));
-    QCOMPARE(QSet<QString>(read.keyBegin(), read.keyEnd()), QSet<QString>(keys.begin(), keys.end()));
-    for (const QString &key : keys)
-        QCOMPARE(read.value(key), store.getSetting(QStringLiteral("AddressBook"), key));
 }
 
 void tst_SettingsStore::laterSaveReplacesEarlier()
@@ -184,19 +158,112 @@ void tst_SettingsStore::unwritableStoreReportsWhyAndRecovers()
     QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber")), QStringLiteral("0044"));
 }
 
-void tst_SettingsStore::deletedKeysAreGoneFromFile()
+// Keys that the new values do not name go with the same write; other
+// sections stay as they were.
+void tst_SettingsStore::replacedSectionKeepsNothingOfBefore()
 {
     SettingsStore store(storeFile());
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
     QVERIFY(store.saveSettings(QStringLiteral("AddressBook"),
-                               {{QStringLiteral("2.Name"), QStringLiteral("Secret Person")},
-                                {QStringLiteral("2.Number"), QStringLiteral("00449999999999")}}));
-    QVERIFY(store.deleteSettings(QStringLiteral("AddressBook"),
-                                 {QStringLiteral("2.Name"), QStringLiteral("2.Number")}));
+                               {{QStringLiteral("1.Name"), QStringLiteral("Kept Person")},
+                                {QStringLiteral("2.Name"), QStringLiteral("Secret Person")},
+                                {QStringLiteral("2.Number"), QStringLiteral("00449999999999")},
+                                {QStringLiteral("Hand Added"), QStringLiteral("x")}}));
+    QVERIFY(store.replaceSection(QStringLiteral("AddressBook"),
+                                 {{QStringLiteral("Count"), QStringLiteral("1")},
+                                  {QStringLiteral("1.Name"), QStringLiteral("Kept Person")}}));
     QFile file(storeFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY2(!bytes.contains("Secret Person"), bytes.constData());
     QVERIFY2(!bytes.contains("00449999999999"), bytes.constData());
+    QVERIFY2(!bytes.contains("Hand"), bytes.constData());
+
+    SettingsStore reopened(storeFile());
+    QCOMPARE(reopened.getSetting(QStringLiteral("AddressBook"), QStringLiteral("Count")), QStringLiteral("1"));
+    QCOMPARE(reopened.getSetting(QStringLiteral("AddressBook"), QStringLiteral("1.Name")), QStringLiteral("Kept Person"));
+    QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), QStringLiteral("Ann"));
+}
+
+// Where the program keeps the user's store must not move with this change.
+void tst_SettingsStore::userStoreIsTheFileOfQSettingsNativeFormat()
+{
+    const SettingsStore store;
+    QCOMPARE(store.fileName(), QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KORVANE"),
+                                         QStringLiteral("KORVANE"))
+                                   .fileName());
+}
+
+void tst_SettingsStore::newFileAndFoldersAreTheUsersAlone()
+{
+    // An existing folder keeps its mode; the missing ones are made private.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                     | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                     | QFile::ExeOther));
+    const QString file = m_dir->filePath(QStringLiteral("config/KORVANE/KORVANE.conf"));
+    SettingsStore store(file);
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber"), QStringLiteral("0044")));
+    QCOMPARE(modeOf(file), 0600);
+    QCOMPARE(modeOf(m_dir->filePath(QStringLiteral("config/KORVANE"))), 0700);
+    QCOMPARE(modeOf(m_dir->filePath(QStringLiteral("config"))), 0700);
+    QCOMPARE(modeOf(m_dir->path()), 0755);
+    // Later saves replace the file and keep it private.
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber"), QStringLiteral("0049")));
+    QCOMPARE(modeOf(file), 0600);
+}
+
+void tst_SettingsStore::modeTheUserSetIsKept()
+{
+    {
+        SettingsStore store(storeFile());
+        QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
+    }
+    QVERIFY(::chmod(QFile::encodeName(storeFile()).constData(), 0640) == 0);
+    SettingsStore store(storeFile());
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Bob")));
+    QCOMPARE(modeOf(storeFile()), 0640);
+}
+
+void tst_SettingsStore::onlyARegularFileIsOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << QStringLiteral("a named pipe");
+    QTest::newRow("folder") << QStringLiteral("a folder");
+    QTest::newRow("socket") << QStringLiteral("a socket");
+    QTest::newRow("link to a device") << QStringLiteral("a device");
+}
+
+// Reading a named pipe would wait for a writer for ever, and a device may
+// never end: the store must not open either, and must say why.
+void tst_SettingsStore::onlyARegularFileIsOpened()
+{
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
+    const QByteArray path = QFile::encodeName(storeFile());
+    QLocalServer socket;
+    if (kind == QStringLiteral("a named pipe")) {
+        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    } else if (kind == QStringLiteral("a folder")) {
+        QVERIFY(QDir().mkdir(storeFile()));
+    } else if (kind == QStringLiteral("a socket")) {
+        socket.setSocketOptions(QLocalServer::UserAccessOption);
+        QVERIFY(socket.listen(storeFile()));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), storeFile()));
+    }
+
+    SettingsStore store(storeFile());
+    QVERIFY(!store.isUsable());
+    QCOMPARE(store.errorString(), QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
+                                      .arg(storeFile(), kind));
+    QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("none")),
+             QStringLiteral("none"));
+    // A device behind a link is left untouched: no save is tried on it.
+    if (kind == QStringLiteral("a device"))
+        return;
+    QVERIFY(!store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
+    QVERIFY(!store.replaceSection(QStringLiteral("AddressBook"), {}));
+    QVERIFY2(store.errorString().contains(kind), qPrintable(store.errorString()));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // SoapClient as its callers use it: the request it writes and sends, once, to a scripted
 // server; the asynchronous call and the blocking one; refusals before anything is sent.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // SoapClient against SOAP services it was not written with: the spyne gateway
 // (document/literal, schema-validated) and a gSOAP server (rpc/encoded).
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The KORVANE developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """KORVANE SMS gateway: a local SOAP service that takes sendSMS calls.
 
 It offers the operation that KORVANE calls when the user presses "Send",

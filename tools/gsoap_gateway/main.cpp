@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An rpc/encoded SOAP 1.1 peer for KORVANE's interop tests: it takes
 // sendSMS(FromName, FromNumber, ToNumber, Message, Culture) as gSOAP decodes
 // it and writes the five texts as one JSON line per request to stdout.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Interface of the rpc/encoded SMS peer, read by soapcpp2 to generate its
 // serialisers and the dispatcher behind soap_serve().
 

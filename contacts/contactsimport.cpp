@@ -1,0 +1,156 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "contacts/contactsimport.h"
+
+#include "addressbook/addressbookentries.h"
+#include "contacts/csv.h"
+#include "contacts/textinput.h"
+#include "contacts/vcard.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+
+ContactsImport ContactsImport::fromFile(const QString &fileName, const AddressBookEntries &book, QStringView country)
+{
+    const ContactsFile::Contents contents = ContactsFile::read(fileName);
+    if (!contents.error.isEmpty()) {
+        ContactsImport failed;
+        failed.m_error = contents.error;
+        return failed;
+    }
+    return fromData(contents.data, ContactsFile::formatOf(fileName, contents.data), book, country);
+}
+
+ContactsImport ContactsImport::fromData(QByteArrayView data, ContactsFormat format, const AddressBookEntries &book,
+                                        QStringView country)
+{
+    const std::optional<PhoneNumbers::Country> home = PhoneNumbers::country(country);
+    if (!home) {
+        ContactsImport failed;
+        failed.m_error = QStringLiteral("%1 is not a country that KORVANE knows.").arg(country.toString());
+        return failed;
+    }
+    const ContactsRead read = format == ContactsFormat::VCard ? VCard::read(data) : Csv::read(data);
+    return plan(read, book, *home);
+}
+
+ContactsImport ContactsImport::plan(const ContactsRead &read, const AddressBookEntries &book,
+                                    const PhoneNumbers::Country &home)
+{
+    ContactsImport result;
+    result.m_truncated = read.truncated;
+    if (!read.error.isEmpty()) {
+        result.m_error = read.error;
+        return result;
+    }
+    if (read.contacts.isEmpty() && read.unreadable.isEmpty()) {
+        result.m_error = QStringLiteral("The file holds no contacts.");
+        return result;
+    }
+
+    int room = std::max(0, AddressBookEntries::MaximumCount - book.Count());
+    QSet<QString> imported;
+    result.m_skipped = read.unreadable;
+    for (const ReadContact &contact : read.contacts) {
+        const auto skip = [&](SkipReason reason, const QString &detail = QString()) {
+            result.m_skipped.append({contact.origin, contact.name, reason, detail});
+        };
+        if (contact.name.isEmpty()) {
+            skip(SkipReason::NoName);
+            continue;
+        }
+        const QString key = AddressBookEntries::foldKey(contact.name);
+        if (book.Item(contact.name)) {
+            skip(SkipReason::AlreadyInBook);
+            continue;
+        }
+        if (imported.contains(key)) {
+            skip(SkipReason::TwiceInFile);
+            continue;
+        }
+        if (contact.numbers.isEmpty()) {
+            skip(SkipReason::NoNumber);
+            continue;
+        }
+        QString number;
+        QString problem;
+        for (const QString &written : contact.numbers) {
+            const PhoneNumbers::Normalised normalised = PhoneNumbers::normalise(written, home);
+            if (normalised.isValid()) {
+                number = normalised.number;
+                break;
+            }
+            if (problem.isEmpty())
+                problem = normalised.problem;
+        }
+        if (number.isEmpty()) {
+            skip(SkipReason::InvalidNumber, problem);
+            continue;
+        }
+        if (room == 0) {
+            skip(SkipReason::BookFull);
+            continue;
+        }
+        --room;
+        imported.insert(key);
+        result.m_accepted.append({contact.name, number});
+    }
+    std::stable_sort(result.m_skipped.begin(), result.m_skipped.end(),
+                     [](const SkippedContact &a, const SkippedContact &b) { return a.origin.line < b.origin.line; });
+    return result;
+}
+
+bool ContactsImport::applyTo(AddressBookEntries &book) const
+{
+    return book.AddAll(m_accepted);
+}
+
+QString ContactsImport::summary() const
+{
+    if (!m_error.isEmpty())
+        return m_error;
+    const auto count = [](qsizetype n) { return TextInput::grouped(n); };
+
+    QString text = m_accepted.size() == 1
+        ? QStringLiteral("Imported 1 recipient.")
+        : QStringLiteral("Imported %1 recipients.").arg(count(m_accepted.size()));
+
+    if (!m_skipped.isEmpty()) {
+        std::array<qsizetype, 7> byReason{};
+        for (const SkippedContact &skipped : m_skipped)
+            ++byReason[size_t(skipped.reason)];
+        const auto phrase = [](SkipReason reason) -> QString {
+            switch (reason) {
+            case SkipReason::Unreadable: return QStringLiteral("could not be read");
+            case SkipReason::NoName: return QStringLiteral("without a name");
+            case SkipReason::AlreadyInBook: return QStringLiteral("already in the address book");
+            case SkipReason::TwiceInFile: return QStringLiteral("named twice in the file");
+            case SkipReason::NoNumber: return QStringLiteral("without a phone number");
+            case SkipReason::InvalidNumber: return QStringLiteral("without a valid phone number");
+            case SkipReason::BookFull:
+                return QStringLiteral("left out because the address book is full (it keeps %1 at most)")
+                    .arg(TextInput::grouped(AddressBookEntries::MaximumCount));
+            }
+            return {};
+        };
+        QStringList parts;
+        for (const SkipReason reason : {SkipReason::AlreadyInBook, SkipReason::TwiceInFile, SkipReason::NoName,
+                                        SkipReason::NoNumber, SkipReason::InvalidNumber, SkipReason::Unreadable,
+                                        SkipReason::BookFull}) {
+            if (const qsizetype n = byReason[size_t(reason)])
+                parts.append(count(n) + u' ' + phrase(reason));
+        }
+        QString list = parts.takeLast();
+        if (!parts.isEmpty())
+            list = parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + list;
+        text += m_skipped.size() == 1 ? QStringLiteral(" 1 contact was skipped: %1.").arg(list)
+                                      : QStringLiteral(" %1 contacts were skipped: %2.").arg(count(m_skipped.size()), list);
+    }
+    if (m_truncated) {
+        text += QStringLiteral(" The file holds more than %1 contacts; the rest were not read.")
+                    .arg(count(ContactsLimits::maximumContacts));
+    }
+    return text;
+}

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/historyrecord.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct StateName
+{
+    HistoryRecord::State state;
+    QStringView key;
+    QStringView text;
+};
+
+constexpr std::array stateNames{
+    StateName{HistoryRecord::State::Sending, u"sending", u"Sending"},
+    StateName{HistoryRecord::State::Sent, u"sent", u"Sent"},
+    StateName{HistoryRecord::State::NotSent, u"not sent", u"Not sent"},
+    StateName{HistoryRecord::State::NotKnown, u"not known", u"Not known"},
+};
+
+const StateName &nameOf(HistoryRecord::State state)
+{
+    return stateNames.at(static_cast<std::size_t>(state));
+}
+
+} // namespace
+
+QString HistoryRecord::firstLine() const
+{
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        const QChar c = message.at(i);
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return message.left(i);
+    }
+    return message;
+}
+
+QString HistoryRecord::recipient() const
+{
+    return recipientName.isEmpty() ? recipientNumber : recipientName;
+}
+
+QString HistoryRecord::stateKey(State state)
+{
+    return nameOf(state).key.toString();
+}
+
+std::optional<HistoryRecord::State> HistoryRecord::stateFromKey(QStringView key)
+{
+    for (const StateName &name : stateNames) {
+        if (name.key == key)
+            return name.state;
+    }
+    return std::nullopt;
+}
+
+QString HistoryRecord::stateText(State state)
+{
+    return nameOf(state).text.toString();
+}

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A program that begins a send in a history and waits, so that tests can end
+// it mid-send as a crash or a kill would.
+//   historysender FILE
+// Prints the new row's id on a line, then reads lines from standard input:
+// "finish" records the outcome "sent" and prints "finished".
+
+#include "history/historystore.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: historysender FILE\n");
+        return 64;
+    }
+    HistoryStore store(QString::fromLocal8Bit(argv[1]));
+    HistoryRecord send;
+    send.senderName = u"Alice"_s;
+    send.senderNumber = u"00441234567890"_s;
+    send.recipientName = u"Bob"_s;
+    send.recipientNumber = u"00447911123456"_s;
+    send.message = u"Sent from another process"_s;
+    send.culture = u"en-GB"_s;
+    send.endpoint = u"http://127.0.0.1:47159/"_s;
+    const std::optional<qint64> id = store.begin(send);
+    if (!id) {
+        std::fprintf(stderr, "%s\n", qPrintable(store.errorString()));
+        return 1;
+    }
+    std::printf("%lld\n", static_cast<long long>(*id));
+    std::fflush(stdout);
+
+    for (std::string line; std::getline(std::cin, line);) {
+        if (line == "finish") {
+            if (!store.finish(*id, HistoryRecord::State::Sent, QString(), 42ms)) {
+                std::fprintf(stderr, "%s\n", qPrintable(store.errorString()));
+                return 1;
+            }
+            std::printf("finished\n");
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}

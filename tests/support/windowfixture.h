@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the main window's suites share: a window over a settings store of its
+// own in a fresh temporary folder, with every message to the user captured
+// rather than shown in a box. A suite derives from QObject and from this,
+// and calls setUpWindowFixture() in init() and tearDownWindowFixture() in
+// cleanup().
+
+#include "app/frmsms.h"
+#include "settings/settingsstore.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using StoredValues = QList<SettingsStore::KeyValue>;
+
+class WindowFixture
+{
+protected:
+    void setUpWindowFixture()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_store = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")));
+        m_messages.clear();
+    }
+
+    void tearDownWindowFixture()
+    {
+        m_store.reset();
+        m_dir.reset();
+    }
+
+    // A window over the fixture's store whose messages land in m_messages.
+    std::unique_ptr<frmSMS> makeWindow()
+    {
+        auto window = std::make_unique<frmSMS>(*m_store);
+        window->setMessageHandler([this](const QString &text) { m_messages.append(text); });
+        return window;
+    }
+
+    void store(const QString &section, const StoredValues &values)
+    {
+        QVERIFY(m_store->saveSettings(section, values));
+    }
+
+    // A control of the window by its name; a missing one ends the suite.
+    template <typename T>
+    static T *child(const QWidget &window, const char *name)
+    {
+        auto *found = window.findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    static void saveDetails(frmSMS &window, const QString &name, const QString &number)
+    {
+        child<QLineEdit>(window, "tbFromName")->setText(name);
+        child<QLineEdit>(window, "tbFromNumber")->setText(number);
+        window.cmdSave_Click();
+    }
+
+    static void addRecipientTo(frmSMS &window, const QString &name, const QString &number)
+    {
+        child<QLineEdit>(window, "tbToName")->setText(name);
+        child<QLineEdit>(window, "tbToNumber")->setText(number);
+        window.cmdAdd_Click();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    QStringList m_messages;
+};
