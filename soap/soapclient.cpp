@@ -48,6 +48,14 @@ void SoapClient::setTimeout(std::chrono::milliseconds timeout)
     m_timeout = timeout;
 }
 
+QUrl SoapClient::endpoint(const QString &operation)
+{
+    if (!m_description)
+        return QUrl();
+    const auto op = m_description->operation(operation, m_serviceName, m_portName);
+    return op ? op->endpoint : QUrl();
+}
+
 SoapCall *SoapClient::start(const QString &operation, const QStringList &arguments)
 {
     auto *call = new SoapCall;

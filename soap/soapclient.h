@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <chrono>
 #include <memory>
@@ -38,6 +39,12 @@ public:
     /// supported: a non-empty \a wsmlFile is an error.
     bool MSSoapInit(const QString &wsdlFile, const QString &serviceName = QString(),
                     const QString &portName = QString(), const QString &wsmlFile = QString());
+
+    /// \brief The address the description gives for \a operation; empty when it has none or the
+    /// client is not initialised.
+    ///
+    /// The address may carry a user name and a password: never show it as it is.
+    QUrl endpoint(const QString &operation);
 
     /// \brief Starts a call of \a operation with positional text \a arguments.
     ///

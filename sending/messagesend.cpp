@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sending/messagesend.h"
+
+#include "history/historystore.h"
+#include "soap/soapcall.h"
+#include "soap/soapclient.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString operationName = u"sendSMS"_s;
+
+HistoryRecord::State stateOf(MessageSend::Outcome outcome)
+{
+    switch (outcome) {
+    case MessageSend::Outcome::Sent:
+        return HistoryRecord::State::Sent;
+    case MessageSend::Outcome::NotSent:
+        return HistoryRecord::State::NotSent;
+    case MessageSend::Outcome::NotKnown:
+        break;
+    }
+    return HistoryRecord::State::NotKnown;
+}
+
+} // namespace
+
+MessageSend::MessageSend(const OutgoingMessage &message, const QString &descriptionFile, HistoryStore *history,
+                         QObject *parent)
+    : QObject(parent)
+    , m_message(message)
+    , m_descriptionFile(descriptionFile)
+    , m_history(history)
+{
+}
+
+MessageSend::~MessageSend() = default;
+
+QString MessageSend::outcomeText(Outcome outcome, const QString &reason)
+{
+    switch (outcome) {
+    case Outcome::Sent:
+        return QString();
+    case Outcome::NotSent:
+        return u"Your message was not sent. %1"_s.arg(SoapCallResult::sentenceOf(reason));
+    case Outcome::NotKnown:
+        // Never "not sent" here: a user who reads that after the message did go sends it twice.
+        return u"It is not known whether your message was sent: %1. Check with the recipient before you send it "
+               "again."_s.arg(SoapCallResult::clauseOf(reason));
+    }
+    return QString();
+}
+
+void MessageSend::start()
+{
+    Q_ASSERT(!m_started);
+    if (m_started)
+        return;
+    m_started = true;
+    m_startedAt = QDateTime::currentDateTimeUtc();
+    m_clock.start();
+
+    // The client only writes the request; the call it starts owns itself and
+    // reports here even when this client is gone.
+    SoapClient client;
+    client.setTimeout(m_timeout);
+    const bool described = client.MSSoapInit(m_descriptionFile);
+    if (described)
+        m_endpoint = client.endpoint(operationName);
+
+    // The row is written before anything can leave, so that a send the
+    // program does not live to finish is still on record.
+    if (m_history) {
+        HistoryRecord row;
+        row.time = m_startedAt;
+        row.senderName = m_message.fromName;
+        row.senderNumber = m_message.fromNumber;
+        row.recipientName = m_message.toName;
+        row.recipientNumber = m_message.toNumber;
+        row.message = m_message.text;
+        row.culture = m_message.culture;
+        row.endpoint = m_endpoint.toString(QUrl::RemoveUserInfo);
+        m_result.historyId = m_history->begin(row);
+        if (!m_result.historyId)
+            m_result.historyError = m_history->errorString();
+    }
+
+    if (!described) {
+        const QString reason = SoapCallResult::clauseOf(client.errorString());
+        QTimer::singleShot(0, this, [this, reason] { finish(Outcome::NotSent, reason); });
+        return;
+    }
+    SoapCall *call = client.start(operationName, m_message.arguments());
+    connect(call, &SoapCall::finished, this, &MessageSend::callEnded);
+}
+
+MessageSend::Result MessageSend::run()
+{
+    QEventLoop loop;
+    connect(this, &MessageSend::finished, &loop, &QEventLoop::quit);
+    start();
+    if (!m_finished)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return m_result;
+}
+
+void MessageSend::callEnded(const SoapCallResult &result)
+{
+    finish(result.outcome, result.reason);
+}
+
+void MessageSend::finish(Outcome outcome, const QString &reason)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_result.outcome = outcome;
+    m_result.reason = outcome == Outcome::Sent ? QString() : reason;
+    m_result.duration = std::chrono::milliseconds(m_clock.elapsed());
+    if (m_history && m_result.historyId) {
+        const QString words = m_result.reason.isEmpty() ? QString() : SoapCallResult::sentenceOf(m_result.reason);
+        if (!m_history->finish(*m_result.historyId, stateOf(outcome), words, m_result.duration)
+            && m_result.historyError.isEmpty())
+            m_result.historyError = m_history->errorString();
+    }
+    emit finished(m_result);
+}
