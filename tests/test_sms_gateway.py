@@ -4,9 +4,11 @@
 """Tests of tools/sms_gateway.py, driven by an independent SOAP client (zeep)."""
 
 import datetime
+import hashlib
 import json
 import os
 import queue
+import re
 import signal
 import subprocess
 import sys
@@ -18,8 +20,11 @@ import urllib.error
 import urllib.request
 from concurrent.futures import ThreadPoolExecutor
 
+import requests
+import requests.auth
 import zeep
 import zeep.exceptions
+import zeep.transports
 from lxml import etree
 
 GATEWAY = os.path.join(os.path.dirname(os.path.abspath(__file__)),
@@ -60,8 +65,13 @@ class Gateway:
             self.lines.put(line)
         self.lines.put(None)
 
-    def client(self):
-        return zeep.Client(self.url + '?wsdl')
+    def client(self, auth=None):
+        if auth is None:
+            return zeep.Client(self.url + '?wsdl')
+        session = requests.Session()
+        session.auth = auth
+        return zeep.Client(self.url + '?wsdl',
+                           transport=zeep.transports.Transport(session=session))
 
     def stored(self):
         if not os.path.exists(self.outbox):
@@ -229,6 +239,99 @@ class GatewayTest(unittest.TestCase):
             capture_output=True, encoding='utf-8', timeout=30)
         self.assertNotEqual(second.returncode, 0)
         self.assertIn(port, second.stderr)
+
+
+USER = 'Zoë'
+PASSWORD = 'pa:ss wörd'
+
+
+class SignInTest(unittest.TestCase):
+    """The gateway with --user: only that user's requests are taken."""
+
+    def start(self, *extra):
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        password_file = os.path.join(folder.name, 'password')
+        with open(password_file, 'w', encoding='utf-8') as f:
+            f.write(PASSWORD + '\n')
+        gateway = Gateway('--user', USER, '--password-file', password_file, *extra)
+        self.addCleanup(gateway.stop)
+        return gateway
+
+    def send(self, gateway, auth, message='hello'):
+        gateway.client(auth).service.sendSMS('A', '0044', '00441234567890',
+                                              message, 'en-GB')
+
+    def test_basic_challenge_and_the_user_it_accepts(self):
+        gateway = self.start()
+        answer = requests.post(gateway.url, data=b'<x/>', timeout=10)
+        self.assertEqual(answer.status_code, 401)
+        self.assertEqual(answer.headers['WWW-Authenticate'],
+                         'Basic realm="KORVANE SMS gateway", charset="UTF-8"')
+        wrong = {
+            'wrong password': requests.auth.HTTPBasicAuth(USER.encode(), b'pa:ss'),
+            'wrong user': requests.auth.HTTPBasicAuth(b'Zoe', PASSWORD.encode()),
+            'digest instead': requests.auth.HTTPDigestAuth(USER, PASSWORD),
+        }
+        for name, auth in wrong.items():
+            with self.subTest(name):
+                with self.assertRaises(requests.HTTPError) as refused:
+                    self.send(gateway, auth)
+                self.assertEqual(refused.exception.response.status_code, 401)
+        self.assertEqual(gateway.stored(), [])
+        self.send(gateway, requests.auth.HTTPBasicAuth(USER.encode(), PASSWORD.encode()),
+                  'signed in')
+        self.assertEqual([m['message'] for m in gateway.stored()], ['signed in'])
+
+    def test_digest_with_each_algorithm(self):
+        for algorithm in ('md5', 'sha-256'):
+            with self.subTest(algorithm):
+                gateway = self.start('--auth', 'digest-' + algorithm)
+                answer = requests.post(gateway.url, data=b'<x/>', timeout=10)
+                self.assertEqual(answer.status_code, 401)
+                challenge = answer.headers['WWW-Authenticate']
+                self.assertTrue(challenge.startswith('Digest realm="KORVANE SMS gateway"'))
+                self.assertIn('algorithm=' + algorithm.upper(), challenge)
+                with self.assertRaises(requests.HTTPError):
+                    self.send(gateway, requests.auth.HTTPDigestAuth(USER, 'wrong'))
+                self.send(gateway, requests.auth.HTTPDigestAuth(USER, PASSWORD))
+                self.assertEqual([m['message'] for m in gateway.stored()], ['hello'])
+
+    def test_digest_offers_both_algorithms_and_refuses_a_replay(self):
+        gateway = self.start('--auth', 'digest')
+        first = requests.post(gateway.url, data=b'<x/>', timeout=10)
+        offered = [v for k, v in first.raw.headers.items()
+                   if k.lower() == 'www-authenticate']
+        self.assertEqual([re.search('algorithm=([^,]+)', v).group(1) for v in offered],
+                         ['SHA-256', 'MD5'])
+        nonce = re.search('nonce="([^"]+)"', offered[1]).group(1)
+
+        def md5(text):
+            return hashlib.md5(text.encode('utf-8')).hexdigest()
+
+        response = md5(':'.join((md5('{}:KORVANE SMS gateway:{}'.format(USER, PASSWORD)),
+                                 nonce, '00000001', 'c1', 'auth', md5('POST:/'))))
+        header = ('Digest username="{}", realm="KORVANE SMS gateway", nonce="{}", uri="/", '
+                  'algorithm=MD5, qop=auth, nc=00000001, cnonce="c1", response="{}"'
+                  .format(USER, nonce, response))
+        body = envelope(('FromName', 'A'), ('FromNumber', '1'), ('ToNumber', '2'),
+                        ('Message', 'once'), ('Culture', 'en-GB')).encode()
+        headers = {'Authorization': header, 'Content-Type': 'text/xml; charset=utf-8',
+                   'SOAPAction': '"sendSMS"'}
+        self.assertEqual(requests.post(gateway.url, data=body, headers=headers,
+                                       timeout=10).status_code, 200)
+        self.assertEqual(requests.post(gateway.url, data=body, headers=headers,
+                                       timeout=10).status_code, 401)
+        self.assertEqual([m['message'] for m in gateway.stored()], ['once'])
+
+    def test_user_and_password_file_go_together(self):
+        for name, arguments in (('no file', ['--user', 'u']),
+                                ('no user', ['--password-file', '/dev/null'])):
+            with self.subTest(name):
+                run = subprocess.run([sys.executable, GATEWAY, '--port', '0', *arguments],
+                                     capture_output=True, encoding='utf-8', timeout=30)
+                self.assertEqual(run.returncode, 2)
+                self.assertIn('--password-file', run.stderr)
 
 
 if __name__ == '__main__':
