@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 /// \brief A complete HTTP answer: status line, the headers the SOAP layer reads, and the body.
@@ -16,6 +17,8 @@ struct HttpAnswer
     QByteArray contentType;
     /// The Location header, as sent (possibly relative).
     QByteArray location;
+    /// The values of the WWW-Authenticate headers, in order (a 401 carries its challenges there).
+    QList<QByteArray> authenticate;
     QByteArray body;
     /// "host:port" of the HTTP proxy the request was handed to when the answer may be the
     /// proxy's own rather than the service's; empty when the service answered directly or

@@ -40,6 +40,7 @@ import socketserver
 import sys
 import threading
 import time
+import urllib.parse
 from wsgiref.simple_server import WSGIRequestHandler, WSGIServer, make_server
 
 from lxml import etree
@@ -228,7 +229,17 @@ class SignIn:
         if p.get('qop') != 'auth' or p.get('realm') != self.realm \
                 or p.get('uri') != target:
             return False
-        if not self._same(p.get('username', ''), self.user):
+        user = p.get('username', '')
+        if 'username*' in p:
+            # RFC 8187: UTF-8''percent-encoded, for a name that is not plain ASCII.
+            charset, _, encoded = p['username*'].partition("''")
+            if charset.upper() != 'UTF-8':
+                return False
+            try:
+                user = urllib.parse.unquote(encoded, encoding='utf-8', errors='strict')
+            except UnicodeDecodeError:
+                return False
+        if not self._same(user, self.user):
             return False
         try:
             count = int(p.get('nc', ''), 16)
