@@ -17,11 +17,11 @@ struct HttpAnswer
     QByteArray contentType;
     /// The Location header, as sent (possibly relative).
     QByteArray location;
-    /// The values of the WWW-Authenticate headers, in order (a 401 carries its challenges there).
-    QList<QByteArray> authenticate;
     QByteArray body;
     /// "host:port" of the HTTP proxy the request was handed to when the answer may be the
     /// proxy's own rather than the service's; empty when the service answered directly or
     /// through a tunnel.
     QString proxy;
+    /// The values of the WWW-Authenticate headers, in order (a 401 carries its challenges there).
+    QList<QByteArray> authenticate;
 };

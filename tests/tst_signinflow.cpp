@@ -90,7 +90,6 @@ private slots:
     void init();
     void cleanup();
     void remembersReusesAndForgets();
-    void remembersOnlyWhenAsked();
     void wrongPasswordLoop_data();
     void wrongPasswordLoop();
     void refusedSavedPasswordIsReplaced();
@@ -175,15 +174,6 @@ void tst_SignInFlow::remembersReusesAndForgets()
     QCOMPARE(MessageSend::outcomeText(cancelled.outcome, cancelled.reason),
              u"Your message was not sent. The SMS service asked you to sign in."_s);
     QCOMPARE(m_gateway.outbox().size(), before + (keyringServes() ? 3 : 2));
-}
-
-void tst_SignInFlow::remembersOnlyWhenAsked()
-{
-    ScriptedPrompt prompt;
-    prompt.answers = {signIn(Password, false)};
-    QCOMPARE(send(m_store.get(), &prompt).outcome, Outcome::Sent);
-    QVERIFY(m_store->waitForIdle(QDeadlineTimer(60000)));
-    QCOMPARE(m_store->lookUpAndWait(prompt.questions.first().challenge), std::nullopt);
 }
 
 void tst_SignInFlow::wrongPasswordLoop_data()
