@@ -222,17 +222,30 @@ void frmHistory::setTabOrderAndShortcuts()
 
 void frmHistory::showEvent(QShowEvent *event)
 {
-    refresh();
+    if (!m_upToDate)
+        refresh();
     // The newest message is shown at once, and the keys start from it.
     if (!lvHistory->currentIndex().isValid() && m_outcomes->rowCount() > 0)
         lvHistory->selectRow(0);
     QDialog::showEvent(event);
 }
 
+void frmHistory::hideEvent(QHideEvent *event)
+{
+    m_upToDate = false;
+    QDialog::hideEvent(event);
+}
+
+// While the window is away from the user, another process may write; it is
+// read again when the user comes back to it.
 void frmHistory::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        refresh();
+    if (event->type() == QEvent::ActivationChange) {
+        if (!isActiveWindow())
+            m_upToDate = false;
+        else if (!m_upToDate)
+            refresh();
+    }
     QDialog::changeEvent(event);
 }
 
@@ -247,6 +260,7 @@ void frmHistory::refresh()
     const int shown = m_model->rowCount();
 
     m_model->refresh();
+    m_upToDate = true;
     while (m_model->rowCount() < shown && m_model->canFetchMore(QModelIndex()))
         m_model->fetchMore(QModelIndex());
     selectIds(selected, currentId);

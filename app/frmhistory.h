@@ -64,6 +64,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -80,6 +81,8 @@ private:
     HistoryModel *m_model = nullptr;
     HistoryOutcomeProxy *m_outcomes = nullptr;
     bool m_sendInProgress = false;
+    // Whether the rows shown were read since the user last left the window.
+    bool m_upToDate = true;
 
     QLineEdit *tbSearch = nullptr;
     QLabel *lblError = nullptr;
