@@ -21,6 +21,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using State = HistoryRecord::State;
@@ -35,6 +36,7 @@ private slots:
     void cleanup() { tearDownWindowFixture(); }
 
     void oneWindowPerRun();
+    void closingTheMainWindowEndsTheProgramWithHistoryOpen();
     void listsNewestFirstWithOutcomeAtAGlance();
     void showsTheSelectedLineWhole();
     void searchFiltersAsTheUserTypes_data();
@@ -131,6 +133,25 @@ void tst_FrmHistory::oneWindowPerRun()
     QVERIFY(!first->isVisible());
     QCOMPARE(openHistory(*window), first);
     QCOMPARE(window->findChildren<frmHistory *>().size(), 1);
+}
+
+void tst_FrmHistory::closingTheMainWindowEndsTheProgramWithHistoryOpen()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(openHistory(*window)));
+    bool endedByItself = true;
+    QTimer::singleShot(0, window.get(), [&window] { window->close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, this, [&endedByItself] {
+        endedByItself = false;
+        QCoreApplication::quit();
+    });
+    failsafe.start(10000);
+    QApplication::exec();
+    QVERIFY(endedByItself);
 }
 
 void tst_FrmHistory::listsNewestFirstWithOutcomeAtAGlance()
