@@ -70,6 +70,9 @@ QString frmSMS::initialToText()
 void frmSMS::connectControls()
 {
     connect(mnuRemoveRecipient, &QAction::triggered, this, &frmSMS::removeSelectedRecipient);
+    connect(mnuImportContacts, &QAction::triggered, this, &frmSMS::mnuImportContacts_Click);
+    connect(mnuExportContacts, &QAction::triggered, this, &frmSMS::mnuExportContacts_Click);
+    lstAddressBook->viewport()->installEventFilter(this);
     // Enter on a line picks it, as a click does.
     connect(lstAddressBook, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         lstAddressBook->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
@@ -112,6 +115,8 @@ bool frmSMS::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton && tbFrom->rect().contains(mouse->position().toPoint()))
             tbFrom_Click();
     }
+    if (watched == lstAddressBook->viewport() && contactsDropEvent(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -34,6 +34,9 @@
 //     a send waits for its outcome in a small "Finishing the send…" window.
 //   - "History" opens frmHistory, one per run, over the same HistoryStore;
 //     its "Send again" puts a message and its recipient back here.
+//   - The address book list's context menu imports and exports vCard and
+//     CSV files through the contacts layer (frmsmscontacts.cpp), and a file
+//     dropped on the list is imported; an import is saved in one write.
 //   - Every message, question and file choice goes through Prompts, which
 //     tests can answer without a modal loop.
 
@@ -116,6 +119,12 @@ public slots:
     void lstAddressBook_Click();
     // Takes the selected recipient out of the book, once the user confirms.
     void removeSelectedRecipient();
+    // frmsmscontacts.cpp: contacts files in and out of the address book.
+    void mnuImportContacts_Click();
+    void mnuExportContacts_Click();
+    // Imports a vCard or CSV file, as "Import…" and a file dropped on the
+    // list do, and tells what was imported and what was skipped.
+    void importContacts(const QString &fileName);
 
     void tbMessage_Change();
     void cmdSend_Click();
@@ -153,6 +162,8 @@ private:
     void setAccessibility();
     void connectControls();
     static QString initialToText();
+    // Takes a drag of contacts files onto the address book; false for any other event.
+    bool contactsDropEvent(QEvent *event);
     // The line the user has selected, or -1.
     int selectedRow() const;
     void updateCharactersLeft();
@@ -200,6 +211,8 @@ private:
     QLabel *lblCharactersLeft = nullptr;
     QLabel *lblSendStatus = nullptr;
     QAction *mnuRemoveRecipient = nullptr;
+    QAction *mnuImportContacts = nullptr;
+    QAction *mnuExportContacts = nullptr;
 
     QMenu *mnuCountry = nullptr;
     QAction *mnuUK = nullptr;

@@ -158,6 +158,14 @@ void frmSMS::createControls()
     mnuRemoveRecipient->setShortcut(QKeySequence::Delete);
     mnuRemoveRecipient->setShortcutContext(Qt::WidgetShortcut);
     lstAddressBook->addAction(mnuRemoveRecipient);
+    mnuImportContacts = new QAction(QStringLiteral("Import…"), lstAddressBook);
+    mnuImportContacts->setObjectName(QStringLiteral("mnuImportContacts"));
+    lstAddressBook->addAction(mnuImportContacts);
+    mnuExportContacts = new QAction(QStringLiteral("Export…"), lstAddressBook);
+    mnuExportContacts->setObjectName(QStringLiteral("mnuExportContacts"));
+    lstAddressBook->addAction(mnuExportContacts);
+    // vCard and CSV files dropped on the list are imported.
+    lstAddressBook->viewport()->setAcceptDrops(true);
     lstAddressBook->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
