@@ -76,14 +76,13 @@ frmHistory::frmHistory(HistoryStore &store, const Prompts &prompts, QWidget *par
     setTabOrderAndShortcuts();
     resize(760, 500);
 
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+    // A send that ends changes its row's outcome under the user's eyes.
+    const auto follow = [this] {
         showDetails();
         updateButtons();
-    });
-    connect(m_model, &QAbstractItemModel::dataChanged, this, [this] {
-        showDetails();
-        updateButtons();
-    });
+    };
+    connect(m_model, &QAbstractItemModel::modelReset, this, follow);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, follow);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &frmHistory::updateButtons);
     connect(lvHistory->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmHistory::updateButtons);
     connect(lvHistory->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmHistory::showDetails);
@@ -102,8 +101,7 @@ frmHistory::frmHistory(HistoryStore &store, const Prompts &prompts, QWidget *par
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 
     showReadError();
-    showDetails();
-    updateButtons();
+    follow();
 }
 
 frmHistory::~frmHistory() = default;
