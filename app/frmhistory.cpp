@@ -67,6 +67,9 @@ frmHistory::frmHistory(HistoryStore &store, const Prompts &prompts, QWidget *par
 {
     setObjectName(u"frmHistory"_s);
     setWindowTitle(u"KORVANE History"_s);
+    setWindowIcon(QIcon(u":/korvane.png"_s));
+    // The program ends when its main window closes, whether or not this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
     setFont(windowFont(8.25));

@@ -11,7 +11,8 @@
 // message again (the main window takes its text and recipient), deletes
 // messages or the whole history, and exports it as CSV.
 //
-// The main window creates it on first use and keeps it for the run. It
+// The main window creates it on first use and keeps it for the run, as a
+// window of its own rather than one kept above the main window. It
 // follows the store's own changes as they happen; rows that another process
 // (the command line) wrote are taken in whenever the window is shown or
 // activated. Every question and message goes through the main window's

@@ -324,6 +324,9 @@ void frmSMS::closeEvent(QCloseEvent *event)
     // outcome is told and recorded; the user may still choose not to wait,
     // and the history then records that it is not known.
     if (!isSending() || m_closeDuringSend) {
+        // The program ends with this window, and the History window with it.
+        if (m_historyWindow)
+            m_historyWindow->close();
         QMainWindow::closeEvent(event);
         return;
     }
@@ -374,8 +377,8 @@ void frmSMS::mnuPortugal_Click() { chooseCountry(mnuPortugal, QStringLiteral("pt
 void frmSMS::mnuHistory_Click()
 {
     if (!m_historyWindow) {
-        m_historyWindow = new frmHistory(m_history, m_prompts, this);
-        connect(m_historyWindow, &frmHistory::sendAgainRequested, this, &frmSMS::sendAgain);
+        m_historyWindow = std::make_unique<frmHistory>(m_history, m_prompts);
+        connect(m_historyWindow.get(), &frmHistory::sendAgainRequested, this, &frmSMS::sendAgain);
     }
     m_historyWindow->setSendInProgress(isSending());
     m_historyWindow->show();

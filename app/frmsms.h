@@ -105,6 +105,8 @@ public:
     void setSendTimeout(std::chrono::milliseconds timeout) { m_sendTimeout = timeout; }
     // Whether a message is on its way; "Send" is disabled meanwhile.
     bool isSending() const;
+    // The History window once "History" has opened it; null before.
+    frmHistory *historyWindow() const { return m_historyWindow.get(); }
 
     // The longest message, in characters.
     static constexpr int MaximumMessageLength = SendChecks::MaximumMessageLength;
@@ -182,7 +184,9 @@ private:
     bool m_closeDuringSend = false;
     bool m_historyProblemTold = false;
     frmAbout *m_about = nullptr;
-    frmHistory *m_historyWindow = nullptr;
+    // A window of its own beside this one, not kept above it: "Send again"
+    // brings this window to the front. Declared after m_prompts, which it uses.
+    std::unique_ptr<frmHistory> m_historyWindow;
 
     // Controls, named as the user's window has always named them.
     QGroupBox *frAddressBook = nullptr;

@@ -22,6 +22,9 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using State = HistoryRecord::State;
@@ -99,7 +102,7 @@ frmHistory *tst_FrmHistory::openHistory(frmSMS &window)
         return m_answer;
     });
     child<QAction>(window, "mnuHistory")->trigger();
-    auto *history = window.findChild<frmHistory *>();
+    auto *history = window.historyWindow();
     if (!history || !history->isVisible())
         qFatal("the History window did not open");
     return history;
@@ -128,11 +131,20 @@ void tst_FrmHistory::select(frmHistory &history, const QList<int> &rows)
 void tst_FrmHistory::oneWindowPerRun()
 {
     const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     frmHistory *first = openHistory(*window);
     first->close();
     QVERIFY(!first->isVisible());
     QCOMPARE(openHistory(*window), first);
-    QCOMPARE(window->findChildren<frmHistory *>().size(), 1);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(int(std::count_if(windows.cbegin(), windows.cend(),
+                               [](const QWidget *widget) { return qobject_cast<const frmHistory *>(widget); })),
+             1);
+    // A window of its own: the window system does not keep it above the main
+    // window, which "Send again" brings to the front.
+    QVERIFY(first->windowHandle());
+    QCOMPARE(first->windowHandle()->transientParent(), nullptr);
 }
 
 void tst_FrmHistory::closingTheMainWindowEndsTheProgramWithHistoryOpen()
@@ -140,7 +152,8 @@ void tst_FrmHistory::closingTheMainWindowEndsTheProgramWithHistoryOpen()
     const auto window = makeWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(QTest::qWaitForWindowExposed(openHistory(*window)));
+    frmHistory *history = openHistory(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(history));
     bool endedByItself = true;
     QTimer::singleShot(0, window.get(), [&window] { window->close(); });
     QTimer failsafe;
@@ -152,6 +165,7 @@ void tst_FrmHistory::closingTheMainWindowEndsTheProgramWithHistoryOpen()
     failsafe.start(10000);
     QApplication::exec();
     QVERIFY(endedByItself);
+    QVERIFY(!history->isVisible());
 }
 
 void tst_FrmHistory::listsNewestFirstWithOutcomeAtAGlance()

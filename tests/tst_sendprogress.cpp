@@ -224,7 +224,7 @@ void tst_SendProgress::sendsGoOnWithoutAHistory()
     QVERIFY(child<QLabel>(*window, "lblSendStatus")->text().startsWith(u"Sent to Bob Jones at "_s));
     // The History window says why it has nothing to show.
     child<QAction>(*window, "mnuHistory")->trigger();
-    auto *history = window->findChild<frmHistory *>();
+    auto *history = window->historyWindow();
     QVERIFY(history);
     QVERIFY(child<QLabel>(*history, "lblError")->isVisible());
     QVERIFY(child<QLabel>(*history, "lblError")->text().startsWith(u"The history cannot be shown. "_s));
@@ -256,7 +256,7 @@ void tst_SendProgress::killedMidSendBecomesNotKnownAtNextStart()
     m_history = std::make_unique<HistoryStore>(historyFileName());
     const auto window = makeWindow();
     child<QAction>(*window, "mnuHistory")->trigger();
-    auto *history = window->findChild<frmHistory *>();
+    auto *history = window->historyWindow();
     QVERIFY(history);
     const QAbstractItemModel *model = child<QTableView>(*history, "lvHistory")->model();
     QCOMPARE(model->rowCount(), 1);
