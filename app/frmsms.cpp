@@ -4,106 +4,38 @@
 #include "app/frmsms.h"
 
 #include "about/frmabout.h"
+#include "app/frmhistory.h"
+#include "app/sendtracker.h"
 #include "app/smslength.h"
-#include "forms/serviceinfo.h"
-#include "forms/twips.h"
 #include "forms/windowfont.h"
+#include "history/historyrecord.h"
 #include "rules/textrules.h"
+#include "sending/outgoingmessage.h"
 #include "settings/servicedescription.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "soap/soapcallresult.h"
-#include "soap/soapclient.h"
-#include "soap/soaprequestwriter.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTextCursor>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-constexpr QSize clientAreaSize(Twips::toPixels(9135), Twips::toPixels(5985));
-
-const QFont &boldSmall()
-{
-    static const QFont font = windowFont(8.25, QFont::Bold);
-    return font;
-}
-
-const QFont &boldLarge()
-{
-    static const QFont font = windowFont(12, QFont::Bold);
-    return font;
-}
-
-template <typename Widget>
-Widget *place(Widget *widget, const char *name, const QRect &geometry, const QFont &font)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    widget->setFont(font);
-    return widget;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                  const QFont &font)
-{
-    auto *label = place(new QLabel(text, parent), name, geometry, font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                       const QFont &font)
-{
-    return place(new QLineEdit(text, parent), name, geometry, font);
-}
-
-void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, role, colour);
-    widget->setPalette(palette);
-}
-
-QString initialToText() { return QStringLiteral("<Select from Address Book>"); }
-
-// What the user is told when a send was not confirmed; nothing when it was.
-QString sendOutcomeText(const SoapCallResult &result)
-{
-    switch (result.outcome) {
-    case SoapCallResult::Outcome::Sent:
-        return QString();
-    case SoapCallResult::Outcome::NotSent:
-        return QStringLiteral("Your message was not sent. %1").arg(result.errorString());
-    case SoapCallResult::Outcome::NotKnown:
-        // Never "not sent" here: a user who reads that after the message did go sends it twice.
-        return QStringLiteral("It is not known whether your message was sent: %1. Check with the recipient "
-                              "before you send it again.")
-            .arg(result.reason);
-    }
-    return QString();
-}
-
-} // namespace
-
-frmSMS::frmSMS(SettingsStore &store, QWidget *parent)
+frmSMS::frmSMS(SettingsStore &store, HistoryStore &history, QWidget *parent)
     : QMainWindow(parent)
     , m_store(store)
+    , m_history(history)
 {
     setObjectName(QStringLiteral("frmSMS"));
     setWindowTitle(QStringLiteral("KORVANE"));
@@ -117,94 +49,30 @@ frmSMS::frmSMS(SettingsStore &store, QWidget *parent)
     createMenus();
     setTabOrder();
     setAccessibility();
+    connectControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_send = new SendTracker(m_history, *lblSendStatus, this);
+    connect(m_send, &SendTracker::finished, this, [this](const MessageSend::Result &result) {
+        sendEnded(MessageSend::outcomeText(result.outcome, result.reason), m_send->historyProblem(result));
+    });
 
     Form_Load();
 }
 
 frmSMS::~frmSMS() = default;
 
-void frmSMS::createControls()
+QString frmSMS::initialToText()
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(clientAreaSize);
-    setCentralWidget(client);
+    return QStringLiteral("<Select from Address Book>");
+}
 
-    const QColor infoBackground = palette().color(QPalette::ToolTipBase);
-    const QColor buttonFace = palette().color(QPalette::Button);
-
-    // Address book panel.
-    frAddressBook = place(new QGroupBox(QStringLiteral("Address Book"), client), "frAddressBook",
-                          Twips::rect(6720, 0, 2295, 5895), boldSmall());
-    Label2 = makeLabel(frAddressBook, "Label2", QStringLiteral("Number:"), Twips::rect(120, 4920, 975, 255), boldSmall());
-    Label1 = makeLabel(frAddressBook, "Label1", QStringLiteral("Name:"), Twips::rect(120, 4320, 975, 255), boldSmall());
-    tbToNumber = makeTextBox(frAddressBook, "tbToNumber", QStringLiteral("0044"), Twips::rect(120, 5160, 1935, 285),
-                             boldSmall());
-    tbToName = makeTextBox(frAddressBook, "tbToName", QString(), Twips::rect(120, 4560, 1935, 285), boldSmall());
-    cmdAdd = place(new QPushButton(QStringLiteral("Add"), frAddressBook), "cmdAdd", Twips::rect(120, 3840, 2055, 375),
-                   boldSmall());
-    lstAddressBook = place(new QListWidget(frAddressBook), "lstAddressBook", Twips::rect(120, 240, 1935, 3570),
-                           boldSmall());
-    lstAddressBook->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstAddressBook->setSortingEnabled(false);
-
-    // Message area. Labels go first so that the boxes lie over them.
-    frMain = place(new QGroupBox(client), "frMain", Twips::rect(120, 0, 6495, 5895), windowFont(8.25));
-    Label9 = makeLabel(frMain, "Label9", ServiceInfo::webAddress(), Twips::rect(120, 5520, 5655, 255), boldLarge());
-    Label5 = makeLabel(frMain, "Label5", QStringLiteral("Message:"), Twips::rect(360, 1560, 5175, 375), boldLarge());
-    Label4 = makeLabel(frMain, "Label4", QStringLiteral("To: "), Twips::rect(360, 840, 5175, 375), boldLarge());
-    Label3 = makeLabel(frMain, "Label3", QStringLiteral("From:"), Twips::rect(360, 360, 5175, 375), boldLarge());
-    cmdSend = place(new QPushButton(QStringLiteral("Send"), frMain), "cmdSend", Twips::rect(3600, 4440, 1335, 375),
-                    boldSmall());
-    tbMessage = place(new QPlainTextEdit(frMain), "tbMessage", Twips::rect(360, 1920, 4455, 2415), boldLarge());
-    tbMessage->setTabChangesFocus(true);
-    tbMessage->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    tbTo = makeTextBox(frMain, "tbTo", initialToText(), Twips::rect(1320, 840, 3615, 375), boldLarge());
-    tbTo->setEnabled(false);
-    setBackground(tbTo, QPalette::Base, buttonFace);
-    tbFrom = makeTextBox(frMain, "tbFrom", QStringLiteral("<Change>"), Twips::rect(1320, 360, 3615, 375), boldLarge());
-    tbFrom->setReadOnly(true);
-    tbFrom->setCursor(Qt::PointingHandCursor);
-    tbFrom->installEventFilter(this);
-    setBackground(tbFrom, QPalette::Base, buttonFace);
-
-    // The sender details panel lies in front of the From, To and Message area.
-    frFromDetails = place(new QGroupBox(QStringLiteral("Your Details"), frMain), "frFromDetails",
-                          Twips::rect(1560, 600, 4695, 3975), windowFont(9.75, QFont::Bold));
-    frFromDetails->setAutoFillBackground(true);
-    setBackground(frFromDetails, QPalette::Window, infoBackground);
-    Label8 = makeLabel(frFromDetails, "Label8",
-                       QStringLiteral("Use your real name, not a 'screen name' otherwise the recipient may not "
-                                      "recognise who the message is from. Please use a country-code prefix on "
-                                      "your number (0044 for UK)"),
-                       Twips::rect(240, 480, 4095, 855), windowFont(8.25));
-    QPalette guidance = Label8->palette();
-    guidance.setColor(QPalette::WindowText, Qt::red);
-    Label8->setPalette(guidance);
-    Label7 = makeLabel(frFromDetails, "Label7", QStringLiteral("Number:"), Twips::rect(240, 1920, 975, 495), boldLarge());
-    Label6 = makeLabel(frFromDetails, "Label6", QStringLiteral("Name:"), Twips::rect(240, 1440, 975, 495), boldLarge());
-    cmdSave = place(new QPushButton(QStringLiteral("Save"), frFromDetails), "cmdSave",
-                    Twips::rect(3480, 3360, 1095, 375), boldSmall());
-    tbFromNumber = makeTextBox(frFromDetails, "tbFromNumber", QStringLiteral("0044"),
-                               Twips::rect(1320, 1920, 3015, 375), boldSmall());
-    tbFromName = makeTextBox(frFromDetails, "tbFromName", QString(), Twips::rect(1320, 1440, 3015, 375), boldSmall());
-    frFromDetails->raise();
-
-    // Characters left and the number of SMS, on the line of "Send".
-    lblCharactersLeft = makeLabel(frMain, "lblCharactersLeft", QString(), Twips::rect(360, 4440, 3120, 375),
-                                  windowFont(8.25));
-    lblCharactersLeft->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    updateCharactersLeft();
-    frFromDetails->raise();
-
-    mnuRemoveRecipient = new QAction(QStringLiteral("Remove"), lstAddressBook);
-    mnuRemoveRecipient->setObjectName(QStringLiteral("mnuRemoveRecipient"));
-    mnuRemoveRecipient->setShortcut(QKeySequence::Delete);
-    mnuRemoveRecipient->setShortcutContext(Qt::WidgetShortcut);
-    lstAddressBook->addAction(mnuRemoveRecipient);
-    lstAddressBook->setContextMenuPolicy(Qt::ActionsContextMenu);
+void frmSMS::connectControls()
+{
     connect(mnuRemoveRecipient, &QAction::triggered, this, &frmSMS::removeSelectedRecipient);
+    connect(mnuImportContacts, &QAction::triggered, this, &frmSMS::mnuImportContacts_Click);
+    connect(mnuExportContacts, &QAction::triggered, this, &frmSMS::mnuExportContacts_Click);
+    lstAddressBook->viewport()->installEventFilter(this);
     // Enter on a line picks it, as a click does.
     connect(lstAddressBook, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         lstAddressBook->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
@@ -221,86 +89,14 @@ void frmSMS::createControls()
     connect(tbMessage, &QPlainTextEdit::textChanged, this, &frmSMS::tbMessage_Change);
 }
 
-void frmSMS::createMenus()
+void frmSMS::showMessage(const QString &text, const QString &details)
 {
-    mnuCountry = menuBar()->addMenu(QStringLiteral("Country: UK"));
-    mnuCountry->setObjectName(QStringLiteral("mnuCountry"));
-
-    const auto addCountry = [this](const char *name, const QString &caption, void (frmSMS::*handler)()) {
-        QAction *item = mnuCountry->addAction(caption);
-        item->setObjectName(QLatin1String(name));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
-    mnuUK = addCountry("mnuUK", QStringLiteral("UK"), &frmSMS::mnuUK_Click);
-    mnuIreland = addCountry("mnuIreland", QStringLiteral("Ireland"), &frmSMS::mnuIreland_Click);
-    mnuAustralia = addCountry("mnuAustralia", QStringLiteral("Australia"), &frmSMS::mnuAustralia_Click);
-    mnuGermany = addCountry("mnuGermany", QStringLiteral("Germany"), &frmSMS::mnuGermany_Click);
-    mnuSwitzerland = addCountry("mnuSwitzerland", QStringLiteral("Switzerland"), &frmSMS::mnuSwitzerland_Click);
-    mnuAustria = addCountry("mnuAustria", QStringLiteral("Austria"), &frmSMS::mnuAustria_Click);
-    mnuFrance = addCountry("mnuFrance", QStringLiteral("France"), &frmSMS::mnuFrance_Click);
-    mnuBelgium = addCountry("mnuBelgium", QStringLiteral("Belgium"), &frmSMS::mnuBelgium_Click);
-    mnuSpain = addCountry("mnuSpain", QStringLiteral("Spain"), &frmSMS::mnuSpain_Click);
-    mnuPortugal = addCountry("mnuPortugal", QStringLiteral("Portugal"), &frmSMS::mnuPortugal_Click);
-    mnuUK->setChecked(true);
-
-    mnuAbout = menuBar()->addAction(QStringLiteral("About"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, &frmSMS::mnuAbout_Click);
-}
-
-void frmSMS::setTabOrder()
-{
-    // The controls that take the focus, in the window's tab order.
-    const QList<QWidget *> order = {lstAddressBook, cmdAdd, tbToName, tbToNumber, tbFrom, tbTo,
-                                    tbMessage, cmdSend, tbFromName, tbFromNumber, cmdSave};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void frmSMS::setAccessibility()
-{
-    // Each caption names the box it captions, for screen readers.
-    const std::pair<QLabel *, QWidget *> captions[] = {
-        {Label1, tbToName}, {Label2, tbToNumber}, {Label3, tbFrom},       {Label4, tbTo},
-        {Label5, tbMessage}, {Label6, tbFromName}, {Label7, tbFromNumber},
-    };
-    for (const auto &[label, box] : captions) {
-        label->setBuddy(box);
-        QString name = label->text().trimmed();
-        if (name.endsWith(u':'))
-            name.chop(1);
-        box->setAccessibleName(name);
-    }
-    lstAddressBook->setAccessibleName(QStringLiteral("Address Book"));
-    for (QPushButton *button : {cmdAdd, cmdSave, cmdSend})
-        button->setAccessibleName(button->text());
-    frAddressBook->setAccessibleName(frAddressBook->title());
-    frFromDetails->setAccessibleName(frFromDetails->title());
-    frMain->setAccessibleName(QStringLiteral("Message"));
-    Label8->setAccessibleName(Label8->text());
-    Label9->setAccessibleName(Label9->text());
-}
-
-void frmSMS::showMessage(const QString &text)
-{
-    if (m_messageHandler) {
-        m_messageHandler(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KORVANE"), text, QMessageBox::Ok, this);
-    box.exec();
+    m_prompts.showMessage(this, text, details);
 }
 
 bool frmSMS::askQuestion(const QString &text)
 {
-    if (m_questionHandler)
-        return m_questionHandler(text);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("KORVANE"), text, QMessageBox::Yes | QMessageBox::No,
-                    this);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return m_prompts.ask(this, text);
 }
 
 bool frmSMS::eventFilter(QObject *watched, QEvent *event)
@@ -319,6 +115,8 @@ bool frmSMS::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton && tbFrom->rect().contains(mouse->position().toPoint()))
             tbFrom_Click();
     }
+    if (watched == lstAddressBook->viewport() && contactsDropEvent(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -469,69 +267,80 @@ void frmSMS::tbMessage_Change()
     cursor.removeSelectedText();
 }
 
-bool frmSMS::sendTextsAreSafe()
+bool frmSMS::isSending() const
 {
-    const std::pair<QString, QString> texts[] = {
-        {QStringLiteral("your name"), FromName},
-        {QStringLiteral("your number"), FromNumber},
-        {QStringLiteral("the recipient's number"), ToNumber},
-        {QStringLiteral("the message"), tbMessage->toPlainText()},
-        {QStringLiteral("the country code"), culture},
-    };
-    for (const auto &[what, text] : texts) {
-        const qsizetype at = SoapRequestWriter::firstCharacterNotCarried(text);
-        if (at < 0)
-            continue;
-        showMessage(QStringLiteral("Your message was not sent: %1 contains a character that cannot be sent "
-                                   "(U+%2 at position %3). Please remove it and try again.")
-                        .arg(what)
-                        .arg(text.at(at).unicode(), 4, 16, QLatin1Char('0'))
-                        .arg(TextRules::characterCount(QStringView(text).left(at)) + 1));
-        return false;
-    }
-    return true;
+    return m_send->isSending();
 }
 
 void frmSMS::cmdSend_Click()
 {
-    if (ToNumber.isEmpty() || ToName.isEmpty()) {
-        showMessage(QStringLiteral("You have not selected who to send your message to"));
+    if (isSending())
+        return;
+    const OutgoingMessage message{.fromName = FromName,
+                                  .fromNumber = FromNumber,
+                                  .toName = ToName,
+                                  .toNumber = ToNumber,
+                                  .text = tbMessage->toPlainText(),
+                                  .culture = culture};
+    if (const std::optional<QString> problem = SendChecks::problem(message)) {
+        showMessage(*problem);
         return;
     }
-    if (FromNumber.isEmpty() || FromName.isEmpty()) {
-        showMessage(QStringLiteral("You have not entered your name and number"));
-        return;
-    }
-    if (tbMessage->toPlainText().isEmpty()) {
-        showMessage(QStringLiteral("You have not entered a message to send"));
-        return;
-    }
-    if (!sendTextsAreSafe())
-        return;
 
-    SoapCallResult result;
-    {
-        cmdSend->setEnabled(false);
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([this] {
-            QGuiApplication::restoreOverrideCursor();
-            cmdSend->setEnabled(true);
-        });
+    cmdSend->setEnabled(false);
+    if (m_historyWindow)
+        m_historyWindow->setSendInProgress(true);
+    m_send->start(message, m_serviceDescriptionFile.isEmpty() ? ServiceDescription::path() : m_serviceDescriptionFile,
+                  m_sendTimeout);
+}
 
-        SoapClient client;
-        client.setTimeout(m_sendTimeout);
-        const QString description =
-            m_serviceDescriptionFile.isEmpty() ? ServiceDescription::path() : m_serviceDescriptionFile;
-        if (!client.MSSoapInit(description, QString(), QString(), QString()))
-            result = SoapCallResult::notSent(SoapCallResult::clauseOf(client.errorString()));
-        else
-            result = client.invoke(QStringLiteral("sendSMS"),
-                                   {FromName, FromNumber, ToNumber, tbMessage->toPlainText(), culture});
+void frmSMS::sendEnded(const QString &outcome, const QString &historyProblem)
+{
+    cmdSend->setEnabled(true);
+    if (m_historyWindow)
+        m_historyWindow->setSendInProgress(false);
+    const bool closing = m_finishing != nullptr;
+    if (closing) {
+        m_finishing->accept();
+        m_finishing->deleteLater();
+        m_finishing = nullptr;
     }
     // Told after "Send" is usable again, so the box never hides a dead button.
-    const QString text = sendOutcomeText(result);
-    if (!text.isEmpty())
-        showMessage(text);
+    if (!outcome.isEmpty())
+        showMessage(outcome);
+    if (!historyProblem.isEmpty() && !m_historyProblemTold) {
+        m_historyProblemTold = true;
+        showMessage(u"KORVANE cannot keep a history of your messages. %1 Your messages are still sent."_s.arg(
+            SoapCallResult::sentenceOf(historyProblem)));
+    }
+    emit sendFinished();
+    if (closing)
+        close();
+}
+
+void frmSMS::closeEvent(QCloseEvent *event)
+{
+    // A send under way is finished before the window goes, so that its
+    // outcome is told and recorded; the user may still choose not to wait,
+    // and the history then records that it is not known.
+    if (!isSending() || m_closeDuringSend) {
+        // The program ends with this window, and the History window with it.
+        if (m_historyWindow)
+            m_historyWindow->close();
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (m_finishing)
+        return;
+    m_finishing = m_send->createFinishingWindow(this);
+    connect(m_finishing, &QDialog::rejected, this, [this] {
+        m_closeDuringSend = true;
+        m_finishing->deleteLater();
+        m_finishing = nullptr;
+        close();
+    });
+    m_finishing->open();
 }
 
 // Country menu
@@ -562,6 +371,33 @@ void frmSMS::mnuFrance_Click() { chooseCountry(mnuFrance, QStringLiteral("fr-FR"
 void frmSMS::mnuBelgium_Click() { chooseCountry(mnuBelgium, QStringLiteral("fr-BE"), QStringLiteral("Belgium")); }
 void frmSMS::mnuSpain_Click() { chooseCountry(mnuSpain, QStringLiteral("es-ES"), QStringLiteral("Spain")); }
 void frmSMS::mnuPortugal_Click() { chooseCountry(mnuPortugal, QStringLiteral("pt-PT"), QStringLiteral("Portugal")); }
+
+// History window
+
+void frmSMS::mnuHistory_Click()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = std::make_unique<frmHistory>(m_history, m_prompts);
+        connect(m_historyWindow.get(), &frmHistory::sendAgainRequested, this, &frmSMS::sendAgain);
+    }
+    m_historyWindow->setSendInProgress(isSending());
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void frmSMS::sendAgain(const HistoryRecord &record)
+{
+    // The recipient as the history has it, whether or not the address book
+    // still holds that name or number.
+    ToName = record.recipient();
+    ToNumber = record.recipientNumber;
+    tbTo->setText(ToName);
+    tbMessage->setPlainText(record.message);
+    raise();
+    activateWindow();
+    cmdSend->setFocus(Qt::OtherFocusReason);
+}
 
 // About window
 

@@ -9,30 +9,40 @@
 // (FromName, FromNumber), the chosen recipient (ToName, ToNumber), the
 // address book (AddressBook) and the culture code sent with each message
 // (culture). The window is laid out in code with fixed geometry, the way the
-// user has always seen it: the message area (frMain) on the left with the
-// "Your Details" panel (frFromDetails) in front of it while the sender's
-// details are being entered, the "Address Book" panel (frAddressBook) on the
-// right, and a menu bar with the country menu and "About".
+// user has always seen it (frmsmslayout.cpp): the message area (frMain) on
+// the left with the "Your Details" panel (frFromDetails) in front of it while
+// the sender's details are being entered, the "Address Book" panel
+// (frAddressBook) on the right, and a menu bar with the country menu,
+// "History" and "About".
 //
 // Data flows like this:
-//   - The settings store (SettingsStore) is handed in by main() and outlives
-//     the window. The sender panel writes FromName/FromNumber to it directly;
-//     the address book saves itself through it after every change. Nothing is
-//     saved when the window closes: every save has already happened.
+//   - The settings store (SettingsStore) and the history (HistoryStore) are
+//     handed in by main() and outlive the window. The sender panel writes
+//     FromName/FromNumber to the settings store directly; the address book
+//     saves itself through it after every change. Nothing is saved when the
+//     window closes: every save has already happened.
 //   - Form_Load, run from the constructor, reads the sender's details and
 //     the address book, and decides whether the sender panel opens.
-//   - "Send" checks recipient, sender and message, then creates a SoapClient
-//     for this one send, initialises it from SendSMS.wsdl (the user's own in
-//     their configuration folder, else the one beside the program) and calls
-//     sendSMS with the five texts. The exchange runs on a thread of the
-//     client's; the window waits for it (it repaints, but takes no input)
-//     until the outcome. Sent shows nothing; "not sent" and "not known" are
-//     told in plain words, so that the user neither believes a lost message
-//     went nor sends a delivered one twice.
-//   - Every message to the user goes through showMessage(), which tests can
-//     replace to capture the texts without a modal loop.
+//   - "Send" runs the checks of SendChecks, takes the five texts as they are
+//     at that moment and hands them to SendTracker, which sends them through
+//     MessageSend (which reads SendSMS.wsdl, records the message in the
+//     history and calls sendSMS) while the window stays usable. "Send" is
+//     disabled until the outcome is known. The status line under "Send" shows
+//     "Sending to Ann…" and then "Sent to Ann at 14:05"; "not sent" and "not
+//     known" are also told in a box, so that the user neither believes a lost
+//     message went nor sends a delivered one twice. Closing the window during
+//     a send waits for its outcome in a small "Finishing the send…" window.
+//   - "History" opens frmHistory, one per run, over the same HistoryStore;
+//     its "Send again" puts a message and its recipient back here.
+//   - The address book list's context menu imports and exports vCard and
+//     CSV files through the contacts layer (frmsmscontacts.cpp), and a file
+//     dropped on the list is imported; an import is saved in one write.
+//   - Every message, question and file choice goes through Prompts, which
+//     tests can answer without a modal loop.
 
 #include "addressbook/addressbookentries.h"
+#include "app/prompts.h"
+#include "sending/sendchecks.h"
 
 #include <QMainWindow>
 
@@ -40,7 +50,9 @@
 #include <functional>
 #include <memory>
 
+class HistoryStore;
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -48,8 +60,11 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class SendTracker;
 class SettingsStore;
 class frmAbout;
+class frmHistory;
+struct HistoryRecord;
 
 class frmSMS final : public QMainWindow
 {
@@ -57,12 +72,11 @@ class frmSMS final : public QMainWindow
     Q_DISABLE_COPY_MOVE(frmSMS)
 
 public:
-    using MessageHandler = std::function<void(const QString &text)>;
-    // Asks a yes/no question; true for yes.
-    using QuestionHandler = std::function<bool(const QString &text)>;
+    using MessageHandler = Prompts::MessageHandler;
+    using QuestionHandler = Prompts::QuestionHandler;
 
-    // The store must outlive the window. Runs Form_Load before returning.
-    explicit frmSMS(SettingsStore &store, QWidget *parent = nullptr);
+    // Both stores must outlive the window. Runs Form_Load before returning.
+    frmSMS(SettingsStore &store, HistoryStore &history, QWidget *parent = nullptr);
     ~frmSMS() override;
 
     // The state of a run.
@@ -74,19 +88,28 @@ public:
     QString culture;
 
     // Every message box of the window goes through here.
-    void showMessage(const QString &text);
-    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    void showMessage(const QString &text, const QString &details = QString());
+    void setMessageHandler(MessageHandler handler) { m_prompts.message = std::move(handler); }
+    void setDetailedMessageHandler(Prompts::DetailedMessageHandler handler)
+    {
+        m_prompts.detailedMessage = std::move(handler);
+    }
     bool askQuestion(const QString &text);
-    void setQuestionHandler(QuestionHandler handler) { m_questionHandler = std::move(handler); }
+    void setQuestionHandler(QuestionHandler handler) { m_prompts.question = std::move(handler); }
+    void setFileHandler(Prompts::FileHandler handler) { m_prompts.fileName = std::move(handler); }
 
     // A description file that every send reads instead of the one that
     // ServiceDescription::path() names; empty unless a test sets one.
     QString serviceDescriptionFile() const { return m_serviceDescriptionFile; }
     void setServiceDescriptionFile(const QString &fileName) { m_serviceDescriptionFile = fileName; }
     void setSendTimeout(std::chrono::milliseconds timeout) { m_sendTimeout = timeout; }
+    // Whether a message is on its way; "Send" is disabled meanwhile.
+    bool isSending() const;
+    // The History window once "History" has opened it; null before.
+    frmHistory *historyWindow() const { return m_historyWindow.get(); }
 
     // The longest message, in characters.
-    static constexpr int MaximumMessageLength = 159;
+    static constexpr int MaximumMessageLength = SendChecks::MaximumMessageLength;
 
 public slots:
     void Form_Load();
@@ -98,6 +121,12 @@ public slots:
     void lstAddressBook_Click();
     // Takes the selected recipient out of the book, once the user confirms.
     void removeSelectedRecipient();
+    // frmsmscontacts.cpp: contacts files in and out of the address book.
+    void mnuImportContacts_Click();
+    void mnuExportContacts_Click();
+    // Imports a vCard or CSV file, as "Import…" and a file dropped on the
+    // list do, and tells what was imported and what was skipped.
+    void importContacts(const QString &fileName);
 
     void tbMessage_Change();
     void cmdSend_Click();
@@ -113,29 +142,51 @@ public slots:
     void mnuSpain_Click();
     void mnuPortugal_Click();
 
+    void mnuHistory_Click();
+    // Puts a message of the history and its recipient back, ready to send.
+    void sendAgain(const HistoryRecord &record);
+
     void mnuAbout_Click();
+
+signals:
+    // A send's outcome is known and has been told.
+    void sendFinished();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // frmsmslayout.cpp: the controls and menus as the window table lays them out.
     void createControls();
     void createMenus();
     void setTabOrder();
     void setAccessibility();
+    void connectControls();
+    static QString initialToText();
+    // Takes a drag of contacts files onto the address book; false for any other event.
+    bool contactsDropEvent(QEvent *event);
     // The line the user has selected, or -1.
     int selectedRow() const;
     void updateCharactersLeft();
     void ClearCountryMenu();
     void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);
-    bool sendTextsAreSafe();
+    void sendEnded(const QString &outcome, const QString &historyProblem);
 
     SettingsStore &m_store;
-    MessageHandler m_messageHandler;
-    QuestionHandler m_questionHandler;
+    HistoryStore &m_history;
+    Prompts m_prompts;
     QString m_serviceDescriptionFile;
     std::chrono::milliseconds m_sendTimeout{std::chrono::seconds(30)};
+    SendTracker *m_send = nullptr;
+    // The "Finishing the send…" window while a close waits for an outcome.
+    QDialog *m_finishing = nullptr;
+    bool m_closeDuringSend = false;
+    bool m_historyProblemTold = false;
     frmAbout *m_about = nullptr;
+    // A window of its own beside this one, not kept above it: "Send again"
+    // brings this window to the front. Declared after m_prompts, which it uses.
+    std::unique_ptr<frmHistory> m_historyWindow;
 
     // Controls, named as the user's window has always named them.
     QGroupBox *frAddressBook = nullptr;
@@ -162,7 +213,10 @@ private:
     QLabel *Label4 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *lblCharactersLeft = nullptr;
+    QLabel *lblSendStatus = nullptr;
     QAction *mnuRemoveRecipient = nullptr;
+    QAction *mnuImportContacts = nullptr;
+    QAction *mnuExportContacts = nullptr;
 
     QMenu *mnuCountry = nullptr;
     QAction *mnuUK = nullptr;
@@ -175,5 +229,6 @@ private:
     QAction *mnuBelgium = nullptr;
     QAction *mnuSpain = nullptr;
     QAction *mnuPortugal = nullptr;
+    QAction *mnuHistory = nullptr;
     QAction *mnuAbout = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "app/frmsms.h"
 #include "app/instancelock.h"
+#include "history/historystore.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
@@ -51,7 +52,9 @@ int main(int argc, char *argv[])
         break;
     }
 
-    frmSMS window(store);
+    // A history that cannot be opened is told of at the first send; messages still go.
+    HistoryStore history;
+    frmSMS window(store, history);
     window.show();
     return app.exec();
 }

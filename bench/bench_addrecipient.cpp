@@ -8,6 +8,7 @@
 #include "app/frmsms.h"
 #include "bench/benchfiles.h"
 #include "bench/benchmain.h"
+#include "history/historystore.h"
 #include "settings/settingsstore.h"
 
 #include <QLineEdit>
@@ -62,7 +63,8 @@ void add_program(benchmark::State &state)
     const int count = int(state.range(0));
     QTemporaryDir dir;
     SettingsStore store(BenchFiles::writeStore(dir.filePath(QStringLiteral("program.conf")), count));
-    frmSMS window(store);
+    HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+    frmSMS window(store, history);
     QString message;
     window.setMessageHandler([&message](const QString &text) { message = text; });
     auto *tbToName = window.findChild<QLineEdit *>(QStringLiteral("tbToName"));

@@ -1,23 +1,30 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One send on loopback, from the click on "Send" (which reads the service
-// description, starts the exchange on a thread of its own and waits for it)
-// to the reply, beside its floor: a bare libcurl POST of the same request
-// bytes with the same headers to the same gateway, on a fresh connection, as
-// every send has.
+// One send on loopback, from the click on "Send" (which records the message
+// in the history, reads the service description and starts the exchange on
+// a thread of its own, while the window goes on) to the outcome told and
+// recorded, beside its floor: a bare INSERT committed into an SQLite file,
+// a bare libcurl POST of the same request bytes with the same headers to the
+// same gateway, on a fresh connection, as every send has, and a bare UPDATE
+// committed. Both files are in WAL mode with synchronous=FULL, as the
+// history is: the row must be on the disk before the request leaves.
 
 #include "app/frmsms.h"
 #include "bench/benchmain.h"
+#include "history/historystore.h"
 #include "settings/settingsstore.h"
 #include "soap/soaprequestwriter.h"
 #include "soap/wsdlreader.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -115,9 +122,32 @@ void send_floor(benchmark::State &state)
     const QByteArray contentType = "Content-Type: " + request.contentType;
     const QByteArray soapAction = "SOAPAction: " + request.soapActionHeader;
 
+    QTemporaryDir dir;
+    const QString connection = QStringLiteral("bench-send-floor");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(dir.filePath(QStringLiteral("floor.sqlite")));
+        db.open();
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+        QSqlQuery(db).exec(QStringLiteral("CREATE TABLE messages (id INTEGER PRIMARY KEY, time TEXT, sender_name TEXT,"
+                                          " sender_number TEXT, recipient_number TEXT, message TEXT, culture TEXT,"
+                                          " state TEXT, duration_ms INTEGER)"));
+    }
+    QSqlDatabase db = QSqlDatabase::database(connection);
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral("INSERT INTO messages (time, sender_name, sender_number, recipient_number, message,"
+                                  " culture, state) VALUES (?, ?, ?, ?, ?, ?, 'sending')"));
+    QSqlQuery update(db);
+    update.prepare(QStringLiteral("UPDATE messages SET state = 'sent', duration_ms = ? WHERE id = ?"));
+
     curl_global_init(CURL_GLOBAL_DEFAULT);
     for (auto _ : state) {
         const auto start = Clock::now();
+        insert.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+        for (const QString &text : sendArguments())
+            insert.addBindValue(text);
+        const bool inserted = insert.exec();
         CURL *curl = curl_easy_init();
         curl_slist *headers = curl_slist_append(nullptr, contentType.constData());
         if (!request.soapActionHeader.isEmpty())
@@ -142,15 +172,25 @@ void send_floor(benchmark::State &state)
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
         curl_slist_free_all(headers);
         curl_easy_cleanup(curl);
+        update.addBindValue(1);
+        update.addBindValue(insert.lastInsertId());
+        const bool updated = update.exec();
         const auto stop = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
         // Untimed: the gateway prints every message, and blocks once its pipe is full.
         QCoreApplication::processEvents();
-        if (code != CURLE_OK || status != 200 || !body.contains("sendSMSResponse")) {
-            state.SkipWithError("the gateway did not accept the request");
+        if (code != CURLE_OK || status != 200 || !body.contains("sendSMSResponse") || !inserted || !updated) {
+            state.SkipWithError("the gateway did not accept the request, or the row was not written");
             break;
         }
     }
+    insert.finish();
+    update.finish();
+    insert = QSqlQuery();
+    update = QSqlQuery();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connection);
 }
 
 void send_program(benchmark::State &state)
@@ -166,7 +206,8 @@ void send_program(benchmark::State &state)
         state.SkipWithError("the sender's details could not be stored");
         return;
     }
-    frmSMS window(store);
+    HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+    frmSMS window(store, history);
     QString message;
     window.setMessageHandler([&message](const QString &text) { message = text; });
     window.setServiceDescriptionFile(gateway().wsdlFile());
@@ -179,9 +220,13 @@ void send_program(benchmark::State &state)
         return;
     }
     tbMessage->setPlainText(sendArguments().at(3));
+    QEventLoop outcome;
+    QObject::connect(&window, &frmSMS::sendFinished, &outcome, &QEventLoop::quit);
     for (auto _ : state) {
         const auto start = Clock::now();
         window.cmdSend_Click();
+        if (window.isSending())
+            outcome.exec();
         const auto stop = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
         if (!message.isEmpty()) {

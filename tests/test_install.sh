@@ -52,7 +52,7 @@ done
 # Usage: starts <program> <settings folder> <what it is, for messages>
 starts() {
   local program=$1 what=$3 pid
-  XDG_CONFIG_HOME=$2 QT_QPA_PLATFORM=offscreen "$program" &
+  XDG_CONFIG_HOME=$2 XDG_DATA_HOME=$2/data QT_QPA_PLATFORM=offscreen "$program" &
   pid=$!
   for _ in $(seq 1 100); do
     [[ -f $2/KORVANE/KORVANE.lock ]] && break

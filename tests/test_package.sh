@@ -31,9 +31,9 @@ lintian --fail-on error,warning,info --display-info "$out/korvane_${version}_amd
 unpacked=$out/korvane-$version/debian/korvane
 found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" 2>/dev/null)
 found=${found#shlibs:Depends=}
-# (QtKeychain loads libsecret at run time, as Qt does its platform plugin.)
-[[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins, libsecret-1-0" ]] \
-  || fail "Depends is not what dpkg-shlibdeps finds plus qt6-qpa-plugins and libsecret-1-0: $(dpkg-deb -f "$deb" Depends)"
+# (Qt SQL's SQLite driver and libsecret are loaded at run time, as Qt does its platform plugin.)
+[[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins, libqt6sql6-sqlite, libsecret-1-0" ]] \
+  || fail "Depends is not what dpkg-shlibdeps finds plus qt6-qpa-plugins, libqt6sql6-sqlite and libsecret-1-0: $(dpkg-deb -f "$deb" Depends)"
 
 dpkg-deb --ctrl-tarfile "$deb" | tar -xOf - ./conffiles | grep -qx /etc/korvane/SendSMS.wsdl \
   || fail "/etc/korvane/SendSMS.wsdl is not a conffile"
@@ -60,14 +60,18 @@ ln -sfn "$root/etc/korvane/SendSMS.wsdl" "$root/usr/lib/korvane/SendSMS.wsdl"
 config=$work/config
 mkdir -p "$config/KORVANE"
 cp "$root/etc/korvane/SendSMS.wsdl" "$config/KORVANE/SendSMS.wsdl"
-XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen "$root/usr/bin/korvane" &
+data=$work/data
+XDG_CONFIG_HOME=$config XDG_DATA_HOME=$data QT_QPA_PLATFORM=offscreen "$root/usr/bin/korvane" &
 pid=$!
 for _ in $(seq 1 100); do
-  [[ -f $config/KORVANE/KORVANE.lock ]] && break
+  [[ -f $config/KORVANE/KORVANE.lock && -f $data/KORVANE/history.sqlite ]] && break
   sleep 0.1
 done
 kill -0 "$pid" 2>/dev/null || fail "the unpacked program did not keep running"
 kill "$pid"; wait "$pid" 2>/dev/null || true
 [[ -f $config/KORVANE/KORVANE.lock ]] || fail "the unpacked program never started"
+# The history is opened at start, through the SQLite driver the package depends on.
+[[ $(stat -c %a "$data/KORVANE/history.sqlite" 2>/dev/null) == 600 ]] \
+  || fail "the unpacked program kept no private history in \$XDG_DATA_HOME/KORVANE"
 
 echo "Debian package: ok"

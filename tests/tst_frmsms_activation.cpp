@@ -5,17 +5,21 @@
 // manager activates it: at start, and again whenever a modal window closes.
 // Activation gives the address book the focus; that alone must never choose
 // a recipient, while the user's own click, arrow key or Enter still does.
+// And the window stays the user's while a slow service takes its time.
 
 #include "app/frmsms.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
+#include "tests/support/gatewayprocess.h"
 #include "tests/support/windowfixture.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QJsonObject>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -34,6 +38,7 @@ private slots:
     void activationChoosesNobody();
     void theUserStillPicks_data();
     void theUserStillPicks();
+    void typingGoesOnWhileTheServiceIsSlow();
 
 private:
     // Shows the window and activates it, and waits until it is active with the
@@ -164,6 +169,48 @@ void tst_FrmSmsActivation::theUserStillPicks()
     QCOMPARE(window->ToName, picked);
     QCOMPARE(window->ToNumber, window->AddressBook->Item(picked)->Number);
     QCOMPARE(child<QLineEdit>(*window, "tbTo")->text(), picked);
+}
+
+void tst_FrmSmsActivation::typingGoesOnWhileTheServiceIsSlow()
+{
+    GatewayProcess slow;
+    QVERIFY2(slow.start({QStringLiteral("--delay"), QStringLiteral("6")}), qPrintable(slow.errorString()));
+    store(SettingsKeys::senderSection(), {{SettingsKeys::fromName(), QStringLiteral("Dee Smith")},
+                                          {SettingsKeys::fromNumber(), QStringLiteral("00441632960000")}});
+    const auto window = makeWindow();
+    window->setServiceDescriptionFile(slow.wsdlFile());
+    QVERIFY(showActive(*window));
+    auto *list = child<QListWidget>(*window, "lstAddressBook");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    auto *message = child<QPlainTextEdit>(*window, "tbMessage");
+    QTest::mouseClick(message->viewport(), Qt::LeftButton);
+    QTest::keyClicks(message, QStringLiteral("See you"));
+
+    // Tab to "Send" and press it from the keyboard.
+    QSignalSpy finished(window.get(), &frmSMS::sendFinished);
+    QTest::keyClick(message, Qt::Key_Tab);
+    auto *send = child<QPushButton>(*window, "cmdSend");
+    QCOMPARE(QApplication::focusWidget(), send);
+    QTest::keyClick(send, Qt::Key_Space);
+    QVERIFY(window->isSending());
+    QVERIFY(!send->isEnabled());
+
+    // Back to the message while the service thinks: every key lands at once.
+    const QPoint end = message->viewport()->rect().bottomRight() - QPoint(4, 4);
+    QTest::mouseClick(message->viewport(), Qt::LeftButton, {}, end);
+    QTest::keyClicks(message, QStringLiteral(" later"));
+    QCOMPARE(message->toPlainText(), QStringLiteral("See you later"));
+    QVERIFY(window->isSending());
+    QVERIFY(window->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), message);
+
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(slow.outbox().size(), 1);
+    QCOMPARE(slow.outbox().constFirst().value(QStringLiteral("message")).toString(), QStringLiteral("See you"));
+    QCOMPARE(slow.outbox().constFirst().value(QStringLiteral("to_number")).toString(),
+             QStringLiteral("00442222222222"));
+    QVERIFY(send->isEnabled());
 }
 
 QTEST_MAIN(tst_FrmSmsActivation)

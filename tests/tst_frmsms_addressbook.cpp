@@ -295,9 +295,9 @@ void tst_FrmSmsAddressBook::deleteKeyAsksToRemove()
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(asked, 1);
     QCOMPARE(list->count(), 0);
-    // The context menu offers the same action.
+    // The context menu offers the same action, first.
     QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(list->actions().size(), 1);
+    QVERIFY(!list->actions().isEmpty());
     QCOMPARE(list->actions().first()->text(), QStringLiteral("Remove"));
 }
 

@@ -99,7 +99,7 @@ void tst_FrmSmsSender::savedDetailsSurviveRestart()
         addRecipientTo(*window, QStringLiteral("Bob"), QStringLiteral("00441111111111"));
     }
     SettingsStore reopened(m_store->fileName());
-    frmSMS window(reopened);
+    frmSMS window(reopened, *m_history);
     QVERIFY(child<QGroupBox>(window, "frFromDetails")->isHidden());
     QCOMPARE(child<QLineEdit>(window, "tbFrom")->text(), QStringLiteral("Ann"));
     QCOMPARE(window.FromNumber, QStringLiteral("00441234"));

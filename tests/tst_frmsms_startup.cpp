@@ -196,11 +196,15 @@ void tst_FrmSmsStartUp::windowIsFixedWithTitleAndMenus()
     QCOMPARE(frMain->childAt(overToBox), details);
 
     const QList<QAction *> bar = window->menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
+    QCOMPARE(bar.size(), 3);
     QCOMPARE(bar[0]->text(), QStringLiteral("Country: UK"));
-    QCOMPARE(bar[1]->text(), QStringLiteral("About"));
-    QCOMPARE(bar[1]->objectName(), QStringLiteral("mnuAbout"));
+    // "History" lies between the country menu and "About", and like it acts directly.
+    QCOMPARE(bar[1]->text(), QStringLiteral("History"));
+    QCOMPARE(bar[1]->objectName(), QStringLiteral("mnuHistory"));
     QVERIFY(!bar[1]->menu());
+    QCOMPARE(bar[2]->text(), QStringLiteral("About"));
+    QCOMPARE(bar[2]->objectName(), QStringLiteral("mnuAbout"));
+    QVERIFY(!bar[2]->menu());
     QStringList captions, names;
     for (QAction *item : child<QMenu>(*window, "mnuCountry")->actions()) {
         captions.append(item->text());
@@ -287,7 +291,7 @@ void tst_FrmSmsStartUp::keyboardAloneReachesEverything()
 // The one test that lets the real modal box run.
 void tst_FrmSmsStartUp::realMessageBoxShowsTextAndTitle()
 {
-    frmSMS window(*m_store);
+    frmSMS window(*m_store, *m_history);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QString title, text;

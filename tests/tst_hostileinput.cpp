@@ -13,6 +13,7 @@
 #include "soap/soapoperation.h"
 #include "soap/wsdlreader.h"
 #include "tests/support/scriptedhttpserver.h"
+#include "tests/support/windowfixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -95,6 +96,7 @@ private:
     QPushButton *sendButton(const frmSMS &window) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<HistoryStore> m_history;
     QStringList m_messages;
 };
 
@@ -110,11 +112,13 @@ void tst_HostileInput::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    m_history = std::make_unique<HistoryStore>(m_dir->filePath(u"data/history.sqlite"_s));
     m_messages.clear();
 }
 
 void tst_HostileInput::cleanup()
 {
+    m_history.reset();
     m_dir.reset();
 }
 
@@ -128,7 +132,7 @@ void tst_HostileInput::writeFile(const QString &fileName, const QByteArray &byte
 
 std::unique_ptr<frmSMS> tst_HostileInput::startWindow(SettingsStore &store)
 {
-    auto window = std::make_unique<frmSMS>(store);
+    auto window = std::make_unique<frmSMS>(store, *m_history);
     window->setMessageHandler([this](const QString &text) { m_messages.append(text); });
     return window;
 }
@@ -302,7 +306,7 @@ void tst_HostileInput::description()
     window->setServiceDescriptionFile(path);
     QElapsedTimer clock;
     clock.start();
-    sendButton(*window)->click();
+    QVERIFY(pressSendAndWait(*window));
 
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().startsWith(u"Your message was not sent."_s), qPrintable(m_messages.first()));
@@ -373,7 +377,7 @@ void tst_HostileInput::reply()
     auto window = windowReadyToSend(store);
     window->setServiceDescriptionFile(path);
     window->setSendTimeout(std::chrono::seconds(2));
-    sendButton(*window)->click();
+    QVERIFY(pressSendAndWait(*window));
 
     // Whatever happened, the request went out once: never again behind the user's back.
     QCOMPARE(server.posts(), 1);
@@ -384,7 +388,7 @@ void tst_HostileInput::reply()
 
     server.answerWith(ScriptedHttpServer::response("200 OK", okEnvelope));
     window->setSendTimeout(std::chrono::seconds(5));
-    sendButton(*window)->click();
+    QVERIFY(pressSendAndWait(*window));
     QCOMPARE(server.posts(), 2);
     QCOMPARE(m_messages.size(), 1);
 }

@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/frmsms.h"
+#include "app/sendtracker.h"
+#include "history/historystore.h"
 #include "settings/settingsstore.h"
+#include "soap/soapcallresult.h"
 #include "tests/support/gatewayprocess.h"
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/testdescription.h"
+#include "tests/support/windowfixture.h"
 
 #include <QAction>
 #include <QFile>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -51,6 +56,7 @@ private:
     GatewayProcess m_gateway;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<HistoryStore> m_history;
     QStringList m_messages;
 };
 
@@ -65,11 +71,14 @@ void tst_Sending::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_store = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")));
+    m_history = std::make_unique<HistoryStore>(m_dir->filePath(QStringLiteral("data/history.sqlite")));
+    QVERIFY2(m_history->isOpen(), qPrintable(m_history->errorString()));
     m_messages.clear();
 }
 
 void tst_Sending::cleanup()
 {
+    m_history.reset();
     m_store.reset();
     m_dir.reset();
 }
@@ -87,7 +96,7 @@ QString tst_Sending::writeFile(const QString &name, const QByteArray &bytes)
 // leaves it before pressing "Send".
 std::unique_ptr<frmSMS> tst_Sending::readyWindow(const QString &descriptionFile)
 {
-    auto window = std::make_unique<frmSMS>(*m_store);
+    auto window = std::make_unique<frmSMS>(*m_store, *m_history);
     window->setMessageHandler([this](const QString &text) { m_messages.append(text); });
     window->setServiceDescriptionFile(descriptionFile);
     window->show();
@@ -127,7 +136,7 @@ void tst_Sending::messageArrivesWithFiveTexts()
     const qsizetype before = m_gateway.outbox().size();
 
     child<QPlainTextEdit>(*window, "tbMessage")->setPlainText(message);
-    QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
+    QVERIFY(pressSendAndWait(*window));
 
     QCOMPARE(m_messages, QStringList());
     const QList<QJsonObject> outbox = m_gateway.outbox();
@@ -150,7 +159,7 @@ void tst_Sending::chosenCountryTravelsWithTheMessage()
     child<QAction>(*window, "mnuBelgium")->trigger();
     child<QAction>(*window, "mnuSwitzerland")->trigger();
     child<QPlainTextEdit>(*window, "tbMessage")->setPlainText(QStringLiteral("Grüezi"));
-    QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
+    QVERIFY(pressSendAndWait(*window));
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(m_gateway.outbox().last().value(QStringLiteral("culture")).toString(), QStringLiteral("de-CH"));
     QCOMPARE(m_gateway.outbox().last().value(QStringLiteral("message")).toString(), QStringLiteral("Grüezi"));
@@ -214,7 +223,7 @@ void tst_Sending::failedSendIsToldOnce()
     window->setSendTimeout(timeout);
     const qsizetype before = m_gateway.outbox().size();
     child<QPlainTextEdit>(*window, "tbMessage")->setPlainText(QStringLiteral("Hello"));
-    QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
+    QVERIFY(pressSendAndWait(*window));
 
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].startsWith(prefix), qPrintable(m_messages[0]));
@@ -229,7 +238,7 @@ void tst_Sending::failedSendIsToldOnce()
     m_messages.clear();
     window->setServiceDescriptionFile(m_gateway.wsdlFile());
     window->setSendTimeout(30s);
-    QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
+    QVERIFY(pressSendAndWait(*window));
     QCOMPARE(m_messages, QStringList());
     QCOMPARE(m_gateway.outbox().size(), before + 1);
 }
@@ -238,35 +247,43 @@ void tst_Sending::outcomeIsToldInFull_data()
 {
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("message"); // PORT and FILE stand for the server's port and the description
+    QTest::addColumn<HistoryRecord::State>("recorded");
 
+    using State = HistoryRecord::State;
     QTest::newRow("sent") << ScriptedHttpServer::response(
         "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body/></s:Envelope>")
-                          << QString();
+                          << QString() << State::Sent;
     QTest::newRow("not sent: refused")
         << ScriptedHttpServer::response("403 Forbidden", "", "text/html")
-        << QStringLiteral("Your message was not sent. The service answered with HTTP status 403 (Forbidden).");
+        << QStringLiteral("Your message was not sent. The service answered with HTTP status 403 (Forbidden).")
+        << State::NotSent;
     QTest::newRow("not sent: moved")
         << QByteArray("HTTP/1.1 308 Permanent Redirect\r\nLocation: https://sms.example.org/v2\r\n"
                       "Content-Length: 0\r\n\r\n")
         << QStringLiteral("Your message was not sent. The service answered that it moved to https://sms.example.org/v2 "
                           "(HTTP status 308 (Permanent Redirect)); the service description file FILE must be updated "
-                          "with its new address.");
+                          "with its new address.")
+        << State::NotSent;
     QTest::newRow("not known: connection closed")
         << QByteArray()
         << QStringLiteral("It is not known whether your message was sent: the service at 127.0.0.1:PORT closed the "
-                          "connection without answering. Check with the recipient before you send it again.");
+                          "connection without answering. Check with the recipient before you send it again.")
+        << State::NotKnown;
     QTest::newRow("not known: empty answer")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n")
         << QStringLiteral("It is not known whether your message was sent: the service's answer (HTTP status 200 (OK)) "
                           "was empty, though its description promises a SOAP answer. Check with the recipient before "
-                          "you send it again.");
+                          "you send it again.")
+        << State::NotKnown;
 }
 
-// The whole text the user reads for each outcome, and one request for each send.
+// The whole text the user reads for each outcome, one request for each send,
+// and the history's row with the outcome and its reason.
 void tst_Sending::outcomeIsToldInFull()
 {
     QFETCH(QByteArray, answer);
     QFETCH(QString, message);
+    QFETCH(HistoryRecord::State, recorded);
 
     ScriptedHttpServer server;
     QVERIFY(server.listen());
@@ -278,11 +295,36 @@ void tst_Sending::outcomeIsToldInFull()
 
     const auto window = readyWindow(description);
     child<QPlainTextEdit>(*window, "tbMessage")->setPlainText(QStringLiteral("Hello"));
-    QTest::mouseClick(child<QPushButton>(*window, "cmdSend"), Qt::LeftButton);
+    QVERIFY(pressSendAndWait(*window));
 
     QCOMPARE(m_messages, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(server.posts(), 1);
     QVERIFY(child<QPushButton>(*window, "cmdSend")->isEnabled());
+
+    const auto rows = m_history->newest(-1);
+    QVERIFY(rows);
+    QCOMPARE(rows->size(), 1);
+    const HistoryRecord &row = rows->constFirst();
+    QCOMPARE(row.state, recorded);
+    QCOMPARE(row.recipientName, QStringLiteral("Bob Jones"));
+    QCOMPARE(row.recipientNumber, QStringLiteral("00447700900123"));
+    QCOMPARE(row.senderName, QStringLiteral("Ann Smith"));
+    QCOMPARE(row.message, QStringLiteral("Hello"));
+    QCOMPARE(row.culture, QStringLiteral("en-GB"));
+    QCOMPARE(row.endpoint, QString::fromLatin1(server.url()));
+    QVERIFY(row.duration.has_value());
+    // The reason the user was told is the one kept.
+    if (message.isEmpty())
+        QCOMPARE(row.reason, QString());
+    else
+        QVERIFY2(!row.reason.isEmpty()
+                     && (message.contains(row.reason) || message.contains(SoapCallResult::clauseOf(row.reason))),
+                 qPrintable(row.reason));
+    const QString status = child<QLabel>(*window, "lblSendStatus")->text();
+    const auto outcome = recorded == HistoryRecord::State::Sent  ? MessageSend::Outcome::Sent
+        : recorded == HistoryRecord::State::NotSent               ? MessageSend::Outcome::NotSent
+                                                                  : MessageSend::Outcome::NotKnown;
+    QCOMPARE(status, SendTracker::outcomeText(outcome, QStringLiteral("Bob Jones"), row.time));
 }
 
 QTEST_MAIN(tst_Sending)

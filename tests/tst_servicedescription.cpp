@@ -5,6 +5,7 @@
 #include "settings/servicedescription.h"
 #include "settings/settingsstore.h"
 #include "tests/support/gatewayprocess.h"
+#include "tests/support/windowfixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -152,7 +153,8 @@ void tst_ServiceDescription::windowReadsDescriptionPutInPlaceAfterStart()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
 
     SettingsStore store(m_dir->filePath(QStringLiteral("store/KORVANE.conf")));
-    frmSMS window(store);
+    HistoryStore history(m_dir->filePath(QStringLiteral("data/history.sqlite")));
+    frmSMS window(store, history);
     QStringList messages;
     window.setMessageHandler([&messages](const QString &text) { messages.append(text); });
     window.FromName = QStringLiteral("Ann Smith");
@@ -163,9 +165,9 @@ void tst_ServiceDescription::windowReadsDescriptionPutInPlaceAfterStart()
 
     QVERIFY(QDir().mkpath(config + QStringLiteral("/KORVANE")));
     QVERIFY(QFile::copy(gateway.wsdlFile(), config + QStringLiteral("/KORVANE/SendSMS.wsdl")));
-    window.cmdSend_Click();
+    QVERIFY(pressSendAndWait(window));
 
-    QTRY_COMPARE(gateway.outbox().size(), 1);
+    QCOMPARE(gateway.outbox().size(), 1);
     QCOMPARE(gateway.outbox().constFirst().value(QStringLiteral("message")).toString(),
              QStringLiteral("Through my own"));
     QCOMPARE(messages, QStringList());

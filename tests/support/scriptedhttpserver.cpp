@@ -96,3 +96,17 @@ void ScriptedHttpServer::respond(QTcpSocket *socket)
     if (script.then == Then::Close)
         socket->disconnectFromHost();
 }
+
+void ScriptedHttpServer::answerWaiting(const QByteArray &bytes)
+{
+    // Collected first: a socket that closes at once leaves m_answered on the spot.
+    QList<QTcpSocket *> waiting;
+    for (auto it = m_answered.cbegin(); it != m_answered.cend(); ++it) {
+        if (it.value() && it.key()->state() == QAbstractSocket::ConnectedState)
+            waiting.append(it.key());
+    }
+    for (QTcpSocket *socket : waiting) {
+        socket->write(bytes);
+        socket->disconnectFromHost();
+    }
+}

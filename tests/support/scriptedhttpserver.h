@@ -82,6 +82,9 @@ public:
     void answerWith(const QByteArray &bytes) { setScript({bytes, Then::Close}); }
     void closeAfterRequest() { setScript({QByteArray(), Then::Close}); }
     void stayQuiet() { setScript({QByteArray(), Then::KeepOpen}); }
+    /// Answers every connection still open after its scripted answer (stayQuiet()) with \a bytes
+    /// and closes it: a slow service that answers when the test says so.
+    void answerWaiting(const QByteArray &bytes);
 
     /// A whole HTTP/1.1 answer with Content-Length and "Connection: close".
     static QByteArray response(const QByteArray &statusLine, const QByteArray &body,

@@ -3,16 +3,19 @@
 
 #pragma once
 
-// What the main window's suites share: a window over a settings store of its
-// own in a fresh temporary folder, with every message to the user captured
-// rather than shown in a box. A suite derives from QObject and from this,
-// and calls setUpWindowFixture() in init() and tearDownWindowFixture() in
-// cleanup().
+// What the main window's suites share: a window over a settings store and a
+// history of its own in a fresh temporary folder, with every message to the
+// user captured rather than shown in a box. A suite derives from QObject and
+// from this, and calls setUpWindowFixture() in init() and
+// tearDownWindowFixture() in cleanup().
 
 #include "app/frmsms.h"
+#include "history/historystore.h"
 #include "settings/settingsstore.h"
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +23,18 @@
 #include <memory>
 
 using StoredValues = QList<SettingsStore::KeyValue>;
+
+// Presses "Send" and waits until the outcome is known and told; false when no
+// send started (a check stopped it) or it did not end in time.
+[[nodiscard]] inline bool pressSendAndWait(frmSMS &window)
+{
+    QSignalSpy finished(&window, &frmSMS::sendFinished);
+    auto *send = window.findChild<QPushButton *>(QStringLiteral("cmdSend"));
+    if (!send)
+        qFatal("no control cmdSend");
+    send->click();
+    return window.isSending() ? finished.wait(60000) : !finished.isEmpty();
+}
 
 class WindowFixture
 {
@@ -29,19 +44,23 @@ protected:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_store = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("KORVANE/KORVANE.conf")));
+        m_history = std::make_unique<HistoryStore>(historyFileName());
         m_messages.clear();
     }
 
     void tearDownWindowFixture()
     {
+        m_history.reset();
         m_store.reset();
         m_dir.reset();
     }
 
-    // A window over the fixture's store whose messages land in m_messages.
+    QString historyFileName() const { return m_dir->filePath(QStringLiteral("data/KORVANE/history.sqlite")); }
+
+    // A window over the fixture's stores whose messages land in m_messages.
     std::unique_ptr<frmSMS> makeWindow()
     {
-        auto window = std::make_unique<frmSMS>(*m_store);
+        auto window = std::make_unique<frmSMS>(*m_store, *m_history);
         window->setMessageHandler([this](const QString &text) { m_messages.append(text); });
         return window;
     }
@@ -77,5 +96,6 @@ protected:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<HistoryStore> m_history;
     QStringList m_messages;
 };

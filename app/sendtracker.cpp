@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/sendtracker.h"
+
+#include "forms/windowfont.h"
+#include "history/historystore.h"
+#include "sending/outgoingmessage.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString sendingPattern = u"Sending to %1…"_s;
+
+QString outcomePattern(MessageSend::Outcome outcome)
+{
+    switch (outcome) {
+    case MessageSend::Outcome::Sent:
+        return u"Sent to %1 at %2"_s;
+    case MessageSend::Outcome::NotSent:
+        return u"Not sent to %1 at %2"_s;
+    case MessageSend::Outcome::NotKnown:
+        break;
+    }
+    return u"Not known whether sent to %1 at %2"_s;
+}
+
+// The hour and minute in the user's own form ("14:05", "2:05 PM"): the
+// locale's short time, less any seconds that its form carries.
+QString timeText(const QDateTime &time)
+{
+    static const QRegularExpression seconds(u"[:.]s+|s+[:.]?"_s);
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return QLocale().toString(time.toLocalTime().time(), format.trimmed());
+}
+
+// A name on one line: the status line has room for no more.
+QString oneLine(const QString &name)
+{
+    return name.simplified();
+}
+
+} // namespace
+
+SendTracker::SendTracker(HistoryStore &history, QLabel &statusLine, QObject *parent)
+    : QObject(parent)
+    , m_history(history)
+    , m_statusLine(statusLine)
+{
+}
+
+SendTracker::~SendTracker() = default;
+
+bool SendTracker::isSending() const
+{
+    return m_send && !m_send->isFinished();
+}
+
+void SendTracker::start(const OutgoingMessage &message, const QString &descriptionFile,
+                        std::chrono::milliseconds timeout)
+{
+    Q_ASSERT(!isSending());
+    if (m_send)
+        m_send->deleteLater();
+    m_send = new MessageSend(message, descriptionFile, &m_history, this);
+    m_send->setTimeout(timeout);
+    m_timeout = timeout;
+    m_clock.start();
+    connect(m_send, &MessageSend::finished, this, &SendTracker::sendEnded);
+    showStatus(sendingPattern, message.toName, QString());
+    m_send->start();
+}
+
+void SendTracker::sendEnded(const MessageSend::Result &result)
+{
+    showStatus(outcomePattern(result.outcome), m_send->message().toName, timeText(m_send->startedAt()));
+    emit finished(result);
+}
+
+QString SendTracker::historyProblem(const MessageSend::Result &result) const
+{
+    if (result.historyError.isEmpty())
+        return QString();
+    // A row the user deleted, or cleared with the rest, while its message
+    // was on its way has nowhere to take the outcome; that is no fault.
+    if (result.historyId && !m_history.record(*result.historyId) && m_history.errorString().isEmpty())
+        return QString();
+    return result.historyError;
+}
+
+QString SendTracker::sendingText(const QString &recipient)
+{
+    return sendingPattern.arg(oneLine(recipient));
+}
+
+QString SendTracker::outcomeText(MessageSend::Outcome outcome, const QString &recipient, const QDateTime &time)
+{
+    return outcomePattern(outcome).arg(oneLine(recipient), timeText(time));
+}
+
+// The recipient's name gives way where the line is too short for it; the
+// words around it and the time always show.
+void SendTracker::showStatus(const QString &pattern, const QString &recipient, const QString &time)
+{
+    const auto fill = [&pattern, &time](const QString &name) {
+        return time.isEmpty() ? pattern.arg(name) : pattern.arg(name, time);
+    };
+    const QString name = oneLine(recipient);
+    const QFontMetrics metrics = m_statusLine.fontMetrics();
+    const int room = m_statusLine.contentsRect().width() - metrics.horizontalAdvance(fill(QString())) - 2;
+    const QString shown = metrics.elidedText(name, Qt::ElideRight, std::max(room, 0));
+    m_statusLine.setText(fill(shown));
+    m_statusLine.setToolTip(shown == name ? QString() : fill(name));
+    m_statusLine.setAccessibleName(fill(name));
+}
+
+std::chrono::milliseconds SendTracker::timeLeft() const
+{
+    return std::max(m_timeout - std::chrono::milliseconds(m_clock.elapsed()), 0ms);
+}
+
+QDialog *SendTracker::createFinishingWindow(QWidget *parent) const
+{
+    auto *window = new QDialog(parent);
+    window->setObjectName(u"frmFinishing"_s);
+    window->setWindowTitle(u"KORVANE"_s);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setFont(windowFont(8.25));
+
+    const auto seconds = std::chrono::ceil<std::chrono::seconds>(std::max(timeLeft(), 1000ms)).count();
+    auto *heading = new QLabel(u"Finishing the send…"_s, window);
+    heading->setObjectName(u"lblFinishing"_s);
+    heading->setFont(windowFont(8.25, QFont::Bold));
+    const QString within = seconds == 1 ? u"1 second"_s : u"%1 seconds"_s.arg(seconds);
+    auto *wait = new QLabel(u"KORVANE closes as soon as the service has answered, within %1."_s.arg(within), window);
+    auto *warning = new QLabel(u"If you close KORVANE now, it will not be known whether your message was sent."_s,
+                               window);
+    for (QLabel *label : {heading, wait, warning}) {
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+    }
+    auto *closeNow = new QPushButton(u"Close now"_s, window);
+    closeNow->setObjectName(u"cmdCloseNow"_s);
+    closeNow->setAutoDefault(false);
+    QObject::connect(closeNow, &QPushButton::clicked, window, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(window);
+    layout->addWidget(heading);
+    layout->addWidget(wait);
+    layout->addWidget(warning);
+    layout->addWidget(closeNow, 0, Qt::AlignRight);
+    window->setFixedWidth(window->fontMetrics().averageCharWidth() * 52);
+
+    // The send ends by its own timeout; should its outcome still not come,
+    // the window does not keep the program from ending.
+    QTimer::singleShot(timeLeft() + 5s, window, &QDialog::reject);
+    return window;
+}

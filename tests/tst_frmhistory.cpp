@@ -1,0 +1,498 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The History window, opened from the main window's menu bar over the
+// window's own history: what it lists and shows, its search, "Send again",
+// "Delete", "Clear history" and "Export…", its keys, and rows that another
+// process wrote.
+
+#include "app/frmhistory.h"
+#include "app/historyoutcomeproxy.h"
+#include "history/historymodel.h"
+#include "tests/support/windowfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using State = HistoryRecord::State;
+
+class tst_FrmHistory : public QObject, public WindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup() { tearDownWindowFixture(); }
+
+    void oneWindowPerRun();
+    void closingTheMainWindowEndsTheProgramWithHistoryOpen();
+    void listsNewestFirstWithOutcomeAtAGlance();
+    void showsTheSelectedLineWhole();
+    void searchFiltersAsTheUserTypes_data();
+    void searchFiltersAsTheUserTypes();
+    void sendAgainPutsMessageAndRecipientBack();
+    void deleteRemovesSelectedRows_data();
+    void deleteRemovesSelectedRows();
+    void clearAsksFirst_data();
+    void clearAsksFirst();
+    void exportWritesWhatTheSearchShows_data();
+    void exportWritesWhatTheSearchShows();
+    void keyboardReachesEverything();
+    void takesInRowsOfAnotherProcessWhenShown();
+    void startsOverAnyHistoryFile_data();
+    void startsOverAnyHistoryFile();
+
+private:
+    // Records a finished send; returns its id.
+    qint64 record(HistoryStore &store, const QString &name, const QString &number, const QString &text, State state,
+                  const QString &reason = QString());
+    // The main window with the History window open over it.
+    frmHistory *openHistory(frmSMS &window);
+    static QStringList column(const frmHistory &history, int column);
+    static void select(frmHistory &history, const QList<int> &rows);
+
+    QStringList m_questions;
+    bool m_answer = true;
+};
+
+void tst_FrmHistory::init()
+{
+    setUpWindowFixture();
+    m_questions.clear();
+    m_answer = true;
+}
+
+qint64 tst_FrmHistory::record(HistoryStore &store, const QString &name, const QString &number, const QString &text,
+                              State state, const QString &reason)
+{
+    HistoryRecord row;
+    row.senderName = u"Ann Smith"_s;
+    row.senderNumber = u"00441632960000"_s;
+    row.recipientName = name;
+    row.recipientNumber = number;
+    row.message = text;
+    row.culture = u"en-GB"_s;
+    row.endpoint = u"http://127.0.0.1:47159/sms"_s;
+    const std::optional<qint64> id = store.begin(row);
+    if (!id)
+        qFatal("cannot record: %s", qPrintable(store.errorString()));
+    if (state != State::Sending && !store.finish(*id, state, reason, std::chrono::milliseconds(1250)))
+        qFatal("cannot finish: %s", qPrintable(store.errorString()));
+    return *id;
+}
+
+frmHistory *tst_FrmHistory::openHistory(frmSMS &window)
+{
+    window.setQuestionHandler([this](const QString &text) {
+        m_questions.append(text);
+        return m_answer;
+    });
+    child<QAction>(window, "mnuHistory")->trigger();
+    auto *history = window.historyWindow();
+    if (!history || !history->isVisible())
+        qFatal("the History window did not open");
+    return history;
+}
+
+QStringList tst_FrmHistory::column(const frmHistory &history, int column)
+{
+    const QAbstractItemModel *model = child<QTableView>(history, "lvHistory")->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data().toString());
+    return texts;
+}
+
+void tst_FrmHistory::select(frmHistory &history, const QList<int> &rows)
+{
+    auto *view = child<QTableView>(history, "lvHistory");
+    view->clearSelection();
+    for (const int row : rows)
+        view->selectionModel()->select(view->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!rows.isEmpty())
+        view->selectionModel()->setCurrentIndex(view->model()->index(rows.first(), 0), QItemSelectionModel::NoUpdate);
+}
+
+void tst_FrmHistory::oneWindowPerRun()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    frmHistory *first = openHistory(*window);
+    first->close();
+    QVERIFY(!first->isVisible());
+    QCOMPARE(openHistory(*window), first);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(int(std::count_if(windows.cbegin(), windows.cend(),
+                               [](const QWidget *widget) { return qobject_cast<const frmHistory *>(widget); })),
+             1);
+    // A window of its own: the window system does not keep it above the main
+    // window, which "Send again" brings to the front.
+    QVERIFY(first->windowHandle());
+    QCOMPARE(first->windowHandle()->transientParent(), nullptr);
+}
+
+void tst_FrmHistory::closingTheMainWindowEndsTheProgramWithHistoryOpen()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    frmHistory *history = openHistory(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+    bool endedByItself = true;
+    QTimer::singleShot(0, window.get(), [&window] { window->close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, this, [&endedByItself] {
+        endedByItself = false;
+        QCoreApplication::quit();
+    });
+    failsafe.start(10000);
+    QApplication::exec();
+    QVERIFY(endedByItself);
+    QVERIFY(!history->isVisible());
+}
+
+void tst_FrmHistory::listsNewestFirstWithOutcomeAtAGlance()
+{
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"first\nsecond line"_s, State::Sent);
+    record(*m_history, u"Cy"_s, u"00447700900002"_s, u"refused"_s, State::NotSent, u"Number barred."_s);
+    record(*m_history, QString(), u"00447700900003"_s, u"lost"_s, State::NotKnown, u"No answer."_s);
+    record(*m_history, u"Di"_s, u"00447700900004"_s, u"on its way"_s, State::Sending);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn),
+             (QStringList{u"Di"_s, u"00447700900003"_s, u"Cy"_s, u"Bob"_s}));
+    QCOMPARE(column(*history, HistoryModel::MessageColumn),
+             (QStringList{u"on its way"_s, u"lost"_s, u"refused"_s, u"first"_s}));
+    QCOMPARE(column(*history, HistoryModel::OutcomeColumn),
+             (QStringList{u"Sending"_s, u"Not known"_s, u"Not sent"_s, u"Sent"_s}));
+    // Each outcome has an icon of its own beside the word.
+    const QAbstractItemModel *model = child<QTableView>(*history, "lvHistory")->model();
+    QSet<qint64> icons;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QIcon icon = model->index(row, HistoryModel::OutcomeColumn).data(Qt::DecorationRole).value<QIcon>();
+        QVERIFY(!icon.isNull());
+        icons.insert(icon.cacheKey());
+    }
+    QCOMPARE(icons.size(), 4);
+}
+
+void tst_FrmHistory::showsTheSelectedLineWhole()
+{
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"Line one\nLine two <b>bold</b>"_s, State::NotKnown,
+           u"the connection dropped"_s);
+    record(*m_history, u"Cy"_s, u"00447700900002"_s, u"newer"_s, State::Sent);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    // The newest line is shown on opening.
+    QCOMPARE(child<QPlainTextEdit>(*history, "tbDetailMessage")->toPlainText(), u"newer"_s);
+
+    select(*history, {1});
+    QCOMPARE(child<QPlainTextEdit>(*history, "tbDetailMessage")->toPlainText(), u"Line one\nLine two <b>bold</b>"_s);
+    QCOMPARE(child<QLabel>(*history, "lblTo")->text(), u"Bob (00447700900001)"_s);
+    QCOMPARE(child<QLabel>(*history, "lblFrom")->text(), u"Ann Smith (00441632960000)"_s);
+    QCOMPARE(child<QLabel>(*history, "lblService")->text(), u"http://127.0.0.1:47159/sms"_s);
+    const QString outcome = child<QLabel>(*history, "lblOutcome")->text();
+    QVERIFY2(outcome.startsWith(u"Not known"_s) && outcome.endsWith(u"The connection dropped."_s), qPrintable(outcome));
+}
+
+void tst_FrmHistory::searchFiltersAsTheUserTypes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("nothing typed") << QString() << QStringList{u"Dieter"_s, u"Carla Ruiz"_s, u"Bob"_s};
+    QTest::newRow("a name, any case") << u"CARLA"_s << QStringList{u"Carla Ruiz"_s};
+    QTest::newRow("part of a number") << u"0034"_s << QStringList{u"Carla Ruiz"_s};
+    QTest::newRow("words of a message") << u"train is"_s << QStringList{u"Dieter"_s, u"Bob"_s};
+    QTest::newRow("no match") << u"zebra"_s << QStringList();
+}
+
+void tst_FrmHistory::searchFiltersAsTheUserTypes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"The train is late"_s, State::Sent);
+    record(*m_history, u"Carla Ruiz"_s, u"00346000000001"_s, u"Hola"_s, State::Sent);
+    record(*m_history, u"Dieter"_s, u"00491570000000"_s, u"Der Zug (the train is) spät"_s, State::Sent);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    QTest::keyClicks(child<QLineEdit>(*history, "tbSearch"), typed);
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn), shown);
+}
+
+void tst_FrmHistory::sendAgainPutsMessageAndRecipientBack()
+{
+    // A recipient who is no longer in the address book, in another country.
+    record(*m_history, u"Zoë Ancienne"_s, u"00336000000009"_s, u"À demain !"_s, State::NotSent, u"Refused."_s);
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"newer"_s, State::Sent);
+    store(u"KORVANE"_s, {{u"FromName"_s, u"Ann Smith"_s}, {u"FromNumber"_s, u"00441632960000"_s}});
+    const auto window = makeWindow();
+    window->setServiceDescriptionFile(m_dir->filePath(u"absent.wsdl"_s));
+    frmHistory *history = openHistory(*window);
+    select(*history, {1});
+    QTest::mouseClick(child<QPushButton>(*history, "cmdSendAgain"), Qt::LeftButton);
+
+    QCOMPARE(window->ToName, u"Zoë Ancienne"_s);
+    QCOMPARE(window->ToNumber, u"00336000000009"_s);
+    QCOMPARE(child<QLineEdit>(*window, "tbTo")->text(), u"Zoë Ancienne"_s);
+    QCOMPARE(child<QPlainTextEdit>(*window, "tbMessage")->toPlainText(), u"À demain !"_s);
+    // Ready to press "Send": the checks pass, and the send is recorded anew.
+    QVERIFY(pressSendAndWait(*window));
+    const auto newest = m_history->newest(1);
+    QVERIFY(newest && newest->size() == 1);
+    QCOMPARE(newest->constFirst().recipientNumber, u"00336000000009"_s);
+    QCOMPARE(newest->constFirst().message, u"À demain !"_s);
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn).size(), 3);
+}
+
+void tst_FrmHistory::deleteRemovesSelectedRows_data()
+{
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("question");
+
+    const QStringList all{u"Sending"_s, u"C"_s, u"B"_s, u"A"_s};
+    QTest::newRow("one row, the button") << QList<int>{2} << true << u"button"_s
+                                         << QStringList{u"Sending"_s, u"C"_s, u"A"_s}
+                                         << u"Do you want to delete the selected message from the history?"_s;
+    QTest::newRow("two rows, the Delete key") << QList<int>{1, 3} << true << u"key"_s
+                                              << QStringList{u"Sending"_s, u"B"_s}
+                                              << u"Do you want to delete the 2 selected messages from the history?"_s;
+    QTest::newRow("answered no") << QList<int>{1} << false << u"button"_s << all
+                                 << u"Do you want to delete the selected message from the history?"_s;
+    QTest::newRow("every row, one still sending")
+        << QList<int>{0, 1, 2, 3} << true << u"button"_s << QStringList{u"Sending"_s}
+        << u"Do you want to delete the 3 selected messages from the history? The message still being sent stays "
+           "until its outcome is known."_s;
+    QTest::newRow("only the row still sending") << QList<int>{0} << true << u"key"_s << all << QString();
+}
+
+void tst_FrmHistory::deleteRemovesSelectedRows()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, answer);
+    QFETCH(QString, how);
+    QFETCH(QStringList, left);
+    QFETCH(QString, question);
+    for (const QString &name : {u"A"_s, u"B"_s, u"C"_s})
+        record(*m_history, name, u"00447700900001"_s, name, State::Sent);
+    record(*m_history, u"Sending"_s, u"00447700900001"_s, u"on its way"_s, State::Sending);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    m_answer = answer;
+    select(*history, selected);
+    if (how == u"key") {
+        // Keys reach the active window's focus.
+        QApplication::setActiveWindow(history);
+        child<QTableView>(*history, "lvHistory")->setFocus();
+        QTest::keyClick(child<QTableView>(*history, "lvHistory"), Qt::Key_Delete);
+    } else
+        child<QPushButton>(*history, "cmdDelete")->click();
+
+    QCOMPARE(m_questions, question.isEmpty() ? QStringList() : QStringList{question});
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn), left);
+    QCOMPARE(m_history->newest(-1)->size(), left.size());
+}
+
+void tst_FrmHistory::clearAsksFirst_data()
+{
+    QTest::addColumn<bool>("sending");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("left");
+    QTest::newRow("yes") << false << true << 0;
+    QTest::newRow("no") << false << false << 2;
+    QTest::newRow("while a message is being sent") << true << true << 2;
+}
+
+void tst_FrmHistory::clearAsksFirst()
+{
+    QFETCH(bool, sending);
+    QFETCH(bool, answer);
+    QFETCH(int, left);
+    record(*m_history, u"A"_s, u"00447700900001"_s, u"one"_s, State::Sent);
+    record(*m_history, u"B"_s, u"00447700900002"_s, u"two"_s, State::NotSent);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    history->setSendInProgress(sending);
+    m_answer = answer;
+    child<QPushButton>(*history, "cmdClear")->click();
+
+    if (sending) {
+        QCOMPARE(m_questions, QStringList());
+        QCOMPARE(m_messages, QStringList{u"A message is being sent. The history can be cleared once its outcome is "
+                                         "known."_s});
+    } else {
+        QCOMPARE(m_questions,
+                 QStringList{u"Do you want to delete every message in the history? This cannot be undone."_s});
+    }
+    QCOMPARE(m_history->newest(-1)->size(), left);
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn).size(), left);
+}
+
+void tst_FrmHistory::exportWritesWhatTheSearchShows_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("lines"); // with the header; -1: the export fails
+    QTest::newRow("everything") << QString() << u"history.csv"_s << 4;
+    QTest::newRow("what the search found") << u"carla"_s << u"carla.csv"_s << 2;
+    QTest::newRow("cancelled") << QString() << QString() << 0;
+    QTest::newRow("a folder in the way") << QString() << u"folder.csv"_s << -1;
+}
+
+void tst_FrmHistory::exportWritesWhatTheSearchShows()
+{
+    QFETCH(QString, search);
+    QFETCH(QString, target);
+    QFETCH(int, lines);
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"Hello, \"Bob\""_s, State::Sent);
+    record(*m_history, u"Carla"_s, u"00346000000001"_s, u"Hola"_s, State::Sent);
+    record(*m_history, u"Dieter"_s, u"00491570000000"_s, u"Hallo"_s, State::NotSent, u"Refused."_s);
+    const QString fileName = target.isEmpty() ? QString() : m_dir->filePath(target);
+    if (lines < 0)
+        QVERIFY(QDir().mkpath(fileName));
+    const auto window = makeWindow();
+    QStringList asked;
+    window->setFileHandler([&](Prompts::FileAction action, const QString &caption, const QString &filter) {
+        asked << caption << filter;
+        return action == Prompts::FileAction::Save ? fileName : QString();
+    });
+    frmHistory *history = openHistory(*window);
+    QTest::keyClicks(child<QLineEdit>(*history, "tbSearch"), search);
+    child<QPushButton>(*history, "cmdExport")->click();
+
+    QCOMPARE(asked, (QStringList{u"Export History"_s, u"CSV files (*.csv)"_s}));
+    if (lines < 0) {
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.first().startsWith(u"The history could not be exported. "_s),
+                 qPrintable(m_messages.first()));
+        return;
+    }
+    QCOMPARE(m_messages, QStringList());
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = file.readAll().split('\n');
+    QCOMPARE(rows.size() - 1, lines); // every line ends with CRLF
+    QVERIFY(rows.first().startsWith("id,time,"));
+}
+
+void tst_FrmHistory::keyboardReachesEverything()
+{
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"older"_s, State::Sent);
+    record(*m_history, u"Cy"_s, u"00447700900002"_s, u"newer"_s, State::Sent);
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    frmHistory *history = openHistory(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+    QApplication::setActiveWindow(history);
+    auto *list = child<QTableView>(*history, "lvHistory");
+    list->setFocus();
+
+    // Ctrl+F goes to the search box.
+    QTest::keySequence(history, QKeySequence::Find);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(*history, "tbSearch"));
+    // Enter there goes on to the list; Down and Enter show the next line whole.
+    QTest::keyClick(child<QLineEdit>(*history, "tbSearch"), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(*history, "tbDetailMessage"));
+    QCOMPARE(child<QPlainTextEdit>(*history, "tbDetailMessage")->toPlainText(), u"older"_s);
+    // Enter on a line is no press of a button: nothing was sent or deleted.
+    QCOMPARE(window->ToName, QString());
+    QCOMPARE(m_questions, QStringList());
+
+    for (const char *name : {"tbSearch", "lvHistory", "tbDetailMessage", "cmdSendAgain", "cmdDelete", "cmdClear",
+                             "cmdExport", "cmdClose"})
+        QVERIFY2(!child<QWidget>(*history, name)->accessibleName().isEmpty(), name);
+}
+
+// The command line writes to the same file from another process; the
+// window's store hears nothing of it, so the window reads again when shown.
+void tst_FrmHistory::takesInRowsOfAnotherProcessWhenShown()
+{
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"one"_s, State::Sent);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    select(*history, {0});
+    history->hide();
+    {
+        HistoryStore other(historyFileName());
+        record(other, u"Cy"_s, u"00447700900002"_s, u"from elsewhere"_s, State::Sent);
+    }
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn), QStringList{u"Bob"_s});
+    QCOMPARE(openHistory(*window), history);
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn), (QStringList{u"Cy"_s, u"Bob"_s}));
+    // The line the user had chosen stays chosen.
+    QCOMPARE(child<QPlainTextEdit>(*history, "tbDetailMessage")->toPlainText(), u"one"_s);
+}
+
+void tst_FrmHistory::startsOverAnyHistoryFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("no file yet") << u"none"_s << 0;
+    QTest::newRow("an empty file") << u"empty"_s << 0;
+    QTest::newRow("a file of this version") << u"current"_s << 2;
+}
+
+// Whatever history a start finds, the window lists it and records the next send.
+void tst_FrmHistory::startsOverAnyHistoryFile()
+{
+    QFETCH(QString, file);
+    QFETCH(int, rows);
+    m_history.reset();
+    QVERIFY(QDir().mkpath(QFileInfo(historyFileName()).absolutePath()));
+    if (file == u"empty") {
+        QFile empty(historyFileName());
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+    } else if (file == u"current") {
+        HistoryStore earlier(historyFileName());
+        record(earlier, u"Bob"_s, u"00447700900001"_s, u"one"_s, State::Sent);
+        record(earlier, u"Cy"_s, u"00447700900002"_s, u"two"_s, State::NotKnown, u"No answer."_s);
+    }
+    m_history = std::make_unique<HistoryStore>(historyFileName());
+    QVERIFY2(m_history->isOpen(), qPrintable(m_history->errorString()));
+
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn).size(), rows);
+    QVERIFY(!child<QLabel>(*history, "lblError")->isVisibleTo(history));
+
+    window->setServiceDescriptionFile(m_dir->filePath(u"absent.wsdl"_s));
+    window->FromName = u"Ann Smith"_s;
+    window->FromNumber = u"00441632960000"_s;
+    window->ToName = u"Di"_s;
+    window->ToNumber = u"00447700900004"_s;
+    child<QPlainTextEdit>(*window, "tbMessage")->setPlainText(u"recorded"_s);
+    QVERIFY(pressSendAndWait(*window));
+    // The new row is on top at once, with its outcome.
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn).size(), rows + 1);
+    QCOMPARE(column(*history, HistoryModel::RecipientColumn).first(), u"Di"_s);
+    QCOMPARE(column(*history, HistoryModel::OutcomeColumn).first(), u"Not sent"_s);
+}
+
+QTEST_MAIN(tst_FrmHistory)
+#include "tst_frmhistory.moc"
