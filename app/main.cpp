@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/frmsms.h"
-#include "app/instancelock.h"
+#include "settings/instancelock.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
