@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "about/programversion.h"
 #include "app/frmsms.h"
+#include "cli/commandline.h"
 #include "settings/instancelock.h"
 #include "settings/settingsstore.h"
+#include "settings/storechangelock.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,17 +29,17 @@ void tell(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // Decided before any application object exists: a command never loads a
+    // platform plugin nor connects to a display.
+    if (!CommandLine::opensWindow(argc, argv))
+        return CommandLine::run(argc, argv);
+
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KORVANE"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
+    QCoreApplication::setApplicationVersion(ProgramVersion::number());
 
-    SettingsStore store;
-    if (!store.isUsable()) {
-        tell(QStringLiteral("KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
-                 .arg(store.errorString()));
-        return 1;
-    }
-    InstanceLock lock(store.fileName());
+    const QString settingsFile = SettingsStore::userFileName();
+    InstanceLock lock(settingsFile);
     // Where no lock can be made at all, the program still starts; the store
     // then reports at the first save why it cannot write.
     switch (lock.tryLock()) {
@@ -49,6 +52,16 @@ int main(int argc, char *argv[])
     case InstanceLock::Result::Acquired:
     case InstanceLock::Result::Unavailable:
         break;
+    }
+    // A command may be changing the address book at this moment; it saw no
+    // window, so the window reads the store once the change is on disk.
+    StoreChangeLock::waitForChanges(settingsFile);
+
+    SettingsStore store(settingsFile);
+    if (!store.isUsable()) {
+        tell(QStringLiteral("KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
+                 .arg(store.errorString()));
+        return 1;
     }
 
     frmSMS window(store);
