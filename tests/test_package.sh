@@ -29,7 +29,8 @@ lintian --fail-on error,warning,info --display-info "$out/korvane_${version}_amd
 
 # Exactly what the program links, by dpkg-shlibdeps, plus the stated extras.
 unpacked=$out/korvane-$version/debian/korvane
-found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" 2>/dev/null)
+found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" \
+  "$unpacked/usr/lib/korvane/korvane-window.so" 2>/dev/null)
 found=${found#shlibs:Depends=}
 [[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins" ]] \
   || fail "Depends is not what dpkg-shlibdeps finds plus qt6-qpa-plugins: $(dpkg-deb -f "$deb" Depends)"
@@ -40,6 +41,7 @@ dpkg-deb --ctrl-tarfile "$deb" | tar -xOf - ./conffiles | grep -qx /etc/korvane/
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 file "$root/usr/lib/korvane/korvane" | grep -q ', stripped' || fail "the program is not stripped"
+file "$root/usr/lib/korvane/korvane-window.so" | grep -q ', stripped' || fail "the window's module is not stripped"
 head -n 1 "$root/usr/share/doc/korvane/copyright" \
   | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not machine-readable"
