@@ -400,5 +400,25 @@ class WindowAndCommands(CliTest):
         self.assertFails(self.home.run("contacts", "add", "Bo", "00447700900002"), 1, WINDOW_OPEN)
 
 
+class Completion(unittest.TestCase):
+    def test_commands_options_and_countries(self):
+        rows = {
+            "korvane ": "send contacts history help --help --version",
+            "korvane co": "contacts",
+            "korvane contacts ": "list add remove import export --help",
+            "korvane send --to Ann --country G": "Germany",
+            "korvane send --to contacts --": "--to --country --help",
+            "korvane contacts import --country de": "de-DE de-CH de-AT",
+            "korvane history --": "--json --limit --help",
+        }
+        script = 'source "$COMPLETION"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _korvane; echo "${COMPREPLY[*]}"'
+        for line, expected in rows.items():
+            with self.subTest(line):
+                words = line.split(" ")
+                done = subprocess.run(["bash", "-c", script, "_", *words], capture_output=True, text=True,
+                                      timeout=TIMEOUT, check=True)
+                self.assertEqual(done.stdout, expected + "\n")
+
+
 if __name__ == "__main__":
     unittest.main()
