@@ -71,4 +71,12 @@ kill -0 "$pid" 2>/dev/null || fail "the unpacked program did not keep running"
 kill "$pid"; wait "$pid" 2>/dev/null || true
 [[ -f $config/KORVANE/KORVANE.lock ]] || fail "the unpacked program never started"
 
+# Its commands run without a display, and find the completion's commands.
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/korvane" --version) == "KORVANE 1.0" ]] \
+  || fail "the unpacked program's --version is not KORVANE 1.0"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=$config "$root/usr/bin/korvane" contacts list --json \
+  | grep -qx '\[' || fail "the unpacked program's contacts list --json did not run"
+bash -c "source '$root/usr/share/bash-completion/completions/korvane' && complete -p korvane" >/dev/null \
+  || fail "the bash completion does not complete korvane"
+
 echo "Debian package: ok"
