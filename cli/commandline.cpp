@@ -19,27 +19,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+enum class Value {
+    None,       // -reverse
+    Next,       // -platform offscreen
+    NextOrJoined, // -style fusion, -style=fusion
+    Joined,     // -qmljsdebugger=port:1234
+};
+
 struct WindowOption
 {
     std::u16string_view name;
-    bool takesValue;
+    Value value;
 };
 
 // The options that QGuiApplication, QApplication and the xcb platform take
-// for the window. Each may be written with one dash or two; those with a
-// value take it as the next argument or after "=".
+// for the window, each written with one dash or two, and how Qt takes its
+// value.
 constexpr std::array s_windowOptions{
-    WindowOption{u"platform", true},      WindowOption{u"platformpluginpath", true},
-    WindowOption{u"platformtheme", true}, WindowOption{u"plugin", true},
-    WindowOption{u"qwindowgeometry", true}, WindowOption{u"qwindowicon", true},
-    WindowOption{u"qwindowtitle", true},  WindowOption{u"session", true},
-    WindowOption{u"display", true},       WindowOption{u"geometry", true},
-    WindowOption{u"title", true},         WindowOption{u"name", true},
-    WindowOption{u"visual", true},        WindowOption{u"style", true},
-    WindowOption{u"stylesheet", true},    WindowOption{u"qmljsdebugger", true},
-    WindowOption{u"reverse", false},      WindowOption{u"widgetcount", false},
-    WindowOption{u"nograb", false},       WindowOption{u"dograb", false},
-    WindowOption{u"sync", false},
+    WindowOption{u"platform", Value::Next},        WindowOption{u"platformpluginpath", Value::Next},
+    WindowOption{u"platformtheme", Value::Next},   WindowOption{u"plugin", Value::Next},
+    WindowOption{u"qwindowgeometry", Value::Next}, WindowOption{u"qwindowicon", Value::Next},
+    WindowOption{u"qwindowtitle", Value::Next},    WindowOption{u"session", Value::Next},
+    WindowOption{u"display", Value::Next},         WindowOption{u"geometry", Value::Next},
+    WindowOption{u"title", Value::Next},           WindowOption{u"name", Value::Next},
+    WindowOption{u"visual", Value::Next},          WindowOption{u"style", Value::NextOrJoined},
+    WindowOption{u"stylesheet", Value::NextOrJoined}, WindowOption{u"qmljsdebugger", Value::Joined},
+    WindowOption{u"reverse", Value::None},         WindowOption{u"widgetcount", Value::None},
+    WindowOption{u"nograb", Value::None},          WindowOption{u"dograb", Value::None},
+    WindowOption{u"sync", Value::None},
 };
 
 // How many arguments the window option at `arguments[at]` takes up, itself
@@ -58,10 +65,19 @@ qsizetype windowOptionLength(const QStringList &arguments, qsizetype at)
     for (const WindowOption &option : s_windowOptions) {
         if (name != QStringView(option.name.data(), qsizetype(option.name.size())))
             continue;
-        if (!option.takesValue)
-            return equals < 0 ? 1 : 0;
-        // A value option at the very end has no value; Qt passes over it.
-        return equals < 0 && at + 1 < arguments.size() ? 2 : 1;
+        const bool joined = equals >= 0;
+        switch (option.value) {
+        case Value::None:
+            return joined ? 0 : 1;
+        case Value::Joined:
+            return joined ? 1 : 0;
+        case Value::Next:
+        case Value::NextOrJoined:
+            if (joined)
+                return option.value == Value::NextOrJoined ? 1 : 0;
+            // At the very end it has no value; Qt passes over it.
+            return at + 1 < arguments.size() ? 2 : 1;
+        }
     }
     return 0;
 }
@@ -110,6 +126,7 @@ The manual page korvane(1) tells more.
 int dispatch(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});

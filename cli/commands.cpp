@@ -17,6 +17,8 @@ std::optional<int> parse(QCommandLineParser &parser, const QString &command, con
 {
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     parser.addOption(help);
+    // "-json" is a mistyped --json, not the six letters of options none of which exists.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{command} + arguments))
         return usageError(command, parser.errorText());
     if (parser.isSet(help)) {
