@@ -29,7 +29,8 @@ int openWindow(int argc, char *argv[])
 {
     const std::string module = programFolder() + "/korvane-window.so";
     using WindowMain = int (*)(int, char *[]);
-    void *handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // Bound lazily, as the libraries that a program links are.
+    void *handle = ::dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
     const auto windowMain = handle ? reinterpret_cast<WindowMain>(::dlsym(handle, "korvane_window_main")) : nullptr;
     if (!windowMain) {
         std::fprintf(stderr, "KORVANE cannot start: %s\n", ::dlerror());
