@@ -20,10 +20,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum class Value {
-    None,       // -reverse
-    Next,       // -platform offscreen
+    None,         // -reverse
+    Next,         // -platform offscreen
     NextOrJoined, // -style fusion, -style=fusion
-    Joined,     // -qmljsdebugger=port:1234
+    Joined,       // -qmljsdebugger=port:1234
 };
 
 struct WindowOption
