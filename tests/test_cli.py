@@ -186,6 +186,14 @@ class Contacts(CliTest):
         with open(exported, encoding="utf-8", newline="") as f:
             self.assertEqual(list(csv.reader(f)), [["Name", "Number"]] + [[e["name"], e["number"]] for e in book])
 
+    def test_output_that_cannot_be_written_is_a_failure(self):
+        self.home.korvane("contacts", "add", "Ann", "00447700900001")
+        with open("/dev/full", "wb") as full:
+            done = subprocess.run([KORVANE, "contacts", "list", "--json"], stdout=full, stderr=subprocess.PIPE,
+                                  env=self.home.env, timeout=TIMEOUT)
+        self.assertEqual((done.returncode, done.stderr.decode()),
+                         (1, "The output could not be written: No space left on device.\n"))
+
     # Each command reads the book and saves it whole; side by side they must take turns.
     def test_adds_at_the_same_time_are_all_kept(self):
         names = [f"Person {i}" for i in range(8)]
