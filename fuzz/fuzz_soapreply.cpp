@@ -26,7 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray body =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data + 3), qsizetype(size - 3));
     const SoapCallResult result = SoapReplyReader::read(
-        {status, QByteArrayLiteral("Reason"), types[(data[2] >> 1) % 5], QByteArray(), body, QString()}, operation);
+        {status, QByteArrayLiteral("Reason"), types[(data[2] >> 1) % 5], QByteArray(), body, QString(),
+         // The same bytes as a challenge, for the 401s among the inputs.
+         {body}},
+        operation);
 
     // What the window relies on: a failure always has words for the user, a
     // fault is never a success, and a success needs a 2xx status.

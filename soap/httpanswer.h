@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 /// \brief A complete HTTP answer: status line, the headers the SOAP layer reads, and the body.
@@ -21,4 +22,6 @@ struct HttpAnswer
     /// proxy's own rather than the service's; empty when the service answered directly or
     /// through a tunnel.
     QString proxy;
+    /// The values of the WWW-Authenticate headers, in order (a 401 carries its challenges there).
+    QList<QByteArray> authenticate;
 };

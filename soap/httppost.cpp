@@ -37,6 +37,7 @@ struct Transfer
     QByteArray reasonPhrase;
     QByteArray contentType;
     QByteArray location;
+    QList<QByteArray> authenticate;
     QByteArray body;
 };
 
@@ -62,6 +63,7 @@ size_t onHeader(char *data, size_t size, size_t count, void *user)
         t->reasonPhrase = reasonAt < 0 ? QByteArray() : line.mid(reasonAt + 1);
         t->contentType.clear();
         t->location.clear();
+        t->authenticate.clear();
         t->headComplete = false;
     } else if (line.isEmpty()) {
         if (t->requestLeft && t->status >= 200)
@@ -73,6 +75,8 @@ size_t onHeader(char *data, size_t size, size_t count, void *user)
             t->contentType = line.mid(colon + 1).trimmed();
         else if (name == "location")
             t->location = line.mid(colon + 1).trimmed();
+        else if (name == "www-authenticate")
+            t->authenticate.append(line.mid(colon + 1).trimmed());
     }
     return length;
 }
@@ -278,9 +282,14 @@ HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<b
         headers = curl_slist_append(headers, QByteArray("SOAPAction: " + request.soapAction).constData());
     // No "Expect: 100-continue" and its wait for a go-ahead that many services never send.
     headers = curl_slist_append(headers, "Expect:");
+    if (!request.authorization.isEmpty())
+        headers = curl_slist_append(headers, QByteArray("Authorization: " + request.authorization).constData());
     std::unique_ptr<curl_slist, CurlDeleter> headerList(headers);
 
-    const QByteArray url = request.url.toEncoded();
+    // Credentials that answer a challenge replace those in the address, which libcurl would
+    // otherwise send as well.
+    const QByteArray url = request.authorization.isEmpty() ? request.url.toEncoded()
+                                                           : request.url.toEncoded(QUrl::RemoveUserInfo);
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -294,9 +303,14 @@ HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<b
     // went out on a reused connection that turned out dead, which can then never happen.
     curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
-    // Basic authentication only (from a user name in the address or the proxy's): the
-    // schemes that take several rounds would send the request again.
+    // libcurl answers no challenge itself: the schemes it does in several rounds would send
+    // the request again behind our back. It sends Basic only, at once, for a user name in the
+    // address or the proxy's; a Digest (or Basic) challenge of the service is answered by the
+    // caller, with a second request built from the first 401's nonce (see SoapClient).
     curl_easy_setopt(curl, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+    // A Digest response covers the request target: it must go out exactly as it was hashed.
+    if (!request.authorization.isEmpty())
+        curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(curl, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
@@ -338,6 +352,7 @@ HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<b
         result.answer.reasonPhrase = transfer.reasonPhrase;
         result.answer.contentType = transfer.contentType;
         result.answer.location = transfer.location;
+        result.answer.authenticate = transfer.authenticate;
         result.answer.body = std::move(transfer.body);
         if (request.proxy.forwardsRequests)
             result.answer.proxy = request.proxy.where;

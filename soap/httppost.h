@@ -23,6 +23,9 @@ struct HttpPostRequest
     QByteArray soapAction;
     std::chrono::milliseconds timeout{30000};
     ProxyChoice proxy;
+    /// The Authorization header's value, answering a service's challenge; empty for none.
+    /// When set, a user name and password in the URL are not used.
+    QByteArray authorization;
 };
 
 struct HttpPostResult

@@ -143,6 +143,7 @@ void SoapCall::finishWithoutEventLoop()
 void SoapCall::run(HttpPostRequest request, SoapOperation operation)
 {
     m_operation = std::make_unique<SoapOperation>(std::move(operation));
+    m_carriedCredentials = !request.authorization.isEmpty() || !request.url.userName().isEmpty();
     m_workerEnd = std::make_shared<WorkerEnd>();
     const QMutexLocker lock(&s_lock);
     s_running.insert(this);
@@ -181,9 +182,20 @@ void SoapCall::transferEnded()
         s_running.remove(this);
     }
     switch (transfer.stage) {
-    case HttpPostResult::Stage::Answered:
-        finish(SoapReplyReader::read(transfer.answer, *m_operation));
+    case HttpPostResult::Stage::Answered: {
+        SoapCallResult result = SoapReplyReader::read(transfer.answer, *m_operation);
+        if (result.challenge && m_carriedCredentials) {
+            result.signInRefused = true;
+            const QString realm = result.challenge->displayRealm();
+            result.reason = realm.isEmpty()
+                                ? QStringLiteral("the service at %1 did not accept the user name and password")
+                                      .arg(result.challenge->where())
+                                : QStringLiteral("the service at %1 did not accept the user name and password (%2)")
+                                      .arg(result.challenge->where(), realm);
+        }
+        finish(result);
         break;
+    }
     case HttpPostResult::Stage::Unanswered:
         finish(SoapCallResult::notKnown(transfer.reason));
         break;

@@ -64,6 +64,8 @@ private:
     struct WorkerEnd;
     std::shared_ptr<WorkerEnd> m_workerEnd;
     std::atomic<bool> m_cancelled{false};
+    // The request carried a user name and password, so a 401 refuses them.
+    bool m_carriedCredentials = false;
     bool m_finished = false;
     SoapCallResult m_result;
 };

@@ -3,8 +3,12 @@
 
 #pragma once
 
+#include "soap/authchallenge.h"
+
 #include <QMetaType>
 #include <QString>
+
+#include <optional>
 
 /// \brief The outcome of one SOAP call, and why it was not confirmed.
 ///
@@ -36,6 +40,13 @@ struct SoapCallResult
     bool isFault = false;
     /// The fault's faultstring (SOAP 1.1) or Reason text (SOAP 1.2).
     QString faultString;
+    /// \brief The service answered 401 and asks to sign in, with this challenge (the strongest
+    /// of those it offered that this client can answer). The call was not taken (not sent):
+    /// start it again with credentials for this challenge (SoapClient::start()).
+    std::optional<AuthChallenge> challenge;
+    /// The call carried a user name and password (given to start(), or in the service's
+    /// address) and the service answered 401 all the same: it did not accept them.
+    bool signInRefused = false;
 
     bool ok() const { return outcome == Outcome::Sent; }
     /// The reason as a sentence of its own: capitalised, with a full stop. Empty when sent.

@@ -3,6 +3,9 @@
 
 #include "soap/soapclient.h"
 
+#include "soap/authchallenge.h"
+#include "soap/httpauthorization.h"
+#include "soap/httpcredentials.h"
 #include "soap/httppost.h"
 #include "soap/soapcall.h"
 #include "soap/soapoperation.h"
@@ -58,6 +61,18 @@ QUrl SoapClient::endpoint(const QString &operation)
 
 SoapCall *SoapClient::start(const QString &operation, const QStringList &arguments)
 {
+    return startCall(operation, arguments, nullptr, nullptr);
+}
+
+SoapCall *SoapClient::start(const QString &operation, const QStringList &arguments, const AuthChallenge &challenge,
+                            const HttpCredentials &credentials)
+{
+    return startCall(operation, arguments, &challenge, &credentials);
+}
+
+SoapCall *SoapClient::startCall(const QString &operation, const QStringList &arguments,
+                                const AuthChallenge *challenge, const HttpCredentials *credentials)
+{
     auto *call = new SoapCall;
     if (!m_description) {
         call->finishLater(SoapCallResult::notSent(SoapCallResult::clauseOf(
@@ -81,6 +96,19 @@ SoapCall *SoapClient::start(const QString &operation, const QStringList &argumen
     post.soapAction = request.soapActionHeader;
     post.timeout = m_timeout;
     post.proxy = ProxyChoice::forUrl(op->endpoint);
+    if (challenge && credentials) {
+        // The challenge names the service that asked; the description is read anew for every
+        // send and may have changed since.
+        if (!challenge->isFrom(op->endpoint)) {
+            call->finishLater(SoapCallResult::notSent(
+                u"the service's address in the description is no longer that of the service at %1, which asked you "
+                "to sign in, so the password was not sent"_s.arg(challenge->where())));
+            return call;
+        }
+        post.authorization = HttpAuthorization::header(*challenge, *credentials, "POST",
+                                                       HttpAuthorization::requestTarget(op->endpoint),
+                                                       HttpAuthorization::newClientNonce());
+    }
     call->run(std::move(post), std::move(*op));
     return call;
 }

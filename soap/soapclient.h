@@ -15,6 +15,8 @@
 
 class SoapCall;
 class WsdlReader;
+struct AuthChallenge;
+struct HttpCredentials;
 
 /// \brief A SOAP client initialised from a WSDL 1.1 file that calls its operations by name.
 ///
@@ -53,6 +55,17 @@ public:
     /// written); it deletes itself afterwards and may outlive this client.
     SoapCall *start(const QString &operation, const QStringList &arguments);
 
+    /// \brief Starts a call that answers \a challenge, from an earlier call's 401, with
+    /// \a credentials: Basic, or Digest computed for the challenge's nonce.
+    ///
+    /// This is the one request that follows a 401, which means the first was not taken; the
+    /// message leaves once more, never twice more (libcurl does no rounds of its own). Should
+    /// the description now give another service's address (scheme, host or port) than the one
+    /// that asked, nothing is sent: the password goes only where it was asked for. Credentials
+    /// in the description's address are not used for this call.
+    SoapCall *start(const QString &operation, const QStringList &arguments, const AuthChallenge &challenge,
+                    const HttpCredentials &credentials);
+
     /// \brief Calls \a operation with positional text \a arguments and waits for the outcome.
     ///
     /// Waits in a local event loop that excludes user input (windows still repaint) until the
@@ -67,6 +80,9 @@ public:
     QString errorString() const { return m_errorString; }
 
 private:
+    SoapCall *startCall(const QString &operation, const QStringList &arguments, const AuthChallenge *challenge,
+                        const HttpCredentials *credentials);
+
     std::unique_ptr<WsdlReader> m_description;
     QString m_serviceName;
     QString m_portName;

@@ -104,6 +104,19 @@ SoapCallResult SoapReplyReader::read(const HttpAnswer &answer, const SoapOperati
     if (xml.error.isEmpty() && !blank)
         root = XmlElement::parse(xml.bytes, nullptr);
 
+    if (status == 401) {
+        const QList<AuthChallenge> challenges = AuthChallenge::parse(answer.authenticate, operation.endpoint);
+        if (!challenges.isEmpty()) {
+            SoapCallResult result = SoapCallResult::notSent(QString());
+            result.challenge = challenges.first();
+            const QString realm = result.challenge->displayRealm();
+            result.reason = realm.isEmpty()
+                                ? u"the service at %1 asks you to sign in"_s.arg(result.challenge->where())
+                                : u"the service at %1 asks you to sign in (%2)"_s.arg(result.challenge->where(), realm);
+            return result;
+        }
+    }
+
     bool soap12 = false;
     if (const XmlElement *fault = isEnvelope(root.get()) ? findFault(root.get(), &soap12) : nullptr) {
         SoapCallResult result = SoapCallResult::notSent(QString());

@@ -17,6 +17,8 @@ struct SoapOperation;
 ///   the outcome not known.
 /// - A redirect is not followed: it says that the service moved (not sent). A 303 See Other
 ///   usually follows a request that was carried out, so its outcome is not known.
+/// - 401 with a Basic or Digest challenge asks to sign in: not sent, with the challenge in
+///   the result (it comes before a fault in the body: the service did not take the call).
 /// - 502 Bad Gateway and 504 Gateway Timeout come from a gateway that may have passed the
 ///   request on: not known. Every other 4xx or 5xx is a refusal (not sent); 407 from a proxy
 ///   is the proxy's refusal.

@@ -32,8 +32,9 @@ unpacked=$out/korvane-$version/debian/korvane
 found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" \
   "$unpacked/usr/lib/korvane/korvane-window.so" 2>/dev/null)
 found=${found#shlibs:Depends=}
-[[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins" ]] \
-  || fail "Depends is not what dpkg-shlibdeps finds plus qt6-qpa-plugins: $(dpkg-deb -f "$deb" Depends)"
+# (QtKeychain loads libsecret at run time, as Qt does its platform plugin.)
+[[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins, libsecret-1-0" ]] \
+  || fail "Depends is not what dpkg-shlibdeps finds plus qt6-qpa-plugins and libsecret-1-0: $(dpkg-deb -f "$deb" Depends)"
 
 dpkg-deb --ctrl-tarfile "$deb" | tar -xOf - ./conffiles | grep -qx /etc/korvane/SendSMS.wsdl \
   || fail "/etc/korvane/SendSMS.wsdl is not a conffile"

@@ -18,8 +18,11 @@ import urllib.error
 import urllib.request
 from concurrent.futures import ThreadPoolExecutor
 
+import requests
+import requests.auth
 import zeep
 import zeep.exceptions
+import zeep.transports
 from lxml import etree
 
 GATEWAY = os.path.join(os.path.dirname(os.path.abspath(__file__)),
@@ -60,8 +63,13 @@ class Gateway:
             self.lines.put(line)
         self.lines.put(None)
 
-    def client(self):
-        return zeep.Client(self.url + '?wsdl')
+    def client(self, auth=None):
+        if auth is None:
+            return zeep.Client(self.url + '?wsdl')
+        session = requests.Session()
+        session.auth = auth
+        return zeep.Client(self.url + '?wsdl',
+                           transport=zeep.transports.Transport(session=session))
 
     def stored(self):
         if not os.path.exists(self.outbox):
@@ -229,6 +237,72 @@ class GatewayTest(unittest.TestCase):
             capture_output=True, encoding='utf-8', timeout=30)
         self.assertNotEqual(second.returncode, 0)
         self.assertIn(port, second.stderr)
+
+
+USER = 'Zoë'
+PASSWORD = 'pa:ss wörd'
+
+
+class SignInTest(unittest.TestCase):
+    """The gateway with --user: only that user's requests are taken."""
+
+    def start(self, *extra):
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        password_file = os.path.join(folder.name, 'password')
+        with open(password_file, 'w', encoding='utf-8') as f:
+            f.write(PASSWORD + '\n')
+        gateway = Gateway('--user', USER, '--password-file', password_file, *extra)
+        self.addCleanup(gateway.stop)
+        return gateway
+
+    def send(self, gateway, auth, message='hello'):
+        gateway.client(auth).service.sendSMS('A', '0044', '00441234567890',
+                                              message, 'en-GB')
+
+    def test_basic_challenge_and_the_user_it_accepts(self):
+        gateway = self.start()
+        answer = requests.post(gateway.url, data=b'<x/>', timeout=10)
+        self.assertEqual(answer.status_code, 401)
+        self.assertEqual(answer.headers['WWW-Authenticate'],
+                         'Basic realm="KORVANE SMS gateway", charset="UTF-8"')
+        wrong = {
+            'wrong password': requests.auth.HTTPBasicAuth(USER.encode(), b'pa:ss'),
+            'wrong user': requests.auth.HTTPBasicAuth(b'Zoe', PASSWORD.encode()),
+            'digest instead': requests.auth.HTTPDigestAuth(USER, PASSWORD),
+        }
+        for name, auth in wrong.items():
+            with self.subTest(name):
+                with self.assertRaises(requests.HTTPError) as refused:
+                    self.send(gateway, auth)
+                self.assertEqual(refused.exception.response.status_code, 401)
+        self.assertEqual(gateway.stored(), [])
+        self.send(gateway, requests.auth.HTTPBasicAuth(USER.encode(), PASSWORD.encode()),
+                  'signed in')
+        self.assertEqual([m['message'] for m in gateway.stored()], ['signed in'])
+
+    def test_digest_with_each_algorithm(self):
+        for algorithm in ('md5', 'sha-256'):
+            with self.subTest(algorithm):
+                gateway = self.start('--auth', 'digest-' + algorithm)
+                answer = requests.post(gateway.url, data=b'<x/>', timeout=10)
+                self.assertEqual(answer.status_code, 401)
+                challenge = answer.headers['WWW-Authenticate']
+                self.assertTrue(challenge.startswith('Digest realm="KORVANE SMS gateway"'))
+                self.assertIn('algorithm=' + algorithm.upper(), challenge)
+                with self.assertRaises(requests.HTTPError):
+                    self.send(gateway, requests.auth.HTTPDigestAuth(USER, 'wrong'))
+                self.send(gateway, requests.auth.HTTPDigestAuth(USER, PASSWORD))
+                self.assertEqual([m['message'] for m in gateway.stored()], ['hello'])
+
+    def test_user_and_password_file_go_together(self):
+        for name, arguments in (('no file', ['--user', 'u']),
+                                ('no user', ['--password-file', '/dev/null'])):
+            with self.subTest(name):
+                run = subprocess.run([sys.executable, GATEWAY, '--port', '0', *arguments],
+                                     capture_output=True, encoding='utf-8', timeout=30)
+                self.assertEqual(run.returncode, 2)
+                self.assertIn('--password-file', run.stderr)
 
 
 if __name__ == '__main__':

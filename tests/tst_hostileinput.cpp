@@ -419,7 +419,7 @@ void tst_HostileInput::hostileDocumentRefusedQuickly()
     QVERIFY(!reader.errorString().isEmpty());
     SoapOperation operation;
     operation.declaresOutput = true;
-    const SoapCallResult result = SoapReplyReader::read({200, "OK", "text/xml", {}, document, {}}, operation);
+    const SoapCallResult result = SoapReplyReader::read({200, "OK", "text/xml", {}, document, {}, {}}, operation);
     QVERIFY(!result.ok());
     QVERIFY(!result.reason.isEmpty());
     QVERIFY2(clock.elapsed() < 3000, qPrintable(u"took %1 ms"_s.arg(clock.elapsed())));

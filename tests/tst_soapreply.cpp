@@ -193,7 +193,7 @@ void tst_SoapReply::readsOutcome()
     SoapOperation operation;
     operation.endpoint = QUrl(u"http://sms.example.org/sms"_s);
     operation.declaresOutput = declaresOutput;
-    const SoapCallResult result = SoapReplyReader::read({status, reasonPhrase, contentType, {}, body, proxy}, operation);
+    const SoapCallResult result = SoapReplyReader::read({status, reasonPhrase, contentType, {}, body, proxy, {}}, operation);
     QTEST(result.outcome, "outcome");
     QTEST(result.isFault, "isFault");
     QTEST(result.faultString, "faultString");
@@ -247,7 +247,7 @@ void tst_SoapReply::redirectIsNotFollowed()
     operation.declaresOutput = true;
     operation.descriptionFile = descriptionFile;
     const SoapCallResult result =
-        SoapReplyReader::read({status, reasonPhrase, "text/html", location, QByteArray(), QString()}, operation);
+        SoapReplyReader::read({status, reasonPhrase, "text/html", location, QByteArray(), QString(), {}}, operation);
     QTEST(result.outcome, "outcome");
     QTEST(result.reason, "reason");
     QVERIFY(!result.reason.contains(u"secret"_s));

@@ -101,6 +101,20 @@ bool GatewayProcess::start(const QStringList &extraArguments)
     return true;
 }
 
+bool GatewayProcess::startSignedIn(const QString &user, const QString &password,
+                                   const QStringList &extraArguments)
+{
+    const QString passwordFile = m_folder.filePath(QStringLiteral("password"));
+    QFile file(passwordFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(password.toUtf8() + '\n') < 0) {
+        m_errorString = QStringLiteral("Cannot write %1: %2").arg(passwordFile, file.errorString());
+        return false;
+    }
+    file.close();
+    return start(QStringList{QStringLiteral("--user"), user, QStringLiteral("--password-file"), passwordFile}
+                 + extraArguments);
+}
+
 void GatewayProcess::stop()
 {
     m_endpoint.clear();

@@ -33,6 +33,9 @@ public:
     /// \a extraArguments go to the gateway as they are, e.g. {"--fault", "text"} or
     /// {"--delay", "2"}. False with errorString() set when it does not come up in time.
     bool start(const QStringList &extraArguments = {});
+    /// \brief Starts the gateway so that it takes only requests signed in as \a user with
+    /// \a password (given to it in a file of the temporary folder, never as an argument).
+    bool startSignedIn(const QString &user, const QString &password, const QStringList &extraArguments = {});
 
     /// Ends the gateway; start() may be called again afterwards, with an empty outbox.
     void stop();

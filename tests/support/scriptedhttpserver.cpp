@@ -35,10 +35,12 @@ void ScriptedHttpServer::accept()
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
         ++m_connections;
         socket->setParent(this);
+        m_scripts.insert(socket, m_sequence.isEmpty() ? m_script : m_sequence.takeFirst());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             m_buffers.remove(socket);
             m_answered.remove(socket);
+            m_scripts.remove(socket);
             socket->deleteLater();
         });
     }
@@ -50,7 +52,7 @@ void ScriptedHttpServer::readFrom(QTcpSocket *socket)
     buffer += socket->readAll();
     if (m_answered.value(socket))
         return;
-    if (m_script.when == When::OnFirstBytes) {
+    if (m_scripts.value(socket).when == When::OnFirstBytes) {
         respond(socket);
         return;
     }
@@ -82,14 +84,15 @@ void ScriptedHttpServer::readFrom(QTcpSocket *socket)
 void ScriptedHttpServer::respond(QTcpSocket *socket)
 {
     m_answered.insert(socket, true);
-    if (!m_script.answer.isEmpty())
-        socket->write(m_script.answer);
-    if (m_script.drip > std::chrono::milliseconds::zero()) {
+    const Script script = m_scripts.value(socket, m_script);
+    if (!script.answer.isEmpty())
+        socket->write(script.answer);
+    if (script.drip > std::chrono::milliseconds::zero()) {
         auto *drip = new QTimer(socket);
         connect(drip, &QTimer::timeout, socket, [socket] { socket->write(" "); });
-        drip->start(m_script.drip);
+        drip->start(script.drip);
         return;
     }
-    if (m_script.then == Then::Close)
+    if (script.then == Then::Close)
         socket->disconnectFromHost();
 }

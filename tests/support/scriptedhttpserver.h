@@ -65,7 +65,18 @@ public:
     QByteArray url(const QByteArray &path = "/sms", const QByteArray &scheme = "http") const;
 
     /// The script for every connection from now on.
-    void setScript(const Script &script) { m_script = script; }
+    void setScript(const Script &script)
+    {
+        m_script = script;
+        m_sequence.clear();
+    }
+    /// One script per connection from now on, in order; the last one for every connection after.
+    void setScripts(const QList<Script> &scripts)
+    {
+        m_sequence = scripts;
+        if (!scripts.isEmpty())
+            m_script = scripts.last();
+    }
     /// Shorthands: answer with \a bytes and close; read the request and close without a word;
     /// read the request and say nothing, the connection kept open.
     void answerWith(const QByteArray &bytes) { setScript({bytes, Then::Close}); }
@@ -91,6 +102,8 @@ private:
 
     QTcpServer m_server;
     Script m_script;
+    QList<Script> m_sequence;
+    QHash<QTcpSocket *, Script> m_scripts;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QHash<QTcpSocket *, bool> m_answered;
     QList<Request> m_requests;

@@ -1,0 +1,307 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "credentials/credentialstore.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+#include <QUrl>
+
+#include <qt6keychain/keychain.h>
+
+using namespace Qt::StringLiterals;
+
+struct CredentialStore::Operation
+{
+    enum class Kind { LookUp, Store, Forget };
+    Kind kind = Kind::LookUp;
+    QString entry;
+    QString realm;
+    HttpCredentials credentials;
+    QPointer<QObject> context;
+    bool hasContext = false;
+    LookUpDone lookUpDone;
+    Done done;
+};
+
+namespace {
+
+int defaultPort(const QString &scheme)
+{
+    return scheme == u"https" ? 443 : 80;
+}
+
+QString secretOf(const QHash<QString, HttpCredentials> &realms)
+{
+    QJsonObject object;
+    for (auto it = realms.begin(); it != realms.end(); ++it)
+        object.insert(it.key(), QJsonObject{{u"user"_s, it->user}, {u"password"_s, it->password}});
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+// An entry that is not ours to read (or damaged) holds nothing: a store replaces it.
+QHash<QString, HttpCredentials> realmsOf(const QString &secret)
+{
+    QHash<QString, HttpCredentials> realms;
+    const QJsonObject object = QJsonDocument::fromJson(secret.toUtf8()).object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QJsonObject one = it->toObject();
+        realms.insert(it.key(), {one.value(u"user").toString(), one.value(u"password").toString()});
+    }
+    return realms;
+}
+
+QString reasonOf(const QKeychain::Job *job)
+{
+    QString why = job->errorString().trimmed();
+    if (why.endsWith(u'.'))
+        why.chop(1);
+    if (!why.isEmpty())
+        return why;
+    return job->error() == QKeychain::NoBackendAvailable ? u"no secret store is available"_s
+                                                         : u"the secret store refused the request"_s;
+}
+
+} // namespace
+
+CredentialStore::CredentialStore(Backend backend, QObject *parent)
+    : QObject(parent)
+    , m_backend(backend)
+{
+}
+
+CredentialStore::~CredentialStore() = default;
+
+QString CredentialStore::serviceName()
+{
+    return u"KORVANE"_s;
+}
+
+QString CredentialStore::entryName(const QString &scheme, const QString &host, int port)
+{
+    const QString name = host.toLower();
+    return u"%1://%2:%3"_s.arg(scheme.toLower(), name.contains(u':') ? u'[' + name + u']' : name).arg(port);
+}
+
+void CredentialStore::lookUp(const AuthChallenge &service, QObject *context, LookUpDone done)
+{
+    auto operation = std::make_unique<Operation>();
+    operation->kind = Operation::Kind::LookUp;
+    operation->entry = entryName(service.urlScheme, service.host, service.port);
+    operation->realm = service.realm;
+    operation->context = context;
+    operation->hasContext = context != nullptr;
+    operation->lookUpDone = std::move(done);
+    enqueue(std::move(operation));
+}
+
+void CredentialStore::store(const AuthChallenge &service, const HttpCredentials &credentials, QObject *context,
+                            Done done)
+{
+    auto operation = std::make_unique<Operation>();
+    operation->kind = Operation::Kind::Store;
+    operation->entry = entryName(service.urlScheme, service.host, service.port);
+    operation->realm = service.realm;
+    operation->credentials = credentials;
+    operation->context = context;
+    operation->hasContext = context != nullptr;
+    operation->done = std::move(done);
+    enqueue(std::move(operation));
+}
+
+void CredentialStore::forget(const QUrl &address, QObject *context, Done done)
+{
+    auto operation = std::make_unique<Operation>();
+    operation->kind = Operation::Kind::Forget;
+    const QString scheme = address.scheme().toLower();
+    operation->entry = entryName(scheme, address.host(), address.port(defaultPort(scheme)));
+    operation->context = context;
+    operation->hasContext = context != nullptr;
+    operation->done = std::move(done);
+    enqueue(std::move(operation));
+}
+
+bool CredentialStore::waitForIdle(QDeadlineTimer deadline)
+{
+    if (isIdle())
+        return true;
+    QEventLoop loop;
+    connect(this, &CredentialStore::idle, &loop, &QEventLoop::quit);
+    QTimer timer;
+    if (!deadline.isForever()) {
+        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.setSingleShot(true);
+        timer.start(std::max<qint64>(0, deadline.remainingTime()));
+    }
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return isIdle();
+}
+
+std::optional<HttpCredentials> CredentialStore::lookUpAndWait(const AuthChallenge &service, QDeadlineTimer deadline)
+{
+    std::optional<HttpCredentials> found;
+    QObject context;
+    lookUp(service, &context, [&found](const std::optional<HttpCredentials> &credentials) { found = credentials; });
+    waitForIdle(deadline);
+    return found;
+}
+
+void CredentialStore::enqueue(std::unique_ptr<Operation> operation)
+{
+    m_queue.push_back(std::move(operation));
+    // From the event loop, so that no callback runs before the call that asked returns.
+    if (!m_current && m_queue.size() == 1)
+        QTimer::singleShot(0, this, &CredentialStore::next);
+}
+
+void CredentialStore::next()
+{
+    if (m_current)
+        return;
+    if (m_queue.empty()) {
+        emit idle();
+        return;
+    }
+    m_current = std::move(m_queue.front());
+    m_queue.pop_front();
+    Operation &operation = *m_current;
+
+    if (m_backend == Backend::Memory) {
+        runInMemory(operation);
+        return;
+    }
+    switch (operation.kind) {
+    case Operation::Kind::LookUp:
+        readEntry(operation.entry, [this](int error, const QString &why, const Realms &realms) {
+            if (error == QKeychain::NoError || error == QKeychain::EntryNotFound) {
+                const auto it = realms.constFind(m_current->realm);
+                complete(true, it == realms.cend() ? std::nullopt : std::optional<HttpCredentials>(*it));
+                return;
+            }
+            fallBack(why);
+            runInMemory(*m_current);
+        });
+        break;
+    case Operation::Kind::Store:
+        // The entry holds every realm of the address: read, change one, write back.
+        readEntry(operation.entry, [this](int error, const QString &why, Realms realms) {
+            if (error != QKeychain::NoError && error != QKeychain::EntryNotFound) {
+                fallBack(why);
+                runInMemory(*m_current);
+                return;
+            }
+            realms.insert(m_current->realm, m_current->credentials);
+            writeEntry(m_current->entry, realms, [this](int writeError, const QString &writeWhy) {
+                if (writeError != QKeychain::NoError) {
+                    fallBack(writeWhy);
+                    runInMemory(*m_current);
+                    return;
+                }
+                complete(true);
+            });
+        });
+        break;
+    case Operation::Kind::Forget:
+        deleteEntry(operation.entry, [this](int error, const QString &why) {
+            if (error != QKeychain::NoError && error != QKeychain::EntryNotFound) {
+                fallBack(why);
+                runInMemory(*m_current);
+                return;
+            }
+            complete(true);
+        });
+        break;
+    }
+}
+
+void CredentialStore::runInMemory(Operation &operation)
+{
+    switch (operation.kind) {
+    case Operation::Kind::LookUp: {
+        const Realms realms = m_memory.value(operation.entry);
+        const auto it = realms.constFind(operation.realm);
+        complete(false, it == realms.cend() ? std::nullopt : std::optional<HttpCredentials>(*it));
+        return;
+    }
+    case Operation::Kind::Store:
+        m_memory[operation.entry].insert(operation.realm, operation.credentials);
+        break;
+    case Operation::Kind::Forget:
+        m_memory.remove(operation.entry);
+        break;
+    }
+    complete(false);
+}
+
+void CredentialStore::complete(bool keptInSecretStore, const std::optional<HttpCredentials> &found)
+{
+    // Reported from the event loop: an operation in memory would otherwise report within
+    // the call that asked for it. It stays current until then, so that the store is idle
+    // only once every callback has run.
+    QTimer::singleShot(0, this, [this, keptInSecretStore, found] {
+        const std::unique_ptr<Operation> operation = std::move(m_current);
+        if (!operation->hasContext || operation->context) {
+            if (operation->lookUpDone)
+                operation->lookUpDone(found);
+            if (operation->done)
+                operation->done(keptInSecretStore);
+        }
+        next();
+    });
+}
+
+void CredentialStore::fallBack(const QString &why)
+{
+    if (m_backend == Backend::Memory)
+        return;
+    m_backend = Backend::Memory;
+    m_notice = u"The desktop's secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give it "
+               "only until it ends."_s.arg(why);
+    emit secretStoreUnavailable(m_notice);
+}
+
+// The jobs have no parent and delete themselves: QtKeychain's secret-store calls still
+// point at a job until they answer, so a job must outlive whoever started it.
+void CredentialStore::readEntry(const QString &entry,
+                                std::function<void(int error, const QString &why, const Realms &)> done)
+{
+    auto *job = new QKeychain::ReadPasswordJob(serviceName());
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);
+    job->setKey(entry);
+    connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job *finished) {
+        const auto *read = static_cast<QKeychain::ReadPasswordJob *>(finished);
+        const int error = read->error();
+        done(error, error == QKeychain::NoError ? QString() : reasonOf(read),
+             error == QKeychain::NoError ? realmsOf(read->textData()) : Realms());
+    });
+    job->start();
+}
+
+void CredentialStore::writeEntry(const QString &entry, const Realms &realms,
+                                 std::function<void(int error, const QString &why)> done)
+{
+    auto *job = new QKeychain::WritePasswordJob(serviceName());
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);
+    job->setKey(entry);
+    job->setTextData(secretOf(realms));
+    connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job *finished) {
+        done(finished->error(), finished->error() == QKeychain::NoError ? QString() : reasonOf(finished));
+    });
+    job->start();
+}
+
+void CredentialStore::deleteEntry(const QString &entry, std::function<void(int error, const QString &why)> done)
+{
+    auto *job = new QKeychain::DeletePasswordJob(serviceName());
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);
+    job->setKey(entry);
+    connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job *finished) {
+        done(finished->error(), finished->error() == QKeychain::NoError ? QString() : reasonOf(finished));
+    });
+    job->start();
+}
