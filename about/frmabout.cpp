@@ -3,6 +3,7 @@
 
 #include "about/frmabout.h"
 
+#include "about/programversion.h"
 #include "forms/serviceinfo.h"
 #include "forms/twips.h"
 #include "forms/windowfont.h"
@@ -107,7 +108,7 @@ frmAbout::frmAbout(QWidget *parent)
 
     m_line1White = makeLine(this, QStringLiteral("Line1_0"), 105, 5654, 2460, 2, QColor(255, 255, 255));
 
-    m_lblVersion = makeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
+    m_lblVersion = makeLabel(this, QStringLiteral("lblVersion"), ProgramVersion::caption(),
                              Twips::rect(1050, 780, 3885, 225));
 
     m_lblDisclaimer = makeLabel(

@@ -1,60 +1,51 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/frmsms.h"
-#include "app/instancelock.h"
-#include "history/historystore.h"
-#include "settings/settingsstore.h"
+#include "cli/commandline.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <dlfcn.h>
+#include <unistd.h>
 
+#include <climits>
 #include <cstdio>
+#include <string>
 
 namespace {
 
-// Why the program cannot go on: in a message box, and on the standard error
-// for whoever started it from a terminal.
-void tell(const QString &text)
+// The folder the program lies in (links resolved), where its window module is.
+std::string programFolder()
 {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KORVANE"), text, QMessageBox::Ok);
-    box.exec();
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return std::string(".");
+    const std::string program(path, size_t(length));
+    return program.substr(0, program.rfind('/'));
+}
+
+// The window and the toolkit it needs are loaded only here, so that a
+// command starts without them.
+int openWindow(int argc, char *argv[])
+{
+    const std::string module = programFolder() + "/korvane-window.so";
+    using WindowMain = int (*)(int, char *[]);
+    // Bound lazily, as the libraries that a program links are.
+    void *handle = ::dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    const auto windowMain = handle ? reinterpret_cast<WindowMain>(::dlsym(handle, "korvane_window_main")) : nullptr;
+    if (!windowMain) {
+        std::fprintf(stderr, "KORVANE cannot start: %s\n", ::dlerror());
+        return 1;
+    }
+    return windowMain(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("KORVANE"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
-
-    SettingsStore store;
-    if (!store.isUsable()) {
-        tell(QStringLiteral("KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
-                 .arg(store.errorString()));
-        return 1;
-    }
-    InstanceLock lock(store.fileName());
-    // Where no lock can be made at all, the program still starts; the store
-    // then reports at the first save why it cannot write.
-    switch (lock.tryLock()) {
-    case InstanceLock::Result::HeldByAnother:
-        tell(QStringLiteral("KORVANE is already running."));
-        return 0;
-    case InstanceLock::Result::Unusable:
-        tell(QStringLiteral("KORVANE cannot start. %1 Remove it and start KORVANE again.").arg(lock.errorString()));
-        return 1;
-    case InstanceLock::Result::Acquired:
-    case InstanceLock::Result::Unavailable:
-        break;
-    }
-
-    // A history that cannot be opened is told of at the first send; messages still go.
-    HistoryStore history;
-    frmSMS window(store, history);
-    window.show();
-    return app.exec();
+    // Decided before any application object exists: a command never loads a
+    // platform plugin nor connects to a display.
+    if (!CommandLine::opensWindow(argc, argv))
+        return CommandLine::run(argc, argv);
+    return openWindow(argc, argv);
 }

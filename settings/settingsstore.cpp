@@ -64,6 +64,11 @@ SettingsStore::SettingsStore()
 {
 }
 
+QString SettingsStore::userFileName()
+{
+    return userStoreFileName();
+}
+
 SettingsStore::SettingsStore(const QString &fileName)
     : m_fileName(fileName)
 {

@@ -32,6 +32,8 @@ public:
 
     // The user's own store: $XDG_CONFIG_HOME/KORVANE/KORVANE.conf on Linux.
     SettingsStore();
+    // The file of the user's own store, without reading it.
+    static QString userFileName();
     // A store in the given INI file, for tests and tools.
     explicit SettingsStore(const QString &fileName);
     ~SettingsStore();

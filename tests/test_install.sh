@@ -18,6 +18,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [[ -x $prefix/lib/korvane/korvane ]] || fail "no program in lib/korvane"
+[[ -f $prefix/lib/korvane/korvane-window.so ]] || fail "no window module beside the program"
 [[ -f $prefix/etc/korvane/SendSMS.wsdl && ! -L $prefix/etc/korvane/SendSMS.wsdl ]] \
   || fail "no SendSMS.wsdl in etc/korvane"
 [[ $(readlink "$prefix/lib/korvane/SendSMS.wsdl") == "$prefix/etc/korvane/SendSMS.wsdl" ]] \
@@ -46,6 +47,9 @@ for size in 16 22 32 48 64 128; do
 done
 [[ -f $prefix/share/icons/hicolor/scalable/apps/$id.svg ]] || fail "no scalable icon"
 [[ -f $prefix/share/man/man1/korvane.1 ]] || fail "no manual page"
+[[ -f $prefix/share/bash-completion/completions/korvane ]] || fail "no bash completion"
+bash -c "source '$prefix/share/bash-completion/completions/korvane' && complete -p korvane" >/dev/null \
+  || fail "the bash completion does not complete korvane"
 
 # Runs a program offscreen with its settings in a folder of ours, and sees it
 # start and hold its instance lock.

@@ -29,7 +29,8 @@ lintian --fail-on error,warning,info --display-info "$out/korvane_${version}_amd
 
 # Exactly what the program links, by dpkg-shlibdeps, plus the stated extras.
 unpacked=$out/korvane-$version/debian/korvane
-found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" 2>/dev/null)
+found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" \
+  "$unpacked/usr/lib/korvane/korvane-window.so" 2>/dev/null)
 found=${found#shlibs:Depends=}
 # (Qt SQL's SQLite driver and libsecret are loaded at run time, as Qt does its platform plugin.)
 [[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins, libqt6sql6-sqlite, libsecret-1-0" ]] \
@@ -41,6 +42,7 @@ dpkg-deb --ctrl-tarfile "$deb" | tar -xOf - ./conffiles | grep -qx /etc/korvane/
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 file "$root/usr/lib/korvane/korvane" | grep -q ', stripped' || fail "the program is not stripped"
+file "$root/usr/lib/korvane/korvane-window.so" | grep -q ', stripped' || fail "the window's module is not stripped"
 head -n 1 "$root/usr/share/doc/korvane/copyright" \
   | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not machine-readable"
@@ -73,5 +75,13 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 # The history is opened at start, through the SQLite driver the package depends on.
 [[ $(stat -c %a "$data/KORVANE/history.sqlite" 2>/dev/null) == 600 ]] \
   || fail "the unpacked program kept no private history in \$XDG_DATA_HOME/KORVANE"
+
+# Its commands run without a display, and find the completion's commands.
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/korvane" --version) == "KORVANE 1.0" ]] \
+  || fail "the unpacked program's --version is not KORVANE 1.0"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=$config "$root/usr/bin/korvane" contacts list --json \
+  | grep -qx '\[' || fail "the unpacked program's contacts list --json did not run"
+bash -c "source '$root/usr/share/bash-completion/completions/korvane' && complete -p korvane" >/dev/null \
+  || fail "the bash completion does not complete korvane"
 
 echo "Debian package: ok"

@@ -6,10 +6,12 @@
 #include <QLockFile>
 #include <QString>
 
-// Keeps one copy of KORVANE running per user. Two copies would each hold
-// the address book in memory and overwrite each other's saves, so the lock
-// lives beside the settings file they share. A lock left by a copy that
-// crashed is taken over.
+// Keeps one copy of KORVANE's window running per user. Two windows would
+// each hold the address book in memory and overwrite each other's saves, so
+// the lock lives beside the settings file they share. A lock left by a copy
+// that crashed is taken over. The commands that change the book look here
+// too (under a StoreChangeLock) and leave the book alone while a window
+// holds it.
 class InstanceLock final
 {
 public:

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/commands.h"
+
+#include "cli/exitstatus.h"
+#include "cli/terminal.h"
+
+#include <QCommandLineParser>
+
+using namespace Qt::StringLiterals;
+
+namespace Commands {
+
+std::optional<int> parse(QCommandLineParser &parser, const QString &command, const QString &helpOf,
+                         const QStringList &arguments)
+{
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    parser.addOption(help);
+    // "-json" is a mistyped --json, not the six letters of options none of which exists.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{command} + arguments))
+        return usageError(command, parser.errorText());
+    if (parser.isSet(help)) {
+        Terminal::print(helpText(helpOf).chopped(1));
+        return Success;
+    }
+    return std::nullopt;
+}
+
+int usageError(const QString &command, const QString &why)
+{
+    // The first word names the command whose help to read: "korvane send ..." -> "korvane send --help".
+    const QStringList words = command.split(u' ');
+    const QString help = words.size() > 1 && words[1] != u"help" ? words.mid(0, 2).join(u' ') + u" --help"_s
+                                                                   : u"korvane --help"_s;
+    Terminal::tell(u"%1: %2 See '%3'."_s.arg(command, why, help));
+    return UsageError;
+}
+
+QString helpText(const QString &command)
+{
+    if (command == u"send") {
+        return uR"(Usage: korvane send --to NAME|NUMBER [--country COUNTRY] MESSAGE|-
+
+Sends one message through the SMS service of SendSMS.wsdl, from the name and
+number saved in the window's "Your Details", and records it in the history.
+
+  --to NAME|NUMBER   A name of the address book (letter case does not count)
+                     or a number of 14 digits or more that starts with 00 and
+                     the country code, such as 00447700900123.
+  --country COUNTRY  The country sent with the message: UK (the default),
+                     Ireland, Australia, Germany, Switzerland, Austria, France,
+                     Belgium, Spain or Portugal, or its code such as de-DE.
+  MESSAGE            The message, 159 characters at most; a longer one is
+                     refused, never cut. Put -- before a message that starts
+                     with a dash.
+  -                  Read the message from standard input, as UTF-8; one line
+                     end at its very end is left out.
+  -h, --help         Show this help.
+
+The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
+2 not known whether sent (check with the recipient before sending again),
+64 the command line is wrong.
+)"_s;
+    }
+    if (command == u"contacts") {
+        return uR"(Usage: korvane contacts list [--json]
+       korvane contacts add NAME NUMBER
+       korvane contacts remove NAME
+       korvane contacts import FILE [--country COUNTRY]
+       korvane contacts export FILE
+
+  list      Show the address book in columns, or with --json as a JSON array
+            of {"name", "number"} objects, in the book's order.
+  add       Add a recipient, as the window's "Add" does: the number must
+            start with 00 and the country code and have 14 digits or more;
+            a name already in the book (letter case aside) is refused.
+  remove    Take the recipient of this name (letter case aside) out.
+  import    Add the contacts of a vCard (.vcf) or CSV file, under the rules
+            of add; numbers written without a country code take the one of
+            --country (UK unless given; a name such as Germany or a code
+            such as de-DE). Says how many were imported and which were
+            skipped, and why.
+  export    Write the address book to FILE: vCard 4.0 when it ends in .vcf
+            or .vcard, CSV when it ends in .csv.
+  -h, --help  Show this help.
+
+add, remove and import refuse while KORVANE's window is open, which would
+otherwise save its own copy of the book over the change.
+Exit status: 0 done, 1 failed, 64 the command line is wrong.
+)"_s;
+    }
+    if (command == u"history") {
+        return uR"(Usage: korvane history [--json] [--limit N]
+
+Shows the messages sent, from the window and from korvane send, newest first:
+when, how it ended (Sent, Not sent, Not known, Sending), to whom and what.
+
+  --json      One JSON array of objects with the fields id, time (UTC, ISO
+              8601), sender_name, sender_number, recipient_name,
+              recipient_number, message, culture, endpoint, state ("sent",
+              "not sent", "not known" or "sending"), reason and duration_ms.
+  --limit N   The newest N messages only.
+  -h, --help  Show this help.
+
+Exit status: 0 done, 1 failed, 64 the command line is wrong.
+)"_s;
+    }
+    return QString();
+}
+
+} // namespace Commands

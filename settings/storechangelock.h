@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+// Lets one process at a time change the store from outside the window.
+//
+// The window reads the address book once and saves it whole, so nothing may
+// change the book behind a running window: the commands that change it first
+// take this lock, then look whether a window holds the InstanceLock, and
+// change the book only when none does. Two such commands take turns rather
+// than each saving over the other's change. A window that starts while a
+// command changes the book takes its InstanceLock and then waits here,
+// before it reads the store, until the change is on disk.
+//
+// The lock is a flock() on KORVANE.change.lock beside the settings file. The
+// kernel drops it when its process ends in any way, so nothing is ever left
+// held; the empty file itself stays.
+class StoreChangeLock final
+{
+public:
+    explicit StoreChangeLock(const QString &settingsFile);
+    ~StoreChangeLock();
+    Q_DISABLE_COPY_MOVE(StoreChangeLock)
+
+    // Waits until no other process holds the lock and takes it. False when
+    // it cannot be made (no folder, no permission, something other than a
+    // file in its place); the caller then goes on without it, as the store
+    // itself will say why it cannot be written.
+    bool lock();
+    void unlock();
+
+    // Waits until no change is under way: takes the lock and lets it go.
+    static void waitForChanges(const QString &settingsFile);
+
+    QString fileName() const { return m_fileName; }
+
+private:
+    QString m_fileName;
+    int m_fd = -1;
+};
