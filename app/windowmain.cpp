@@ -36,6 +36,9 @@ extern "C" Q_DECL_EXPORT int korvane_window_main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KORVANE"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
+    // Lets the desktop (Wayland compositors, task bars) match the window to
+    // the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.korvane.korvane"));
 
     const QString settingsFile = SettingsStore::userFileName();
     InstanceLock lock(settingsFile);
