@@ -16,7 +16,7 @@ namespace Csv {
 
 // Reads the contacts of a CSV file whose header row is a plain "Name" and
 // "Number", or one that Google Contacts, Outlook or Thunderbird export (the
-// columns read are listed in csv.cpp). Columns are found by their header,
+// columns read are listed in csvlayout.cpp). Columns are found by their header,
 // in any order and letter case; the others are passed over. A header with
 // no column for names or none for numbers is refused with a reason, never
 // guessed at.
