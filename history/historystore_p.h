@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The inside of HistoryStore, shared by its two source files: historyfile.cpp
+// The inside of HistoryStore, shared by its source files: historyfile.cpp
 // opens, checks and migrates the file and recovers interrupted sends;
-// historystore.cpp reads and writes the rows.
+// historystore.cpp writes the rows, historyreading.cpp reads them and
+// historyexport.cpp writes them out as CSV.
 
 #include "history/historystore.h"
 #include "history/ownerlock.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -34,6 +36,8 @@ struct HistoryStore::Private
     mutable qint64 indexMarkSeen = 0;
 
     static QString uniqueConnectionName();
+    // A time as the file stores it: ISO 8601 in UTC with milliseconds.
+    static QString timeText(const QDateTime &time);
 
     bool openFile();
     bool checkExistingFile();
