@@ -8,6 +8,7 @@
 // "finish" records the outcome "sent" and prints "finished".
 
 #include "history/historystore.h"
+#include "tests/support/historysend.h"
 
 #include <QCoreApplication>
 
@@ -26,15 +27,8 @@ int main(int argc, char **argv)
         return 64;
     }
     HistoryStore store(QString::fromLocal8Bit(argv[1]));
-    HistoryRecord send;
-    send.senderName = u"Alice"_s;
-    send.senderNumber = u"00441234567890"_s;
-    send.recipientName = u"Bob"_s;
-    send.recipientNumber = u"00447911123456"_s;
-    send.message = u"Sent from another process"_s;
-    send.culture = u"en-GB"_s;
-    send.endpoint = u"http://127.0.0.1:47159/"_s;
-    const std::optional<qint64> id = store.begin(send);
+    const std::optional<qint64> id
+        = store.begin(historySend(u"Bob"_s, u"00447911123456"_s, u"Sent from another process"_s));
     if (!id) {
         std::fprintf(stderr, "%s\n", qPrintable(store.errorString()));
         return 1;
