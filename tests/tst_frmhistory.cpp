@@ -3,13 +3,11 @@
 
 // The History window, opened from the main window's menu bar over the
 // window's own history: what it lists and shows, its search, "Send again",
-// "Delete", "Clear history" and "Export…", its keys, and rows that another
-// process wrote.
+// its keys, and rows that another process wrote.
 
 #include "app/frmhistory.h"
-#include "app/historyoutcomeproxy.h"
 #include "history/historymodel.h"
-#include "tests/support/windowfixture.h"
+#include "tests/support/historywindowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +19,6 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -29,13 +26,13 @@
 using namespace Qt::StringLiterals;
 using State = HistoryRecord::State;
 
-class tst_FrmHistory : public QObject, public WindowFixture
+class tst_FrmHistory : public QObject, public HistoryWindowFixture
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init();
+    void init() { setUpHistoryWindowFixture(); }
     void cleanup() { tearDownWindowFixture(); }
 
     void oneWindowPerRun();
@@ -45,88 +42,11 @@ private slots:
     void searchFiltersAsTheUserTypes_data();
     void searchFiltersAsTheUserTypes();
     void sendAgainPutsMessageAndRecipientBack();
-    void deleteRemovesSelectedRows_data();
-    void deleteRemovesSelectedRows();
-    void clearAsksFirst_data();
-    void clearAsksFirst();
-    void exportWritesWhatTheSearchShows_data();
-    void exportWritesWhatTheSearchShows();
     void keyboardReachesEverything();
     void takesInRowsOfAnotherProcessWhenShown();
     void startsOverAnyHistoryFile_data();
     void startsOverAnyHistoryFile();
-
-private:
-    // Records a finished send; returns its id.
-    qint64 record(HistoryStore &store, const QString &name, const QString &number, const QString &text, State state,
-                  const QString &reason = QString());
-    // The main window with the History window open over it.
-    frmHistory *openHistory(frmSMS &window);
-    static QStringList column(const frmHistory &history, int column);
-    static void select(frmHistory &history, const QList<int> &rows);
-
-    QStringList m_questions;
-    bool m_answer = true;
 };
-
-void tst_FrmHistory::init()
-{
-    setUpWindowFixture();
-    m_questions.clear();
-    m_answer = true;
-}
-
-qint64 tst_FrmHistory::record(HistoryStore &store, const QString &name, const QString &number, const QString &text,
-                              State state, const QString &reason)
-{
-    HistoryRecord row;
-    row.senderName = u"Ann Smith"_s;
-    row.senderNumber = u"00441632960000"_s;
-    row.recipientName = name;
-    row.recipientNumber = number;
-    row.message = text;
-    row.culture = u"en-GB"_s;
-    row.endpoint = u"http://127.0.0.1:47159/sms"_s;
-    const std::optional<qint64> id = store.begin(row);
-    if (!id)
-        qFatal("cannot record: %s", qPrintable(store.errorString()));
-    if (state != State::Sending && !store.finish(*id, state, reason, std::chrono::milliseconds(1250)))
-        qFatal("cannot finish: %s", qPrintable(store.errorString()));
-    return *id;
-}
-
-frmHistory *tst_FrmHistory::openHistory(frmSMS &window)
-{
-    window.setQuestionHandler([this](const QString &text) {
-        m_questions.append(text);
-        return m_answer;
-    });
-    child<QAction>(window, "mnuHistory")->trigger();
-    auto *history = window.historyWindow();
-    if (!history || !history->isVisible())
-        qFatal("the History window did not open");
-    return history;
-}
-
-QStringList tst_FrmHistory::column(const frmHistory &history, int column)
-{
-    const QAbstractItemModel *model = child<QTableView>(history, "lvHistory")->model();
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts.append(model->index(row, column).data().toString());
-    return texts;
-}
-
-void tst_FrmHistory::select(frmHistory &history, const QList<int> &rows)
-{
-    auto *view = child<QTableView>(history, "lvHistory");
-    view->clearSelection();
-    for (const int row : rows)
-        view->selectionModel()->select(view->model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (!rows.isEmpty())
-        view->selectionModel()->setCurrentIndex(view->model()->index(rows.first(), 0), QItemSelectionModel::NoUpdate);
-}
 
 void tst_FrmHistory::oneWindowPerRun()
 {
@@ -154,17 +74,7 @@ void tst_FrmHistory::closingTheMainWindowEndsTheProgramWithHistoryOpen()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     frmHistory *history = openHistory(*window);
     QVERIFY(QTest::qWaitForWindowExposed(history));
-    bool endedByItself = true;
-    QTimer::singleShot(0, window.get(), [&window] { window->close(); });
-    QTimer failsafe;
-    failsafe.setSingleShot(true);
-    connect(&failsafe, &QTimer::timeout, this, [&endedByItself] {
-        endedByItself = false;
-        QCoreApplication::quit();
-    });
-    failsafe.start(10000);
-    QApplication::exec();
-    QVERIFY(endedByItself);
+    QVERIFY(closingEndsTheApplication(*window));
     QVERIFY(!history->isVisible());
 }
 
@@ -260,141 +170,6 @@ void tst_FrmHistory::sendAgainPutsMessageAndRecipientBack()
     QCOMPARE(newest->constFirst().recipientNumber, u"00336000000009"_s);
     QCOMPARE(newest->constFirst().message, u"À demain !"_s);
     QCOMPARE(column(*history, HistoryModel::RecipientColumn).size(), 3);
-}
-
-void tst_FrmHistory::deleteRemovesSelectedRows_data()
-{
-    QTest::addColumn<QList<int>>("selected");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("left");
-    QTest::addColumn<QString>("question");
-
-    const QStringList all{u"Sending"_s, u"C"_s, u"B"_s, u"A"_s};
-    QTest::newRow("one row, the button") << QList<int>{2} << true << u"button"_s
-                                         << QStringList{u"Sending"_s, u"C"_s, u"A"_s}
-                                         << u"Do you want to delete the selected message from the history?"_s;
-    QTest::newRow("two rows, the Delete key") << QList<int>{1, 3} << true << u"key"_s
-                                              << QStringList{u"Sending"_s, u"B"_s}
-                                              << u"Do you want to delete the 2 selected messages from the history?"_s;
-    QTest::newRow("answered no") << QList<int>{1} << false << u"button"_s << all
-                                 << u"Do you want to delete the selected message from the history?"_s;
-    QTest::newRow("every row, one still sending")
-        << QList<int>{0, 1, 2, 3} << true << u"button"_s << QStringList{u"Sending"_s}
-        << u"Do you want to delete the 3 selected messages from the history? The message still being sent stays "
-           "until its outcome is known."_s;
-    QTest::newRow("only the row still sending") << QList<int>{0} << true << u"key"_s << all << QString();
-}
-
-void tst_FrmHistory::deleteRemovesSelectedRows()
-{
-    QFETCH(QList<int>, selected);
-    QFETCH(bool, answer);
-    QFETCH(QString, how);
-    QFETCH(QStringList, left);
-    QFETCH(QString, question);
-    for (const QString &name : {u"A"_s, u"B"_s, u"C"_s})
-        record(*m_history, name, u"00447700900001"_s, name, State::Sent);
-    record(*m_history, u"Sending"_s, u"00447700900001"_s, u"on its way"_s, State::Sending);
-    const auto window = makeWindow();
-    frmHistory *history = openHistory(*window);
-    m_answer = answer;
-    select(*history, selected);
-    if (how == u"key") {
-        // Keys reach the active window's focus.
-        QApplication::setActiveWindow(history);
-        child<QTableView>(*history, "lvHistory")->setFocus();
-        QTest::keyClick(child<QTableView>(*history, "lvHistory"), Qt::Key_Delete);
-    } else
-        child<QPushButton>(*history, "cmdDelete")->click();
-
-    QCOMPARE(m_questions, question.isEmpty() ? QStringList() : QStringList{question});
-    QCOMPARE(column(*history, HistoryModel::RecipientColumn), left);
-    QCOMPARE(m_history->newest(-1)->size(), left.size());
-}
-
-void tst_FrmHistory::clearAsksFirst_data()
-{
-    QTest::addColumn<bool>("sending");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<int>("left");
-    QTest::newRow("yes") << false << true << 0;
-    QTest::newRow("no") << false << false << 2;
-    QTest::newRow("while a message is being sent") << true << true << 2;
-}
-
-void tst_FrmHistory::clearAsksFirst()
-{
-    QFETCH(bool, sending);
-    QFETCH(bool, answer);
-    QFETCH(int, left);
-    record(*m_history, u"A"_s, u"00447700900001"_s, u"one"_s, State::Sent);
-    record(*m_history, u"B"_s, u"00447700900002"_s, u"two"_s, State::NotSent);
-    const auto window = makeWindow();
-    frmHistory *history = openHistory(*window);
-    history->setSendInProgress(sending);
-    m_answer = answer;
-    child<QPushButton>(*history, "cmdClear")->click();
-
-    if (sending) {
-        QCOMPARE(m_questions, QStringList());
-        QCOMPARE(m_messages, QStringList{u"A message is being sent. The history can be cleared once its outcome is "
-                                         "known."_s});
-    } else {
-        QCOMPARE(m_questions,
-                 QStringList{u"Do you want to delete every message in the history? This cannot be undone."_s});
-    }
-    QCOMPARE(m_history->newest(-1)->size(), left);
-    QCOMPARE(column(*history, HistoryModel::RecipientColumn).size(), left);
-}
-
-void tst_FrmHistory::exportWritesWhatTheSearchShows_data()
-{
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("lines"); // with the header; -1: the export fails
-    QTest::newRow("everything") << QString() << u"history.csv"_s << 4;
-    QTest::newRow("what the search found") << u"carla"_s << u"carla.csv"_s << 2;
-    QTest::newRow("cancelled") << QString() << QString() << 0;
-    QTest::newRow("a folder in the way") << QString() << u"folder.csv"_s << -1;
-}
-
-void tst_FrmHistory::exportWritesWhatTheSearchShows()
-{
-    QFETCH(QString, search);
-    QFETCH(QString, target);
-    QFETCH(int, lines);
-    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"Hello, \"Bob\""_s, State::Sent);
-    record(*m_history, u"Carla"_s, u"00346000000001"_s, u"Hola"_s, State::Sent);
-    record(*m_history, u"Dieter"_s, u"00491570000000"_s, u"Hallo"_s, State::NotSent, u"Refused."_s);
-    const QString fileName = target.isEmpty() ? QString() : m_dir->filePath(target);
-    if (lines < 0)
-        QVERIFY(QDir().mkpath(fileName));
-    const auto window = makeWindow();
-    QStringList asked;
-    window->setFileHandler([&](Prompts::FileAction action, const QString &caption, const QString &filter) {
-        asked << caption << filter;
-        return action == Prompts::FileAction::Save ? fileName : QString();
-    });
-    frmHistory *history = openHistory(*window);
-    QTest::keyClicks(child<QLineEdit>(*history, "tbSearch"), search);
-    child<QPushButton>(*history, "cmdExport")->click();
-
-    QCOMPARE(asked, (QStringList{u"Export History"_s, u"CSV files (*.csv)"_s}));
-    if (lines < 0) {
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY2(m_messages.first().startsWith(u"The history could not be exported. "_s),
-                 qPrintable(m_messages.first()));
-        return;
-    }
-    QCOMPARE(m_messages, QStringList());
-    if (fileName.isEmpty())
-        return;
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> rows = file.readAll().split('\n');
-    QCOMPARE(rows.size() - 1, lines); // every line ends with CRLF
-    QVERIFY(rows.first().startsWith("id,time,"));
 }
 
 void tst_FrmHistory::keyboardReachesEverything()

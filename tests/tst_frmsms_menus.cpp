@@ -178,18 +178,7 @@ void tst_FrmSmsMenus::closingMainWindowEndsTheProgramWhateverAboutIsDoing()
     if (aboutUsed)
         QVERIFY(openAndDismissAbout(*window, {}, Qt::Key_Return));
 
-    // The application's own loop must end when the main window closes.
-    bool endedByItself = true;
-    QTimer::singleShot(0, window.get(), [&window] { window->close(); });
-    QTimer failsafe;
-    failsafe.setSingleShot(true);
-    connect(&failsafe, &QTimer::timeout, this, [&endedByItself] {
-        endedByItself = false;
-        QCoreApplication::quit();
-    });
-    failsafe.start(10000);
-    QApplication::exec();
-    QVERIFY(endedByItself);
+    QVERIFY(closingEndsTheApplication(*window));
 }
 
 QTEST_MAIN(tst_FrmSmsMenus)

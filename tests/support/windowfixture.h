@@ -13,12 +13,14 @@
 #include "history/historystore.h"
 #include "settings/settingsstore.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -34,6 +36,24 @@ using StoredValues = QList<SettingsStore::KeyValue>;
         qFatal("no control cmdSend");
     send->click();
     return window.isSending() ? finished.wait(60000) : !finished.isEmpty();
+}
+
+// Closes the window from within the application's own loop and runs that
+// loop: true when the loop ended by itself, as it must when the main window
+// closes; false when a backstop had to end it.
+[[nodiscard]] inline bool closingEndsTheApplication(QWidget &window)
+{
+    bool endedByItself = true;
+    QTimer::singleShot(0, &window, [&window] { window.close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    QObject::connect(&failsafe, &QTimer::timeout, &failsafe, [&endedByItself] {
+        endedByItself = false;
+        QCoreApplication::quit();
+    });
+    failsafe.start(10000);
+    QApplication::exec();
+    return endedByItself;
 }
 
 class WindowFixture
