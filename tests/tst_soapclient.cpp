@@ -86,7 +86,6 @@ private:
     QString description(const QString &fixture, const QByteArray &address);
 
     QTemporaryDir m_dir;
-    int m_files = 0;
 };
 
 void tst_SoapClient::initTestCase()
@@ -99,10 +98,7 @@ void tst_SoapClient::initTestCase()
 
 QString tst_SoapClient::description(const QString &fixture, const QByteArray &address)
 {
-    const QString path = m_dir.filePath(u"%1-%2"_s.arg(++m_files).arg(fixture));
-    if (!TestDescription::write(path, TestDescription::at(fixture, address)))
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return TestDescription::writeIn(m_dir, fixture, address);
 }
 
 void tst_SoapClient::sendsWhatTheBindingAsks_data()

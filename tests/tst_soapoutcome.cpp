@@ -83,7 +83,6 @@ private:
     QString description(const QByteArray &address);
 
     QTemporaryDir m_dir;
-    int m_files = 0;
 };
 
 void tst_SoapOutcome::initTestCase()
@@ -95,10 +94,7 @@ void tst_SoapOutcome::initTestCase()
 
 QString tst_SoapOutcome::description(const QByteArray &address)
 {
-    const QString path = m_dir.filePath(u"SendSMS-%1.wsdl"_s.arg(++m_files));
-    if (!TestDescription::write(path, TestDescription::at(u"rpc-literal.wsdl"_s, address)))
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return TestDescription::writeIn(m_dir, u"rpc-literal.wsdl"_s, address);
 }
 
 void tst_SoapOutcome::outcomeOfEachAnswer_data()

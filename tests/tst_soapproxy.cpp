@@ -48,7 +48,6 @@ private:
     SoapCallResult send(const QByteArray &address);
 
     QTemporaryDir m_dir;
-    int m_files = 0;
 };
 
 void tst_SoapProxy::clearEnvironment()
@@ -59,9 +58,7 @@ void tst_SoapProxy::clearEnvironment()
 
 SoapCallResult tst_SoapProxy::send(const QByteArray &address)
 {
-    const QString path = m_dir.filePath(u"SendSMS-%1.wsdl"_s.arg(++m_files));
-    if (!TestDescription::write(path, TestDescription::at(u"rpc-literal.wsdl"_s, address)))
-        qFatal("cannot write %s", qPrintable(path));
+    const QString path = TestDescription::writeIn(m_dir, u"rpc-literal.wsdl"_s, address);
     SoapClient client;
     client.setTimeout(15s);
     if (!client.MSSoapInit(path))

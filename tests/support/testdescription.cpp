@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 QByteArray TestDescription::fixture(const QString &name)
 {
@@ -30,4 +31,13 @@ bool TestDescription::write(const QString &path, const QByteArray &bytes)
         return false;
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString TestDescription::writeIn(const QTemporaryDir &folder, const QString &name, const QByteArray &address)
+{
+    static int s_files = 0;
+    const QString path = folder.filePath(QStringLiteral("%1-%2").arg(++s_files).arg(name));
+    if (!write(path, at(name, address)))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
