@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -292,12 +291,8 @@ void tst_HostileInput::description()
     } else if (kind == u"device") {
         path = u"/dev/zero"_s;
     } else if (kind == u"freed port") {
-        quint16 port = 0;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            port = probe.serverPort();
-        }
+        const quint16 port = ScriptedHttpServer::freedPort();
+        QVERIFY(port != 0);
         writeFile(path, descriptionAt("http://127.0.0.1:" + QByteArray::number(port) + "/sms"));
     }
 

@@ -9,7 +9,6 @@
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/testdescription.h"
 
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -218,12 +217,7 @@ void tst_SoapOutcome::nothingLeavesWithoutAConnection_data()
     QTest::addColumn<QByteArray>("address");
     QTest::addColumn<QString>("reason");
 
-    quint16 freed = 0;
-    {
-        QTcpServer probe;
-        if (probe.listen(QHostAddress::LocalHost, 0))
-            freed = probe.serverPort();
-    }
+    const quint16 freed = ScriptedHttpServer::freedPort();
     QTest::newRow("connection refused")
         << "http://127.0.0.1:" + QByteArray::number(freed) + "/sms"
         << u"the service at 127.0.0.1:%1 refused the connection; it may not be running"_s.arg(freed);

@@ -8,7 +8,6 @@
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/testdescription.h"
 
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -157,12 +156,7 @@ void tst_SoapProxy::refusingProxyIsNamed_data()
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("reason");
 
-    quint16 freed = 0;
-    {
-        QTcpServer probe;
-        if (probe.listen(QHostAddress::LocalHost, 0))
-            freed = probe.serverPort();
-    }
+    const quint16 freed = ScriptedHttpServer::freedPort();
     const QByteArray refusal = "HTTP/1.1 403 Forbidden\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
     const QByteArray credentials =
         "HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic realm=\"lan\"\r\n"

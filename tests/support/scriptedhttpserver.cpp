@@ -23,6 +23,12 @@ QByteArray ScriptedHttpServer::url(const QByteArray &path, const QByteArray &sch
     return scheme + "://127.0.0.1:" + QByteArray::number(port()) + path;
 }
 
+quint16 ScriptedHttpServer::freedPort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+}
+
 QByteArray ScriptedHttpServer::response(const QByteArray &statusLine, const QByteArray &body,
                                         const QByteArray &contentType, const QByteArray &extraHeaders)
 {

@@ -86,6 +86,10 @@ public:
     /// and closes it: a slow service that answers when the test says so.
     void answerWaiting(const QByteArray &bytes);
 
+    /// A port on 127.0.0.1 that a listener has just given up, so that a connection to it is
+    /// refused; 0 when no port could be had.
+    static quint16 freedPort();
+
     /// A whole HTTP/1.1 answer with Content-Length and "Connection: close".
     static QByteArray response(const QByteArray &statusLine, const QByteArray &body,
                                const QByteArray &contentType = "text/xml; charset=utf-8",
