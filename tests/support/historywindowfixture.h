@@ -12,6 +12,7 @@
 
 #include "app/frmhistory.h"
 #include "history/historystore.h"
+#include "tests/support/historysend.h"
 #include "tests/support/windowfixture.h"
 
 #include <QAbstractItemModel>
@@ -32,18 +33,14 @@ protected:
         m_answer = true;
     }
 
-    // Records a send from the window's sender, finished with `state` unless
-    // that is "sending"; returns its id.
+    // Records a send from the sender the suites give the main window,
+    // finished with `state` unless that is "sending"; returns its id.
     static qint64 record(HistoryStore &store, const QString &name, const QString &number, const QString &text,
                          HistoryRecord::State state, const QString &reason = QString())
     {
-        HistoryRecord row;
+        HistoryRecord row = historySend(name, number, text);
         row.senderName = QStringLiteral("Ann Smith");
         row.senderNumber = QStringLiteral("00441632960000");
-        row.recipientName = name;
-        row.recipientNumber = number;
-        row.message = text;
-        row.culture = QStringLiteral("en-GB");
         row.endpoint = QStringLiteral("http://127.0.0.1:47159/sms");
         const std::optional<qint64> id = store.begin(row);
         if (!id)
