@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/csv.h"
 
+// The header row found and recognised, then a contact from each row. The
+// records are read in csvrecords.cpp; what the columns mean is in
+// csvlayout.cpp.
+
 #include "contacts/csvlayout.h"
 #include "contacts/csvrecords.h"
 #include "contacts/textinput.h"

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/vcard.h"
 
+// Reading cards: physical lines are gathered into properties (unfolded
+// where folded), and properties into cards. How one property is read is in
+// vcardproperty.cpp, writing in vcardwriter.cpp.
+
 #include "contacts/textinput.h"
 #include "contacts/vcardproperty.h"
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/vcard.h"
 
+// Writing cards as vCard 4.0.
+
 namespace VCard {
 
 namespace {
