@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soap/authchallenge.h"
 
+#include "soap/ipaddress.h"
 #include "soap/messagetext.h"
 
 #include <QHash>
-#include <QHostAddress>
 #include <QUrl>
 
 #include <algorithm>
@@ -170,8 +170,8 @@ bool AuthChallenge::isLoopback(const QString &host)
     const QString name = host.toLower();
     if (name == u"localhost" || name.endsWith(u".localhost"))
         return true;
-    QHostAddress address;
-    return address.setAddress(name) && address.isLoopback();
+    const std::optional<IpAddress> address = IpAddress::parse(name);
+    return address && address->isLoopback();
 }
 
 bool AuthChallenge::isSameServiceAs(const AuthChallenge &other) const

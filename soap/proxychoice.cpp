@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soap/proxychoice.h"
 
+#include "soap/ipaddress.h"
 #include "soap/messagetext.h"
 
-#include <QHostAddress>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -34,15 +34,14 @@ std::optional<QByteArray> firstSet(std::initializer_list<const char *> names)
 
 bool hostMatches(const QString &host, const QString &entry)
 {
-    QHostAddress hostAddress;
-    if (hostAddress.setAddress(host)) {
+    if (const std::optional<IpAddress> hostAddress = IpAddress::parse(host)) {
         const qsizetype slash = entry.indexOf(u'/');
         if (slash < 0)
-            return QHostAddress(entry) == hostAddress;
+            return IpAddress::parse(entry) == hostAddress;
         bool ok = false;
         const int bits = entry.mid(slash + 1).toInt(&ok);
-        const QHostAddress network(entry.left(slash));
-        return ok && !network.isNull() && hostAddress.isInSubnet(network, bits);
+        const std::optional<IpAddress> network = IpAddress::parse(entry.left(slash));
+        return ok && network && hostAddress->isIn(*network, bits);
     }
     QString name = entry.toLower();
     if (name.startsWith(u'.'))

@@ -106,6 +106,11 @@ void tst_SoapProxy::routesByTheEnvironment_data()
     row("no_proxy address", {proxy, u"no_proxy=127.0.0.1"_s}, "http://SERVICE/sms", false);
     row("no_proxy network", {proxy, u"no_proxy=127.0.0.0/8"_s}, "http://SERVICE/sms", false);
     row("no_proxy another network", {proxy, u"no_proxy=10.0.0.0/8,::1"_s}, "http://SERVICE/sms", true);
+    row("no_proxy network, prefix within a byte", {proxy, u"no_proxy=126.0.0.0/7"_s}, "http://SERVICE/sms", false);
+    row("no_proxy network, one address", {proxy, u"no_proxy=127.0.0.1/32"_s}, "http://SERVICE/sms", false);
+    row("no_proxy network, prefix too long", {proxy, u"no_proxy=127.0.0.1/33"_s}, "http://SERVICE/sms", true);
+    row("no_proxy network of the other family", {proxy, u"no_proxy=::/0"_s}, "http://SERVICE/sms", true);
+    row("no_proxy address that is not one", {proxy, u"no_proxy=127.0.0.1.5"_s}, "http://SERVICE/sms", true);
 }
 
 void tst_SoapProxy::routesByTheEnvironment()

@@ -196,6 +196,9 @@ void tst_SoapSignIn::clearTextDecision_data()
     QTest::newRow("basic, http, 127.0.0.1") << basic << u"http://127.0.0.1:47159/"_s << false;
     QTest::newRow("basic, http, 127.3.2.1") << basic << u"http://127.3.2.1/"_s << false;
     QTest::newRow("basic, http, ::1") << basic << u"http://[::1]:8080/"_s << false;
+    QTest::newRow("basic, http, ::2") << basic << u"http://[::2]:8080/"_s << true;
+    QTest::newRow("basic, http, 128.0.0.1") << basic << u"http://128.0.0.1/"_s << true;
+    QTest::newRow("basic, http, 126.255.255.255") << basic << u"http://126.255.255.255/"_s << true;
     QTest::newRow("basic, http, localhost") << basic << u"http://LocalHost/"_s << false;
     QTest::newRow("basic, http, name under .localhost") << basic << u"http://sms.localhost/"_s << false;
     QTest::newRow("digest, http, remote") << digest << u"http://sms.example.org/"_s << false;
