@@ -18,6 +18,8 @@ from test_sms_gateway import Gateway
 
 KORVANE = os.environ["KORVANE"]
 CREDENTIALSTOOL = os.environ["CREDENTIALSTOOL"]
+COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "packaging",
+                          "korvane.bash-completion")
 TIMEOUT = 60
 USER = "ann"
 PASSWORD = "Cli-Password-Marker-5W"
@@ -282,6 +284,22 @@ class PasswordStaysSecret(SignInTest):
                 self.assertEqual((process.returncode, out, err), (0, b"", b"Your message was sent.\n"))
                 self.assertEqual(home.files_holding(PASSWORD), [])
                 self.assertEqual(len(service.requests), 2)
+
+
+class Completion(unittest.TestCase):
+    def test_sign_in_options(self):
+        rows = {
+            "korvane send --to Ann --user ann --pa": "--password-stdin",
+            "korvane send --al": "--allow-unencrypted",
+            # A user name is the user's to type, even one that starts with a dash.
+            "korvane send --user -": "",
+        }
+        script = 'source "$COMPLETION"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _korvane; echo "${COMPREPLY[*]}"'
+        for line, expected in rows.items():
+            with self.subTest(line):
+                done = subprocess.run(["bash", "-c", script, "_", *line.split(" ")], capture_output=True, text=True,
+                                      timeout=TIMEOUT, check=True, env=dict(os.environ, COMPLETION=COMPLETION))
+                self.assertEqual(done.stdout, expected + "\n")
 
 
 if __name__ == "__main__":
