@@ -29,6 +29,7 @@
 #include <QScopeGuard>
 #include <QStringDecoder>
 
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -96,9 +97,21 @@ struct Password
 };
 
 // The password on the first line of standard input, without its line end.
-// Only that line is read: what follows is not the program's.
+// Only that line is read: what follows is not the program's. Typed at a
+// terminal, it is not echoed there.
 Password readPasswordLine()
 {
+    termios saved{};
+    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    const auto echoAgain = qScopeGuard([terminal, &saved] {
+        if (terminal)
+            ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    });
     QByteArray bytes;
     const auto wipe = qScopeGuard([&bytes] { bytes.fill('\0'); });
     char byte = 0;

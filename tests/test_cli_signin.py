@@ -9,9 +9,13 @@ window does, KORVANE names the program."""
 import base64
 import http.server
 import os
+import pty
+import select
 import subprocess
 import tempfile
+import termios
 import threading
+import time
 import unittest
 
 from test_sms_gateway import Gateway
@@ -29,6 +33,14 @@ HOW = ("give your user name with --user NAME and your password in the environmen
 ENVELOPE = (b'<s:Envelope xmlns:s="http://schemas.xmlsoap.org/soap/envelope/"><s:Body><sendSMSResponse '
             b'xmlns="http://korvane.example/sms"><sendSMSResult>1</sendSMSResult></sendSMSResponse></s:Body>'
             b'</s:Envelope>')
+
+
+def wait_until(condition, what, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting until " + what)
+        time.sleep(0.01)
 
 
 class Home:
@@ -222,6 +234,30 @@ class Credentials(SignInTest):
                 self.assertEqual(len(lines), 1)
                 self.assertRegex(lines[0], r"^korvane send: .* See 'korvane send --help'\.$")
                 self.assertNotIn(PASSWORD, lines[0])
+
+    # Typed at a terminal, the password is not shown there.
+    def test_password_stdin_at_a_terminal_is_not_echoed(self):
+        home = self.home()
+        leader, follower = pty.openpty()
+        self.addCleanup(os.close, leader)
+        with subprocess.Popen(home.command("--user", USER, "--password-stdin", "At a terminal"), stdin=follower,
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=home.env) as process:
+            os.close(follower)
+            # Typed once the program has turned echo off, as a person would after pressing Enter.
+            wait_until(lambda: not termios.tcgetattr(leader)[3] & termios.ECHO, "echo is off")
+            os.write(leader, f"{PASSWORD}\n".encode())
+            out, err = process.communicate(timeout=TIMEOUT)
+        self.assertEqual((process.returncode, out, err), (0, b"", b"Your message was sent.\n"))
+        echoed = b""
+        while select.select([leader], [], [], 0)[0]:
+            try:
+                chunk = os.read(leader, 4096)
+            except OSError:
+                break
+            if not chunk:
+                break
+            echoed += chunk
+        self.assertNotIn(PASSWORD.encode(), echoed)
 
 
 class ClearText(SignInTest):
