@@ -11,7 +11,6 @@
 #include "history/historyrecord.h"
 #include "rules/textrules.h"
 #include "sending/outgoingmessage.h"
-#include "settings/servicedescription.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "soap/soapcallresult.h"
@@ -56,6 +55,7 @@ frmSMS::frmSMS(SettingsStore &store, HistoryStore &history, QWidget *parent)
     connect(m_send, &SendTracker::finished, this, [this](const MessageSend::Result &result) {
         sendEnded(MessageSend::outcomeText(result.outcome, result.reason), m_send->historyProblem(result));
     });
+    createSignIn();
 
     Form_Load();
 }
@@ -290,8 +290,7 @@ void frmSMS::cmdSend_Click()
     cmdSend->setEnabled(false);
     if (m_historyWindow)
         m_historyWindow->setSendInProgress(true);
-    m_send->start(message, m_serviceDescriptionFile.isEmpty() ? ServiceDescription::path() : m_serviceDescriptionFile,
-                  m_sendTimeout);
+    m_send->start(message, descriptionFile(), m_sendTimeout);
 }
 
 void frmSMS::sendEnded(const QString &outcome, const QString &historyProblem)
@@ -313,6 +312,7 @@ void frmSMS::sendEnded(const QString &outcome, const QString &historyProblem)
         showMessage(u"KORVANE cannot keep a history of your messages. %1 Your messages are still sent."_s.arg(
             SoapCallResult::sentenceOf(historyProblem)));
     }
+    tellKeyringNotice();
     emit sendFinished();
     if (closing)
         close();

@@ -37,6 +37,10 @@
 //   - The address book list's context menu imports and exports vCard and
 //     CSV files through the contacts layer (frmsmscontacts.cpp), and a file
 //     dropped on the list is imported; an import is saved in one write.
+//   - A service that asks to sign in is answered through the window's
+//     CredentialStore (the desktop's keyring) and WidgetSignInPrompt, which
+//     every send uses (frmsmssignin.cpp); "Forget the saved password" in the
+//     country menu removes what the keyring keeps for the current service.
 //   - Every message, question and file choice goes through Prompts, which
 //     tests can answer without a modal loop.
 
@@ -50,6 +54,7 @@
 #include <functional>
 #include <memory>
 
+class CredentialStore;
 class HistoryStore;
 class QAction;
 class QDialog;
@@ -62,6 +67,7 @@ class QPlainTextEdit;
 class QPushButton;
 class SendTracker;
 class SettingsStore;
+class WidgetSignInPrompt;
 class frmAbout;
 class frmHistory;
 struct HistoryRecord;
@@ -105,6 +111,8 @@ public:
     void setSendTimeout(std::chrono::milliseconds timeout) { m_sendTimeout = timeout; }
     // Whether a message is on its way; "Send" is disabled meanwhile.
     bool isSending() const;
+    // Where the window keeps the credentials of services that ask to sign in.
+    CredentialStore *credentialStore() const { return m_credentials; }
     // The History window once "History" has opened it; null before.
     frmHistory *historyWindow() const { return m_historyWindow.get(); }
 
@@ -142,6 +150,12 @@ public slots:
     void mnuSpain_Click();
     void mnuPortugal_Click();
 
+    // frmsmssignin.cpp: forgets the credentials kept for the service of the
+    // current description, and says so; enabled only while the description
+    // names a service.
+    void mnuForgetPassword_Click();
+    void updateForgetPassword();
+
     void mnuHistory_Click();
     // Puts a message of the history and its recipient back, ready to send.
     void sendAgain(const HistoryRecord &record);
@@ -172,6 +186,13 @@ private:
     void ClearCountryMenu();
     void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);
     void sendEnded(const QString &outcome, const QString &historyProblem);
+    void createSignIn();
+    QString descriptionFile() const;
+    // The address of the service that the description names; empty, with
+    // `problem` set, when the description cannot be used.
+    QUrl serviceAddress(QString *problem) const;
+    // The keyring cannot be used: told once, and never in the middle of a send.
+    void tellKeyringNotice();
 
     SettingsStore &m_store;
     HistoryStore &m_history;
@@ -183,6 +204,10 @@ private:
     QDialog *m_finishing = nullptr;
     bool m_closeDuringSend = false;
     bool m_historyProblemTold = false;
+    CredentialStore *m_credentials = nullptr;
+    WidgetSignInPrompt *m_signInPrompt = nullptr;
+    QString m_keyringNotice;
+    bool m_keyringNoticeTold = false;
     frmAbout *m_about = nullptr;
     // A window of its own beside this one, not kept above it: "Send again"
     // brings this window to the front. Declared after m_prompts, which it uses.
@@ -229,6 +254,7 @@ private:
     QAction *mnuBelgium = nullptr;
     QAction *mnuSpain = nullptr;
     QAction *mnuPortugal = nullptr;
+    QAction *mnuForgetPassword = nullptr;
     QAction *mnuHistory = nullptr;
     QAction *mnuAbout = nullptr;
 };

@@ -192,6 +192,11 @@ void frmSMS::createMenus()
     mnuSpain = addCountry("mnuSpain", QStringLiteral("Spain"), &frmSMS::mnuSpain_Click);
     mnuPortugal = addCountry("mnuPortugal", QStringLiteral("Portugal"), &frmSMS::mnuPortugal_Click);
     mnuUK->setChecked(true);
+    mnuCountry->addSeparator();
+    mnuForgetPassword = mnuCountry->addAction(QStringLiteral("Forget the saved password"));
+    mnuForgetPassword->setObjectName(QStringLiteral("mnuForgetPassword"));
+    // A disabled item says why through its tool tip.
+    mnuCountry->setToolTipsVisible(true);
 
     mnuHistory = menuBar()->addAction(QStringLiteral("History"));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));

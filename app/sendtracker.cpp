@@ -75,6 +75,8 @@ void SendTracker::start(const OutgoingMessage &message, const QString &descripti
         m_send->deleteLater();
     m_send = new MessageSend(message, descriptionFile, &m_history, this);
     m_send->setTimeout(timeout);
+    if (m_prompt)
+        m_send->setSignIn(m_credentialStore, m_prompt);
     m_timeout = timeout;
     m_clock.start();
     connect(m_send, &MessageSend::finished, this, &SendTracker::sendEnded);

@@ -12,10 +12,12 @@
 
 #include <chrono>
 
+class CredentialStore;
 class HistoryStore;
 class QDialog;
 class QLabel;
 class QWidget;
+class SignInPrompt;
 struct OutgoingMessage;
 
 // The main window's send, one at a time, carried off the user's way: the
@@ -34,6 +36,12 @@ public:
     ~SendTracker() override;
 
     bool isSending() const;
+    // How the sends sign in where a service asks them to (MessageSend::setSignIn()).
+    void setSignIn(CredentialStore *store, SignInPrompt *prompt)
+    {
+        m_credentialStore = store;
+        m_prompt = prompt;
+    }
     // Starts a send; finished() follows once, never before start() returns.
     void start(const OutgoingMessage &message, const QString &descriptionFile, std::chrono::milliseconds timeout);
 
@@ -63,6 +71,8 @@ private:
     HistoryStore &m_history;
     QLabel &m_statusLine;
     QPointer<MessageSend> m_send;
+    CredentialStore *m_credentialStore = nullptr;
+    SignInPrompt *m_prompt = nullptr;
     std::chrono::milliseconds m_timeout{0};
     QElapsedTimer m_clock;
 };

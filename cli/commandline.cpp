@@ -98,7 +98,8 @@ QString topHelp()
 Without a command, korvane opens its window.
 
 Commands:
-  send --to NAME|NUMBER [--country COUNTRY] MESSAGE|-
+  send --to NAME|NUMBER [--country COUNTRY] [--user NAME [--password-stdin]]
+       [--allow-unencrypted] MESSAGE|-
                         Send a message to a name of the address book or to a
                         number; - reads the message from standard input.
   contacts list [--json]
@@ -194,7 +195,8 @@ int run(int argc, char **argv)
     qInstallMessageHandler(commandLineMessages);
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(SettingsKeys::applicationName());
-    QCoreApplication::setApplicationVersion(ProgramVersion::number());
+    // The package's version, as the window sets it; --version prints the one people are shown.
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
 
     int status = dispatch(QCoreApplication::arguments().mid(1));
     if (!Terminal::flushOutput()) {

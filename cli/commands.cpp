@@ -41,7 +41,8 @@ int usageError(const QString &command, const QString &why)
 QString helpText(const QString &command)
 {
     if (command == u"send") {
-        return uR"(Usage: korvane send --to NAME|NUMBER [--country COUNTRY] MESSAGE|-
+        return uR"(Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
+                    [--user NAME [--password-stdin]] [--allow-unencrypted] MESSAGE|-
 
 Sends one message through the SMS service of SendSMS.wsdl, from the name and
 number saved in the window's "Your Details", and records it in the history.
@@ -57,7 +58,19 @@ number saved in the window's "Your Details", and records it in the history.
                      with a dash.
   -                  Read the message from standard input, as UTF-8; one line
                      end at its very end is left out.
+  --user NAME        Sign in as NAME where the service asks to, with the
+                     password in the environment variable KORVANE_PASSWORD.
+  --password-stdin   Read the password of --user from the first line of
+                     standard input instead; the message is then an argument.
+  --allow-unencrypted
+                     Send the password even where it would travel unencrypted
+                     (Basic sign-in over http:// to another computer).
   -h, --help         Show this help.
+
+A service that asks to sign in gets the user name and password of --user, or
+else those the window saved in the desktop's keyring. A password is never
+taken as an argument, and nothing is asked: without credentials, or with
+refused ones, the message is not sent.
 
 The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
 2 not known whether sent (check with the recipient before sending again),

@@ -4,13 +4,18 @@
 // korvane send: the window's "Send" for scripts. The recipient comes from
 // --to instead of the list, the country from --country instead of the menu;
 // from there on it is the window's send: SendChecks in its order and with its
-// words, then MessageSend, which records the send in the history.
+// words, then MessageSend, which records the send in the history. A service
+// that asks to sign in gets the credentials of --user (the password from
+// KORVANE_PASSWORD or standard input, never from an argument, which every user
+// of the machine can read) or the keyring's; nobody is asked.
 
 #include "addressbook/addressbookentries.h"
+#include "cli/commandlineprompt.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
 #include "cli/terminal.h"
 #include "contacts/phonenumbers.h"
+#include "credentials/credentialstore.h"
 #include "history/historystore.h"
 #include "rules/textrules.h"
 #include "sending/messagesend.h"
@@ -21,8 +26,10 @@
 #include "settings/settingsstore.h"
 
 #include <QCommandLineParser>
+#include <QScopeGuard>
 #include <QStringDecoder>
 
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -38,6 +45,9 @@ const QString command = u"korvane send"_s;
 // More than any message that can be sent, in any encoding, by far; what is
 // longer is not read to the end.
 constexpr qsizetype s_maximumInput = 1024 * 1024;
+// Far more than any password.
+constexpr qsizetype s_maximumPassword = 64 * 1024;
+const char *const s_passwordVariable = "KORVANE_PASSWORD";
 
 struct Input
 {
@@ -78,6 +88,58 @@ Input readStandardInput()
     if (decoder.hasError())
         return {QString(), u"Your message was not sent: standard input is not UTF-8 text."_s};
     return {text, QString()};
+}
+
+struct Password
+{
+    std::optional<QString> password;
+    QString error;
+};
+
+// The password on the first line of standard input, without its line end.
+// Only that line is read: what follows is not the program's. Typed at a
+// terminal, it is not echoed there.
+Password readPasswordLine()
+{
+    termios saved{};
+    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    const auto echoAgain = qScopeGuard([terminal, &saved] {
+        if (terminal)
+            ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    });
+    QByteArray bytes;
+    const auto wipe = qScopeGuard([&bytes] { bytes.fill('\0'); });
+    char byte = 0;
+    for (;;) {
+        const ssize_t got = ::read(STDIN_FILENO, &byte, 1);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            return {std::nullopt, u"Your message was not sent: the password could not be read from standard "
+                                  "input: %1."_s.arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        }
+        if (got == 0 || byte == '\n')
+            break;
+        bytes.append(byte);
+        if (bytes.size() > s_maximumPassword)
+            return {std::nullopt, u"Your message was not sent: the first line of standard input is too long for a "
+                                  "password."_s};
+    }
+    byte = 0;
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    if (bytes.isEmpty())
+        return {std::nullopt, u"Your message was not sent: standard input holds no password for --user."_s};
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString password = decoder.decode(bytes);
+    if (decoder.hasError())
+        return {std::nullopt, u"Your message was not sent: the password on standard input is not UTF-8 text."_s};
+    return {password, QString()};
 }
 
 struct Recipient
@@ -126,7 +188,10 @@ int send(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption to(u"to"_s, QString(), u"NAME|NUMBER"_s);
     const QCommandLineOption country(u"country"_s, QString(), u"COUNTRY"_s);
-    parser.addOptions({to, country});
+    const QCommandLineOption user(u"user"_s, QString(), u"NAME"_s);
+    const QCommandLineOption passwordStdin(u"password-stdin"_s);
+    const QCommandLineOption allowUnencrypted(u"allow-unencrypted"_s);
+    parser.addOptions({to, country, user, passwordStdin, allowUnencrypted});
     if (const std::optional<int> done = parse(parser, command, u"send"_s, arguments))
         return *done;
 
@@ -151,11 +216,36 @@ int send(const QStringList &arguments)
         return usageError(command, u"Give the message as an argument, or - to read it from standard input."_s);
     if (rest.size() > 1)
         return usageError(command, u"Give the message as one argument, in quotes."_s);
+    if (parser.values(user).size() > 1)
+        return usageError(command, u"Give --user once."_s);
+    if (parser.isSet(user) && parser.value(user).isEmpty())
+        return usageError(command, u"Give the user name to sign in with: --user NAME."_s);
+    if (parser.isSet(passwordStdin) && !parser.isSet(user))
+        return usageError(command, u"--password-stdin reads the password of --user NAME; give --user too."_s);
+    if (parser.isSet(passwordStdin) && rest.first() == u"-")
+        return usageError(command, u"With --password-stdin, standard input holds the password: give the message "
+                                   "as an argument."_s);
+    if (parser.isSet(user) && !parser.isSet(passwordStdin) && !qEnvironmentVariableIsSet(s_passwordVariable))
+        return usageError(command, u"Give the password of --user in the environment variable KORVANE_PASSWORD, or "
+                                   "on standard input with --password-stdin; never as an argument."_s);
 
     // Read before anything else, so that the writer at the other end of a
     // pipe is never left waiting; what is wrong with it is told in the
     // order of the window's checks, after the recipient and the sender.
     const Input input = rest.first() == u"-" ? readStandardInput() : Input{rest.first(), QString()};
+    std::optional<HttpCredentials> given;
+    if (parser.isSet(user)) {
+        Password password;
+        if (parser.isSet(passwordStdin))
+            password = readPasswordLine();
+        else
+            password.password = qEnvironmentVariable(s_passwordVariable);
+        if (!password.password) {
+            Terminal::tell(password.error);
+            return Failure;
+        }
+        given = HttpCredentials{parser.value(user), *password.password};
+    }
     OutgoingMessage message;
     message.culture = culture;
     message.text = input.text;
@@ -190,7 +280,16 @@ int send(const QStringList &arguments)
     }
 
     HistoryStore history;
+    // Where no keyring answers, there are simply no saved credentials; the
+    // command never keeps any itself, so it has nothing to tell about that.
+    CredentialStore keyring;
+    CommandLinePrompt prompt(parser.isSet(allowUnencrypted) ? CommandLinePrompt::ClearText::Allow
+                                                            : CommandLinePrompt::ClearText::Refuse,
+                             given ? CommandLinePrompt::Credentials::Given : CommandLinePrompt::Credentials::None);
     MessageSend sending(message, ServiceDescription::path(), &history);
+    sending.setSignIn(&keyring, &prompt);
+    if (given)
+        sending.setCredentials(*given);
     const MessageSend::Result result = sending.run();
     if (!result.historyError.isEmpty())
         Terminal::tell(u"This send is not in the history: %1"_s.arg(result.historyError));

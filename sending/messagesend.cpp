@@ -3,7 +3,9 @@
 
 #include "sending/messagesend.h"
 
+#include "credentials/credentialstore.h"
 #include "history/historystore.h"
+#include "signin/signinflow.h"
 #include "soap/soapcall.h"
 #include "soap/soapclient.h"
 
@@ -42,6 +44,13 @@ MessageSend::MessageSend(const OutgoingMessage &message, const QString &descript
 
 MessageSend::~MessageSend() = default;
 
+void MessageSend::setSignIn(CredentialStore *store, SignInPrompt *prompt)
+{
+    Q_ASSERT(!m_started);
+    m_credentialStore = store;
+    m_prompt = prompt;
+}
+
 QString MessageSend::outcomeText(Outcome outcome, const QString &reason)
 {
     switch (outcome) {
@@ -66,13 +75,13 @@ void MessageSend::start()
     m_startedAt = QDateTime::currentDateTimeUtc();
     m_clock.start();
 
-    // The client only writes the request; the call it starts owns itself and
+    // The client only writes the requests; a call it starts owns itself and
     // reports here even when this client is gone.
-    SoapClient client;
-    client.setTimeout(m_timeout);
-    const bool described = client.MSSoapInit(m_descriptionFile);
+    m_client = std::make_unique<SoapClient>();
+    m_client->setTimeout(m_timeout);
+    const bool described = m_client->MSSoapInit(m_descriptionFile);
     if (described)
-        m_endpoint = client.endpoint(operationName);
+        m_endpoint = m_client->endpoint(operationName);
 
     // The row is written before anything can leave, so that a send the
     // program does not live to finish is still on record.
@@ -92,12 +101,26 @@ void MessageSend::start()
     }
 
     if (!described) {
-        const QString reason = SoapCallResult::clauseOf(client.errorString());
+        const QString reason = SoapCallResult::clauseOf(m_client->errorString());
+        m_client.reset();
         QTimer::singleShot(0, this, [this, reason] { finish(Outcome::NotSent, reason); });
         return;
     }
-    SoapCall *call = client.start(operationName, m_message.arguments());
-    connect(call, &SoapCall::finished, this, &MessageSend::callEnded);
+    if (!m_prompt) {
+        SoapCall *call = m_client->start(operationName, m_message.arguments());
+        m_client.reset();
+        connect(call, &SoapCall::finished, this, &MessageSend::callEnded);
+        return;
+    }
+    m_signIn = new SignInFlow(m_credentialStore, m_prompt, this);
+    if (m_credentials)
+        m_signIn->setCredentials(*m_credentials);
+    connect(m_signIn, &SignInFlow::finished, this, &MessageSend::callEnded);
+    m_signIn->start([this](const std::optional<SignInFlow::SignIn> &signIn) {
+        const QStringList arguments = m_message.arguments();
+        return signIn ? m_client->start(operationName, arguments, signIn->challenge, signIn->credentials)
+                      : m_client->start(operationName, arguments);
+    });
 }
 
 MessageSend::Result MessageSend::run()
@@ -120,6 +143,7 @@ void MessageSend::finish(Outcome outcome, const QString &reason)
     if (m_finished)
         return;
     m_finished = true;
+    m_client.reset();
     m_result.outcome = outcome;
     m_result.reason = outcome == Outcome::Sent ? QString() : reason;
     m_result.duration = std::chrono::milliseconds(m_clock.elapsed());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sending/outgoingmessage.h"
+#include "soap/httpcredentials.h"
 #include "soap/soapcallresult.h"
 
 #include <QDateTime>
@@ -14,10 +15,14 @@
 #include <QUrl>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
+class CredentialStore;
 class HistoryStore;
-class SoapCall;
+class SignInFlow;
+class SignInPrompt;
+class SoapClient;
 
 // One send of one message, from the press of "Send" to its outcome, kept in
 // the history. The window and the command line both send through this class,
@@ -30,6 +35,11 @@ class SoapCall;
 // recorded all the same: every press of "Send" that passed the checks has its
 // row. When the history cannot be written, the message is sent anyway and
 // Result::historyError says why it went unrecorded.
+//
+// A service that asks to sign in (401) is answered through SignInFlow when
+// setSignIn() gave a prompt: the row stays the one written before the first
+// request and takes the outcome of the last. Without a prompt the send ends
+// as not sent at the 401, which is what it means.
 //
 // The caller runs SendChecks first; start() sends what it is given.
 class MessageSend final : public QObject
@@ -59,6 +69,14 @@ public:
 
     // How long the exchange with the service may take; 30 seconds unless set.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+
+    // How this send signs in where the service asks it to: `prompt` asks the
+    // user (or answers for the command line), `store` keeps the credentials of
+    // services and may be null. Both must outlive the send.
+    void setSignIn(CredentialStore *store, SignInPrompt *prompt);
+    // Credentials to answer the service's first challenge with, before the
+    // store or the prompt is asked (the command line's --user); never kept.
+    void setCredentials(const HttpCredentials &credentials) { m_credentials = credentials; }
 
     // Starts the send; finished() follows, never before start() returns.
     void start();
@@ -92,6 +110,12 @@ private:
     QString m_descriptionFile;
     QPointer<HistoryStore> m_history;
     std::chrono::milliseconds m_timeout{std::chrono::seconds(30)};
+    // Kept for the requests that answer a challenge, which read the same description.
+    std::unique_ptr<SoapClient> m_client;
+    QPointer<CredentialStore> m_credentialStore;
+    SignInPrompt *m_prompt = nullptr;
+    std::optional<HttpCredentials> m_credentials;
+    SignInFlow *m_signIn = nullptr;
     QDateTime m_startedAt;
     QElapsedTimer m_clock;
     QUrl m_endpoint;

@@ -116,9 +116,7 @@ void SignInFlow::whenClearTextAccepted(std::function<void()> next)
             if (!self || self->m_finished)
                 return;
             if (answer == SignInPrompt::ClearText::DoNotSend) {
-                self->finish(SoapCallResult::notSent(
-                    u"you chose not to send your password unencrypted to the SMS service at %1"_s.arg(
-                        self->m_challenge.where())));
+                self->finish(SoapCallResult::notSent(self->m_prompt->clearTextRefusal(self->m_challenge)));
                 return;
             }
             self->m_clearTextAccepted = true;
@@ -155,7 +153,8 @@ void SignInFlow::ask(const QString &failure)
             if (!self || self->m_finished)
                 return;
             if (answer.choice == SignInPrompt::Answer::Choice::Cancel) {
-                self->finish(SoapCallResult::notSent(u"the SMS service asked you to sign in"_s));
+                self->finish(SoapCallResult::notSent(
+                    answer.reason.isEmpty() ? u"the SMS service asked you to sign in"_s : answer.reason));
                 return;
             }
             self->sendWith(answer.credentials, Source::User, answer.remember);

@@ -36,6 +36,10 @@ public:
         HttpCredentials credentials;
         // Keep the credentials in the secret store once the service took them.
         bool remember = true;
+        // Cancel only: why the send ends, to be read inside a sentence; empty
+        // for "the SMS service asked you to sign in". The command line, which
+        // never asks, says here what to give it instead.
+        QString reason;
     };
 
     enum class ClearText { Send, DoNotSend };
@@ -49,4 +53,7 @@ public:
     // (AuthChallenge::sendsPasswordInClear()): send it all the same? The
     // careful answer, DoNotSend, is the default.
     virtual void confirmClearText(const AuthChallenge &challenge, std::function<void(ClearText)> answer) = 0;
+    // Why the send ends after DoNotSend, to be read inside a sentence: by
+    // default that the user chose not to send the password unencrypted.
+    virtual QString clearTextRefusal(const AuthChallenge &challenge) const;
 };

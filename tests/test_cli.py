@@ -419,7 +419,7 @@ class Completion(unittest.TestCase):
             "korvane co": "contacts",
             "korvane contacts ": "list add remove import export --help",
             "korvane send --to Ann --country G": "Germany",
-            "korvane send --to contacts --": "--to --country --help",
+            "korvane send --to contacts --": "--to --country --user --password-stdin --allow-unencrypted --help",
             "korvane contacts import --country de": "de-DE de-CH de-AT",
             "korvane history --": "--json --limit --help",
         }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The menu bar: the country menu and the About window.
+// The menu bar: the country menu, its "Forget the saved password" and the About window.
 
 #include "app/frmsms.h"
 #include "settings/settingsstore.h"
@@ -30,6 +30,8 @@ private slots:
     void countryChoice_data();
     void countryChoice();
     void countryLeavesNumbersAlone();
+    void forgetPasswordNeedsAService_data();
+    void forgetPasswordNeedsAService();
     void aboutIsOneWindowShownModally();
     void closingMainWindowEndsTheProgramWhateverAboutIsDoing_data();
     void closingMainWindowEndsTheProgramWhateverAboutIsDoing();
@@ -122,6 +124,49 @@ void tst_FrmSmsMenus::countryLeavesNumbersAlone()
     addRecipientTo(*window, QStringLiteral("Bob"), QStringLiteral("00491234567890"));
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(window->AddressBook->Count(), 1);
+}
+
+// Which service's password to forget is known only from a description that
+// names one; without it the item is disabled and says why.
+void tst_FrmSmsMenus::forgetPasswordNeedsAService_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("why");
+    const QString fixtures = QStringLiteral(KORVANE_TEST_DATA_DIR "/wsdl/");
+    QTest::newRow("a service") << fixtures + QStringLiteral("rpc-literal.wsdl") << true << QString();
+    QTest::newRow("no description") << fixtures + QStringLiteral("missing.wsdl") << false
+                                    << QStringLiteral("missing.wsdl");
+    QTest::newRow("not XML") << fixtures + QStringLiteral("not-xml.wsdl") << false << QStringLiteral("not-xml.wsdl");
+    QTest::newRow("no address") << fixtures + QStringLiteral("no-address.wsdl") << false << QStringLiteral("address");
+}
+
+void tst_FrmSmsMenus::forgetPasswordNeedsAService()
+{
+    QFETCH(QString, description);
+    QFETCH(bool, enabled);
+    QFETCH(QString, why);
+
+    const auto window = makeWindow();
+    window->setServiceDescriptionFile(description);
+    auto *item = child<QAction>(*window, "mnuForgetPassword");
+    emit child<QMenu>(*window, "mnuCountry")->aboutToShow();
+    QCOMPARE(item->isEnabled(), enabled);
+    if (enabled) {
+        QVERIFY(item->toolTip() == item->text() || item->toolTip().isEmpty());
+        return;
+    }
+    const QString explained = item->toolTip();
+    QVERIFY2(explained.startsWith(QStringLiteral("KORVANE cannot tell which SMS service to forget the password of. ")),
+             qPrintable(explained));
+    QVERIFY2(explained.contains(why), qPrintable(explained));
+    // Reached all the same (by a keyboard shortcut of the desktop, say), it explains in a box.
+    window->mnuForgetPassword_Click();
+    QCOMPARE(m_messages, QStringList{explained});
+    // Once the description names a service, the item is usable again.
+    window->setServiceDescriptionFile(QStringLiteral(KORVANE_TEST_DATA_DIR "/wsdl/rpc-literal.wsdl"));
+    emit child<QMenu>(*window, "mnuCountry")->aboutToShow();
+    QVERIFY(item->isEnabled());
 }
 
 void tst_FrmSmsMenus::aboutIsOneWindowShownModally()

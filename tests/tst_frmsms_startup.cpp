@@ -205,8 +205,16 @@ void tst_FrmSmsStartUp::windowIsFixedWithTitleAndMenus()
     QCOMPARE(bar[2]->text(), QStringLiteral("About"));
     QCOMPARE(bar[2]->objectName(), QStringLiteral("mnuAbout"));
     QVERIFY(!bar[2]->menu());
+    // The ten countries, then, apart from them, "Forget the saved password".
+    QList<QAction *> countries = child<QMenu>(*window, "mnuCountry")->actions();
+    QCOMPARE(countries.size(), 12);
+    QVERIFY(countries[10]->isSeparator());
+    QCOMPARE(countries[11]->objectName(), QStringLiteral("mnuForgetPassword"));
+    QCOMPARE(countries[11]->text(), QStringLiteral("Forget the saved password"));
+    QVERIFY(!countries[11]->isCheckable());
+    countries.resize(10);
     QStringList captions, names;
-    for (QAction *item : child<QMenu>(*window, "mnuCountry")->actions()) {
+    for (QAction *item : countries) {
         captions.append(item->text());
         names.append(item->objectName());
         QVERIFY(item->isCheckable());

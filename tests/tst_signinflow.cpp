@@ -36,7 +36,7 @@ const QString Password = u"Flow-Password-Marker-4K"_s;
 
 Answer signIn(const QString &password, bool remember = true)
 {
-    return {Answer::Choice::SignIn, {User, password}, remember};
+    return {Answer::Choice::SignIn, {User, password}, remember, QString()};
 }
 
 Answer cancel()
