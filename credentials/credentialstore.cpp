@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "credentials/credentialstore.h"
 
+#include "credentials/keychainaccess.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
 #include <QUrl>
-
-#include <qt6keychain/keychain.h>
 
 using namespace Qt::StringLiterals;
 
@@ -51,17 +51,6 @@ QHash<QString, HttpCredentials> realmsOf(const QString &secret)
         realms.insert(it.key(), {one.value(u"user").toString(), one.value(u"password").toString()});
     }
     return realms;
-}
-
-QString reasonOf(const QKeychain::Job *job)
-{
-    QString why = job->errorString().trimmed();
-    if (why.endsWith(u'.'))
-        why.chop(1);
-    if (!why.isEmpty())
-        return why;
-    return job->error() == QKeychain::NoBackendAvailable ? u"no secret store is available"_s
-                                                         : u"the secret store refused the request"_s;
 }
 
 } // namespace
@@ -172,29 +161,42 @@ void CredentialStore::next()
         runInMemory(operation);
         return;
     }
+    QString why;
+    const KeychainAccess::Functions *keychain = KeychainAccess::functions(&why);
+    if (!keychain) {
+        fallBack(why);
+        runInMemory(operation);
+        return;
+    }
+    using KeychainAccess::Status;
+    const QString service = serviceName();
     switch (operation.kind) {
     case Operation::Kind::LookUp:
-        readEntry(operation.entry, [this](int error, const QString &why, const Realms &realms) {
-            if (error == QKeychain::NoError || error == QKeychain::EntryNotFound) {
-                const auto it = realms.constFind(m_current->realm);
-                complete(true, it == realms.cend() ? std::nullopt : std::optional<HttpCredentials>(*it));
-                return;
-            }
-            fallBack(why);
-            runInMemory(*m_current);
-        });
-        break;
-    case Operation::Kind::Store:
-        // The entry holds every realm of the address: read, change one, write back.
-        readEntry(operation.entry, [this](int error, const QString &why, Realms realms) {
-            if (error != QKeychain::NoError && error != QKeychain::EntryNotFound) {
+        keychain->read(service, operation.entry, this, [this](Status status, const QString &why, const QString &secret) {
+            if (status == Status::Failed) {
                 fallBack(why);
                 runInMemory(*m_current);
                 return;
             }
+            const Realms realms = realmsOf(secret);
+            const auto it = realms.constFind(m_current->realm);
+            complete(true, it == realms.cend() ? std::nullopt : std::optional<HttpCredentials>(*it));
+        });
+        break;
+    case Operation::Kind::Store:
+        // The entry holds every realm of the address: read, change one, write back.
+        keychain->read(service, operation.entry, this,
+                       [this, keychain, service](Status status, const QString &why, const QString &secret) {
+            if (status == Status::Failed) {
+                fallBack(why);
+                runInMemory(*m_current);
+                return;
+            }
+            Realms realms = realmsOf(secret);
             realms.insert(m_current->realm, m_current->credentials);
-            writeEntry(m_current->entry, realms, [this](int writeError, const QString &writeWhy) {
-                if (writeError != QKeychain::NoError) {
+            keychain->write(service, m_current->entry, secretOf(realms), this,
+                            [this](Status writeStatus, const QString &writeWhy, const QString &) {
+                if (writeStatus != Status::Done) {
                     fallBack(writeWhy);
                     runInMemory(*m_current);
                     return;
@@ -204,8 +206,8 @@ void CredentialStore::next()
         });
         break;
     case Operation::Kind::Forget:
-        deleteEntry(operation.entry, [this](int error, const QString &why) {
-            if (error != QKeychain::NoError && error != QKeychain::EntryNotFound) {
+        keychain->remove(service, operation.entry, this, [this](Status status, const QString &why, const QString &) {
+            if (status == Status::Failed) {
                 fallBack(why);
                 runInMemory(*m_current);
                 return;
@@ -260,48 +262,4 @@ void CredentialStore::fallBack(const QString &why)
     m_notice = u"The desktop's secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give it "
                "only until it ends."_s.arg(why);
     emit secretStoreUnavailable(m_notice);
-}
-
-// The jobs have no parent and delete themselves: QtKeychain's secret-store calls still
-// point at a job until they answer, so a job must outlive whoever started it.
-void CredentialStore::readEntry(const QString &entry,
-                                std::function<void(int error, const QString &why, const Realms &)> done)
-{
-    auto *job = new QKeychain::ReadPasswordJob(serviceName());
-    job->setAutoDelete(true);
-    job->setInsecureFallback(false);
-    job->setKey(entry);
-    connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job *finished) {
-        const auto *read = static_cast<QKeychain::ReadPasswordJob *>(finished);
-        const int error = read->error();
-        done(error, error == QKeychain::NoError ? QString() : reasonOf(read),
-             error == QKeychain::NoError ? realmsOf(read->textData()) : Realms());
-    });
-    job->start();
-}
-
-void CredentialStore::writeEntry(const QString &entry, const Realms &realms,
-                                 std::function<void(int error, const QString &why)> done)
-{
-    auto *job = new QKeychain::WritePasswordJob(serviceName());
-    job->setAutoDelete(true);
-    job->setInsecureFallback(false);
-    job->setKey(entry);
-    job->setTextData(secretOf(realms));
-    connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job *finished) {
-        done(finished->error(), finished->error() == QKeychain::NoError ? QString() : reasonOf(finished));
-    });
-    job->start();
-}
-
-void CredentialStore::deleteEntry(const QString &entry, std::function<void(int error, const QString &why)> done)
-{
-    auto *job = new QKeychain::DeletePasswordJob(serviceName());
-    job->setAutoDelete(true);
-    job->setInsecureFallback(false);
-    job->setKey(entry);
-    connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job *finished) {
-        done(finished->error(), finished->error() == QKeychain::NoError ? QString() : reasonOf(finished));
-    });
-    job->start();
 }

@@ -104,9 +104,6 @@ private:
     void enqueue(std::unique_ptr<Operation> operation);
     void next();
     void runInMemory(Operation &operation);
-    void readEntry(const QString &entry, std::function<void(int error, const QString &why, const Realms &)> done);
-    void writeEntry(const QString &entry, const Realms &realms, std::function<void(int error, const QString &why)> done);
-    void deleteEntry(const QString &entry, std::function<void(int error, const QString &why)> done);
     // The secret store failed with `why`: memory from now on, said once.
     void fallBack(const QString &why);
     void complete(bool keptInSecretStore, const std::optional<HttpCredentials> &found = std::nullopt);

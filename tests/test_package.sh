@@ -30,7 +30,7 @@ lintian --fail-on error,warning,info --display-info "$out/korvane_${version}_amd
 # Exactly what the program links, by dpkg-shlibdeps, plus the stated extras.
 unpacked=$out/korvane-$version/debian/korvane
 found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" \
-  "$unpacked/usr/lib/korvane/korvane-window.so" 2>/dev/null)
+  "$unpacked/usr/lib/korvane/korvane-window.so" "$unpacked/usr/lib/korvane/korvane-keychain.so" 2>/dev/null)
 found=${found#shlibs:Depends=}
 # (Qt SQL's SQLite driver and libsecret are loaded at run time, as Qt does its platform plugin.)
 [[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins, libqt6sql6-sqlite, libsecret-1-0" ]] \
@@ -43,6 +43,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 file "$root/usr/lib/korvane/korvane" | grep -q ', stripped' || fail "the program is not stripped"
 file "$root/usr/lib/korvane/korvane-window.so" | grep -q ', stripped' || fail "the window's module is not stripped"
+file "$root/usr/lib/korvane/korvane-keychain.so" | grep -q ', stripped' || fail "the keyring's module is not stripped"
 head -n 1 "$root/usr/share/doc/korvane/copyright" \
   | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not machine-readable"

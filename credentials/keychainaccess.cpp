@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "credentials/keychainaccess.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <dlfcn.h>
+
+using namespace Qt::StringLiterals;
+
+namespace KeychainAccess {
+
+const Functions *functions(QString *why)
+{
+    struct Loaded
+    {
+        const Functions *table = nullptr;
+        QString error;
+    };
+    // Once per process: the module stays loaded until the program ends, as
+    // the jobs it starts may outlive whoever asked.
+    static const Loaded loaded = [] {
+        const QString module = QCoreApplication::applicationDirPath() + u"/korvane-keychain.so"_s;
+        void *handle = ::dlopen(QFile::encodeName(module).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return Loaded{nullptr, u"its module could not be loaded (%1)"_s.arg(QString::fromLocal8Bit(::dlerror()))};
+        const auto entry = reinterpret_cast<KorvaneKeychainFunctions *>(::dlsym(handle, "korvane_keychain_functions"));
+        if (!entry)
+            return Loaded{nullptr, u"its module %1 is not KORVANE's"_s.arg(module)};
+        return Loaded{entry(), QString()};
+    }();
+    if (!loaded.table && why)
+        *why = loaded.error;
+    return loaded.table;
+}
+
+} // namespace KeychainAccess

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QObject;
+
+// The secret store's three operations on one entry, in a module of their own
+// (korvane-keychain.so beside the program). QtKeychain brings Qt D-Bus,
+// libsecret and GLib with it, which every command would otherwise load at its
+// start; the store is needed only when a service asks to sign in.
+namespace KeychainAccess {
+
+enum class Status { Done, NotFound, Failed };
+
+// `secret` is the entry's text for a read that is Done; `why` says what
+// failed, for Failed.
+using Finished = std::function<void(Status status, const QString &why, const QString &secret)>;
+
+// The module's table. Each call reports once, from the event loop, and not
+// at all once `context` is gone.
+struct Functions
+{
+    void (*read)(const QString &service, const QString &key, QObject *context, Finished done);
+    void (*write)(const QString &service, const QString &key, const QString &secret, QObject *context,
+                  Finished done);
+    void (*remove)(const QString &service, const QString &key, QObject *context, Finished done);
+};
+
+// The module's table, loaded at the first call; null when the module cannot
+// be loaded, with why in `why`.
+const Functions *functions(QString *why);
+
+} // namespace KeychainAccess
+
+// The one symbol the module exports.
+using KorvaneKeychainFunctions = const KeychainAccess::Functions *();
