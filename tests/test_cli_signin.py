@@ -11,6 +11,7 @@ import http.server
 import os
 import pty
 import select
+import shutil
 import subprocess
 import tempfile
 import termios
@@ -198,6 +199,28 @@ class Credentials(SignInTest):
                 before = len(self.gateway.stored())
                 self.assertOutcome(home.send("Hello", env=env), 1, asks)
                 self.assertEqual(len(self.gateway.stored()), before)
+
+    def test_without_the_keyring_module(self):
+        """A program whose keyring module is missing works as with no secret store: given credentials
+        still sign in, and without them it says how to give them."""
+        home = self.home()
+        alone = tempfile.TemporaryDirectory()
+        self.addCleanup(alone.cleanup)
+        program = os.path.join(alone.name, "korvane")
+        shutil.copy2(KORVANE, program)
+        self.keep(PASSWORD)
+
+        def send(*args, env=None):
+            return subprocess.run([program, "send", "--to", "00447700900001", *args], capture_output=True,
+                                  timeout=TIMEOUT, env=dict(home.env, **(env or {})))
+
+        before = len(self.gateway.stored())
+        self.assertOutcome(send("--user", USER, "Without the module", env={"KORVANE_PASSWORD": PASSWORD}), 0,
+                           "Your message was sent.")
+        self.assertEqual([m["message"] for m in self.gateway.stored()[before:]], ["Without the module"])
+        self.assertOutcome(send("Hello"), 1,
+                           f"Your message was not sent. The SMS service at {self.where} asks you to sign in "
+                           f"({REALM}): {HOW}.")
 
     def test_refused_ones_are_not_sent_and_not_tried_again(self):
         with self.subTest("given"):
