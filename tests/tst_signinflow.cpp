@@ -13,6 +13,7 @@
 #include "soap/soapclient.h"
 #include "tests/support/gatewayprocess.h"
 #include "tests/support/scriptedhttpserver.h"
+#include "tests/support/scriptedsigninprompt.h"
 #include "tests/support/testdescription.h"
 
 #include <QDirIterator>
@@ -20,8 +21,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <deque>
 
 using namespace Qt::StringLiterals;
 
@@ -44,32 +43,7 @@ Answer cancel()
     return {};
 }
 
-// Answers from a script, at once, as the command line does; Cancel when the script is out.
-class ScriptedPrompt final : public SignInPrompt
-{
-public:
-    std::deque<Answer> answers;
-    ClearText clearText = ClearText::DoNotSend;
-    QList<Question> questions;
-    int clearTextQuestions = 0;
-
-    void askForCredentials(const Question &question, std::function<void(const Answer &)> answer) override
-    {
-        questions.append(question);
-        Answer next;
-        if (!answers.empty()) {
-            next = answers.front();
-            answers.pop_front();
-        }
-        answer(next);
-    }
-
-    void confirmClearText(const AuthChallenge &, std::function<void(ClearText)> answer) override
-    {
-        ++clearTextQuestions;
-        answer(clearText);
-    }
-};
+using ScriptedPrompt = ScriptedSignInPrompt;
 
 bool keyringServes()
 {
