@@ -155,17 +155,16 @@ void CredentialStore::next()
     }
     m_current = std::move(m_queue.front());
     m_queue.pop_front();
-    Operation &operation = *m_current;
+    const Operation &operation = *m_current;
 
     if (m_backend == Backend::Memory) {
-        runInMemory(operation);
+        runInMemory();
         return;
     }
     QString why;
     const KeychainAccess::Functions *keychain = KeychainAccess::functions(&why);
     if (!keychain) {
         fallBack(why);
-        runInMemory(operation);
         return;
     }
     using KeychainAccess::Status;
@@ -175,7 +174,6 @@ void CredentialStore::next()
         keychain->read(service, operation.entry, this, [this](Status status, const QString &why, const QString &secret) {
             if (status == Status::Failed) {
                 fallBack(why);
-                runInMemory(*m_current);
                 return;
             }
             const Realms realms = realmsOf(secret);
@@ -189,7 +187,6 @@ void CredentialStore::next()
                        [this, keychain, service](Status status, const QString &why, const QString &secret) {
             if (status == Status::Failed) {
                 fallBack(why);
-                runInMemory(*m_current);
                 return;
             }
             Realms realms = realmsOf(secret);
@@ -198,7 +195,6 @@ void CredentialStore::next()
                             [this](Status writeStatus, const QString &writeWhy, const QString &) {
                 if (writeStatus != Status::Done) {
                     fallBack(writeWhy);
-                    runInMemory(*m_current);
                     return;
                 }
                 complete(true);
@@ -209,7 +205,6 @@ void CredentialStore::next()
         keychain->remove(service, operation.entry, this, [this](Status status, const QString &why, const QString &) {
             if (status == Status::Failed) {
                 fallBack(why);
-                runInMemory(*m_current);
                 return;
             }
             complete(true);
@@ -218,8 +213,9 @@ void CredentialStore::next()
     }
 }
 
-void CredentialStore::runInMemory(Operation &operation)
+void CredentialStore::runInMemory()
 {
+    const Operation &operation = *m_current;
     switch (operation.kind) {
     case Operation::Kind::LookUp: {
         const Realms realms = m_memory.value(operation.entry);
@@ -256,10 +252,11 @@ void CredentialStore::complete(bool keptInSecretStore, const std::optional<HttpC
 
 void CredentialStore::fallBack(const QString &why)
 {
-    if (m_backend == Backend::Memory)
-        return;
-    m_backend = Backend::Memory;
-    m_notice = u"The desktop's secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give it "
-               "only until it ends."_s.arg(why);
-    emit secretStoreUnavailable(m_notice);
+    if (m_backend != Backend::Memory) {
+        m_backend = Backend::Memory;
+        m_notice = u"The desktop's secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give "
+                   "it only until it ends."_s.arg(why);
+        emit secretStoreUnavailable(m_notice);
+    }
+    runInMemory();
 }

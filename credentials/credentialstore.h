@@ -103,8 +103,10 @@ private:
 
     void enqueue(std::unique_ptr<Operation> operation);
     void next();
-    void runInMemory(Operation &operation);
-    // The secret store failed with `why`: memory from now on, said once.
+    // Carries out the current operation on the passwords kept in memory.
+    void runInMemory();
+    // The secret store failed with `why`: memory from now on, said once,
+    // beginning with the current operation.
     void fallBack(const QString &why);
     void complete(bool keptInSecretStore, const std::optional<HttpCredentials> &found = std::nullopt);
 
