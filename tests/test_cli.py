@@ -14,23 +14,15 @@ import socket
 import subprocess
 import tempfile
 import threading
-import time
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 
 from test_sms_gateway import Gateway
+from waiting import wait_until
 
 KORVANE = os.environ["KORVANE"]
 TIMEOUT = 60
 WINDOW_OPEN = "KORVANE's window is open; close it or add the contact there"
-
-
-def wait_until(condition, what, timeout=30):
-    deadline = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > deadline:
-            raise AssertionError("timed out waiting until " + what)
-        time.sleep(0.02)
 
 
 class Home:

@@ -16,10 +16,10 @@ import subprocess
 import tempfile
 import termios
 import threading
-import time
 import unittest
 
 from test_sms_gateway import Gateway
+from waiting import wait_until
 
 KORVANE = os.environ["KORVANE"]
 CREDENTIALSTOOL = os.environ["CREDENTIALSTOOL"]
@@ -34,14 +34,6 @@ HOW = ("give your user name with --user NAME and your password in the environmen
 ENVELOPE = (b'<s:Envelope xmlns:s="http://schemas.xmlsoap.org/soap/envelope/"><s:Body><sendSMSResponse '
             b'xmlns="http://korvane.example/sms"><sendSMSResult>1</sendSMSResult></sendSMSResponse></s:Body>'
             b'</s:Envelope>')
-
-
-def wait_until(condition, what, timeout=TIMEOUT):
-    deadline = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > deadline:
-            raise AssertionError("timed out waiting until " + what)
-        time.sleep(0.01)
 
 
 class Home:
@@ -267,7 +259,7 @@ class Credentials(SignInTest):
                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=home.env) as process:
             os.close(follower)
             # Typed once the program has turned echo off, as a person would after pressing Enter.
-            wait_until(lambda: not termios.tcgetattr(leader)[3] & termios.ECHO, "echo is off")
+            wait_until(lambda: not termios.tcgetattr(leader)[3] & termios.ECHO, "echo is off", TIMEOUT)
             os.write(leader, f"{PASSWORD}\n".encode())
             out, err = process.communicate(timeout=TIMEOUT)
         self.assertEqual((process.returncode, out, err), (0, b"", b"Your message was sent.\n"))
