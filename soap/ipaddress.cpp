@@ -15,10 +15,10 @@ constexpr unsigned char s_mappedPrefix[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff
 
 std::optional<IpAddress> IpAddress::parse(const QString &text)
 {
+    // A character outside Latin-1 becomes '?', which inet_pton refuses.
     QByteArray bytes = text.toLatin1();
     if (bytes.startsWith('[') && bytes.endsWith(']'))
         bytes = bytes.mid(1, bytes.size() - 2);
-    // A character outside Latin-1 becomes '?', which no address holds.
     if (bytes.isEmpty())
         return std::nullopt;
     IpAddress address;
