@@ -3,8 +3,8 @@
 
 #include "about/frmabout.h"
 
-#include "about/programversion.h"
-#include "forms/serviceinfo.h"
+#include "common/programversion.h"
+#include "common/serviceinfo.h"
 #include "forms/twips.h"
 #include "forms/windowfont.h"
 
@@ -95,8 +95,7 @@ frmAbout::frmAbout(QWidget *parent)
     m_line1Grey = makeLine(this, QStringLiteral("Line1_1"), 90, 5654, 2445, 1, QColor(128, 128, 128));
 
     m_lblDescription = makeLabel(this, QStringLiteral("lblDescription"),
-                                 QStringLiteral("Definitive terms and conditions are available at ")
-                                     + ServiceInfo::webAddress() + QLatin1Char('.'),
+                                 ServiceInfo::termsText(),
                                  Twips::rect(1050, 1125, 3885, 1170));
     m_lblDescription->setFont(windowFont(9.75));
     setTextColour(m_lblDescription, Qt::black);
@@ -113,10 +112,7 @@ frmAbout::frmAbout(QWidget *parent)
 
     m_lblDisclaimer = makeLabel(
         this, QStringLiteral("lblDisclaimer"),
-        QStringLiteral("Warning: Outgoing messages are free, users must be 16+ to use service. "
-                       "This is a non subscription service. Recipients may be charged according "
-                       "to the most recent rates published on ")
-            + ServiceInfo::webAddress(),
+        ServiceInfo::disclaimerText(),
         Twips::rect(255, 2625, 3870, 825));
     setTextColour(m_lblDisclaimer, Qt::black);
 

@@ -5,6 +5,7 @@
 
 #include "app/historyoutcomeproxy.h"
 #include "app/prompts.h"
+#include "common/sentences.h"
 #include "forms/windowfont.h"
 #include "history/historymodel.h"
 #include "history/historystore.h"
@@ -52,7 +53,7 @@ QString outcomeDetail(const HistoryRecord &record)
     if (record.duration)
         text += u" after %1 s"_s.arg(QLocale().toString(double(record.duration->count()) / 1000.0, 'f', 1));
     if (!record.reason.isEmpty())
-        text += u". "_s + SoapCallResult::sentenceOf(record.reason);
+        text += u". "_s + Sentences::sentenceOf(record.reason);
     return text;
 }
 
@@ -315,9 +316,9 @@ void frmHistory::showReadError()
 {
     QString text;
     if (!m_store.isOpen())
-        text = u"The history cannot be shown. "_s + SoapCallResult::sentenceOf(m_store.errorString());
+        text = u"The history cannot be shown. "_s + Sentences::sentenceOf(m_store.errorString());
     else if (!m_model->errorString().isEmpty())
-        text = u"The history could not be read. "_s + SoapCallResult::sentenceOf(m_model->errorString());
+        text = u"The history could not be read. "_s + Sentences::sentenceOf(m_model->errorString());
     lblError->setText(text);
     lblError->setVisible(!text.isEmpty());
 }
@@ -382,7 +383,7 @@ void frmHistory::cmdDelete_Click()
         return;
     if (!m_store.remove(ids)) {
         m_prompts.showMessage(this, u"The messages could not be deleted. "_s
-                                        + SoapCallResult::sentenceOf(m_store.errorString()));
+                                        + Sentences::sentenceOf(m_store.errorString()));
         return;
     }
     // The line that took the place of the first deleted one is selected, so
@@ -403,7 +404,7 @@ void frmHistory::cmdClear_Click()
         return;
     if (!m_store.clear())
         m_prompts.showMessage(this, u"The history could not be cleared. "_s
-                                        + SoapCallResult::sentenceOf(m_store.errorString()));
+                                        + Sentences::sentenceOf(m_store.errorString()));
 }
 
 void frmHistory::cmdExport_Click()
@@ -415,5 +416,5 @@ void frmHistory::cmdExport_Click()
         return;
     if (!m_store.exportCsv(fileName, m_model->filter()))
         m_prompts.showMessage(this, u"The history could not be exported. "_s
-                                        + SoapCallResult::sentenceOf(m_store.errorString()));
+                                        + Sentences::sentenceOf(m_store.errorString()));
 }

@@ -6,7 +6,8 @@
 #include "about/frmabout.h"
 #include "app/frmhistory.h"
 #include "app/sendtracker.h"
-#include "app/smslength.h"
+#include "common/sentences.h"
+#include "common/smslength.h"
 #include "forms/windowfont.h"
 #include "history/historyrecord.h"
 #include "rules/textrules.h"
@@ -310,7 +311,7 @@ void frmSMS::sendEnded(const QString &outcome, const QString &historyProblem)
     if (!historyProblem.isEmpty() && !m_historyProblemTold) {
         m_historyProblemTold = true;
         showMessage(u"KORVANE cannot keep a history of your messages. %1 Your messages are still sent."_s.arg(
-            SoapCallResult::sentenceOf(historyProblem)));
+            Sentences::sentenceOf(historyProblem)));
     }
     tellKeyringNotice();
     emit sendFinished();

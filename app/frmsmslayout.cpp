@@ -8,7 +8,7 @@
 
 #include "app/frmsms.h"
 
-#include "forms/serviceinfo.h"
+#include "common/serviceinfo.h"
 #include "forms/twips.h"
 #include "forms/windowfont.h"
 

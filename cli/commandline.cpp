@@ -3,7 +3,7 @@
 
 #include "cli/commandline.h"
 
-#include "about/programversion.h"
+#include "common/programversion.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
 #include "cli/terminal.h"

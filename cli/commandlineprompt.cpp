@@ -3,6 +3,7 @@
 
 #include "cli/commandlineprompt.h"
 
+#include "common/sentences.h"
 #include "soap/soapcallresult.h"
 
 using namespace Qt::StringLiterals;
@@ -33,7 +34,7 @@ void CommandLinePrompt::askForCredentials(const Question &question, std::functio
         cancel.reason = u"%1 did not accept the user name and password given with --user"_s.arg(service);
     } else {
         // The keyring's, or those in the description's address.
-        cancel.reason = u"%1 (%2): %3"_s.arg(SoapCallResult::clauseOf(question.failure), service, howToSignIn);
+        cancel.reason = u"%1 (%2): %3"_s.arg(Sentences::clauseOf(question.failure), service, howToSignIn);
     }
     answer(cancel);
 }

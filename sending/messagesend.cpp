@@ -3,6 +3,7 @@
 
 #include "sending/messagesend.h"
 
+#include "common/sentences.h"
 #include "credentials/credentialstore.h"
 #include "history/historystore.h"
 #include "signin/signinflow.h"
@@ -57,11 +58,11 @@ QString MessageSend::outcomeText(Outcome outcome, const QString &reason)
     case Outcome::Sent:
         return QString();
     case Outcome::NotSent:
-        return u"Your message was not sent. %1"_s.arg(SoapCallResult::sentenceOf(reason));
+        return u"Your message was not sent. %1"_s.arg(Sentences::sentenceOf(reason));
     case Outcome::NotKnown:
         // Never "not sent" here: a user who reads that after the message did go sends it twice.
         return u"It is not known whether your message was sent: %1. Check with the recipient before you send it "
-               "again."_s.arg(SoapCallResult::clauseOf(reason));
+               "again."_s.arg(Sentences::clauseOf(reason));
     }
     return QString();
 }
@@ -101,7 +102,7 @@ void MessageSend::start()
     }
 
     if (!described) {
-        const QString reason = SoapCallResult::clauseOf(m_client->errorString());
+        const QString reason = Sentences::clauseOf(m_client->errorString());
         m_client.reset();
         QTimer::singleShot(0, this, [this, reason] { finish(Outcome::NotSent, reason); });
         return;
@@ -148,7 +149,7 @@ void MessageSend::finish(Outcome outcome, const QString &reason)
     m_result.reason = outcome == Outcome::Sent ? QString() : reason;
     m_result.duration = std::chrono::milliseconds(m_clock.elapsed());
     if (m_history && m_result.historyId) {
-        const QString words = m_result.reason.isEmpty() ? QString() : SoapCallResult::sentenceOf(m_result.reason);
+        const QString words = m_result.reason.isEmpty() ? QString() : Sentences::sentenceOf(m_result.reason);
         if (!m_history->finish(*m_result.historyId, stateOf(outcome), words, m_result.duration)
             && m_result.historyError.isEmpty())
             m_result.historyError = m_history->errorString();

@@ -55,13 +55,6 @@ struct SoapCallResult
     static SoapCallResult sent();
     static SoapCallResult notSent(const QString &reason);
     static SoapCallResult notKnown(const QString &reason);
-
-    /// \brief \a sentence turned into a clause that reads inside another sentence: the first
-    /// letter in lower case (unless the first word is an acronym) and no closing full stop.
-    static QString clauseOf(const QString &sentence);
-    /// \brief \a clause turned into a sentence: the first letter upper-cased and a full stop
-    /// added unless it already ends with one (or with ! or ?).
-    static QString sentenceOf(const QString &clause);
 };
 
 Q_DECLARE_METATYPE(SoapCallResult)

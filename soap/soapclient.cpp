@@ -3,6 +3,7 @@
 
 #include "soap/soapclient.h"
 
+#include "common/sentences.h"
 #include "soap/authchallenge.h"
 #include "soap/httpauthorization.h"
 #include "soap/httpcredentials.h"
@@ -75,18 +76,18 @@ SoapCall *SoapClient::startCall(const QString &operation, const QStringList &arg
 {
     auto *call = new SoapCall;
     if (!m_description) {
-        call->finishLater(SoapCallResult::notSent(SoapCallResult::clauseOf(
+        call->finishLater(SoapCallResult::notSent(Sentences::clauseOf(
             m_errorString.isEmpty() ? u"The SOAP client has not been initialised."_s : m_errorString)));
         return call;
     }
     auto op = m_description->operation(operation, m_serviceName, m_portName);
     if (!op) {
-        call->finishLater(SoapCallResult::notSent(SoapCallResult::clauseOf(m_description->errorString())));
+        call->finishLater(SoapCallResult::notSent(Sentences::clauseOf(m_description->errorString())));
         return call;
     }
     const SoapRequest request = SoapRequestWriter::write(*op, arguments);
     if (!request.isValid()) {
-        call->finishLater(SoapCallResult::notSent(SoapCallResult::clauseOf(request.errorString)));
+        call->finishLater(SoapCallResult::notSent(Sentences::clauseOf(request.errorString)));
         return call;
     }
     HttpPostRequest post;

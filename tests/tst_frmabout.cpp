@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "about/frmabout.h"
-#include "forms/serviceinfo.h"
+#include "common/serviceinfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

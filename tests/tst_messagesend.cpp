@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "history/historystore.h"
+#include "common/sentences.h"
 #include "sending/messagesend.h"
 #include "sending/outgoingmessage.h"
 #include "sending/sendchecks.h"
@@ -210,7 +211,7 @@ void tst_MessageSend::outcomeIsRecorded()
     if (state == HistoryRecord::State::NotSent)
         QCOMPARE(told, u"Your message was not sent. "_s + row.reason);
     else if (state == HistoryRecord::State::NotKnown)
-        QVERIFY2(told.contains(SoapCallResult::clauseOf(row.reason)), qPrintable(told));
+        QVERIFY2(told.contains(Sentences::clauseOf(row.reason)), qPrintable(told));
 }
 
 void tst_MessageSend::unusableDescriptionIsRecordedAsNotSent()

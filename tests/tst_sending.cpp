@@ -3,6 +3,7 @@
 
 #include "app/frmsms.h"
 #include "app/sendtracker.h"
+#include "common/sentences.h"
 #include "history/historystore.h"
 #include "settings/settingsstore.h"
 #include "soap/soapcallresult.h"
@@ -318,7 +319,7 @@ void tst_Sending::outcomeIsToldInFull()
         QCOMPARE(row.reason, QString());
     else
         QVERIFY2(!row.reason.isEmpty()
-                     && (message.contains(row.reason) || message.contains(SoapCallResult::clauseOf(row.reason))),
+                     && (message.contains(row.reason) || message.contains(Sentences::clauseOf(row.reason))),
                  qPrintable(row.reason));
     const QString status = child<QLabel>(*window, "lblSendStatus")->text();
     const auto outcome = recorded == HistoryRecord::State::Sent  ? MessageSend::Outcome::Sent

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/smslength.h"
+#include "common/smslength.h"
 
 #include <QTest>
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+// What the program says about the SMS service it was made for.
 namespace ServiceInfo {
 
 // The SMS service's web address, where its terms and rates are published.
@@ -13,5 +14,11 @@ inline QString webAddress()
 {
     return QStringLiteral("www.korvane.example");
 }
+
+// "Definitive terms and conditions are available at <address>."
+QString termsText();
+
+// The warning about charges, ending with the web address and no full stop.
+QString disclaimerText();
 
 } // namespace ServiceInfo
