@@ -3,17 +3,13 @@
 
 #include "app/sendtracker.h"
 
-#include "forms/windowfont.h"
+#include "app/frmfinishing.h"
 #include "history/historystore.h"
 #include "sending/outgoingmessage.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -87,7 +83,17 @@ void SendTracker::start(const OutgoingMessage &message, const QString &descripti
 void SendTracker::sendEnded(const MessageSend::Result &result)
 {
     showStatus(outcomePattern(result.outcome), m_send->message().toName, timeText(m_send->startedAt()));
+    // A close that waited for this outcome goes ahead once it has been told.
+    QPointer<QWidget> closing;
+    if (m_finishing) {
+        closing = m_finishing->parentWidget();
+        m_finishing->accept();
+        m_finishing->deleteLater();
+        m_finishing.clear();
+    }
     emit finished(result);
+    if (closing)
+        closing->close();
 }
 
 QString SendTracker::historyProblem(const MessageSend::Result &result) const
@@ -132,40 +138,19 @@ std::chrono::milliseconds SendTracker::timeLeft() const
     return std::max(m_timeout - std::chrono::milliseconds(m_clock.elapsed()), 0ms);
 }
 
-QDialog *SendTracker::createFinishingWindow(QWidget *parent) const
+bool SendTracker::holdsClose(QWidget &window)
 {
-    auto *window = new QDialog(parent);
-    window->setObjectName(u"frmFinishing"_s);
-    window->setWindowTitle(u"KORVANE"_s);
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setFont(windowFont(8.25));
-
-    const auto seconds = std::chrono::ceil<std::chrono::seconds>(std::max(timeLeft(), 1000ms)).count();
-    auto *heading = new QLabel(u"Finishing the send…"_s, window);
-    heading->setObjectName(u"lblFinishing"_s);
-    heading->setFont(windowFont(8.25, QFont::Bold));
-    const QString within = seconds == 1 ? u"1 second"_s : u"%1 seconds"_s.arg(seconds);
-    auto *wait = new QLabel(u"KORVANE closes as soon as the service has answered, within %1."_s.arg(within), window);
-    auto *warning = new QLabel(u"If you close KORVANE now, it will not be known whether your message was sent."_s,
-                               window);
-    for (QLabel *label : {heading, wait, warning}) {
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::PlainText);
+    if (!isSending() || m_closeNow)
+        return false;
+    if (!m_finishing) {
+        m_finishing = new frmFinishing(timeLeft(), &window);
+        connect(m_finishing, &QDialog::rejected, &window, [this, &window] {
+            m_closeNow = true;
+            m_finishing->deleteLater();
+            m_finishing.clear();
+            window.close();
+        });
+        m_finishing->open();
     }
-    auto *closeNow = new QPushButton(u"Close now"_s, window);
-    closeNow->setObjectName(u"cmdCloseNow"_s);
-    closeNow->setAutoDefault(false);
-    QObject::connect(closeNow, &QPushButton::clicked, window, &QDialog::reject);
-
-    auto *layout = new QVBoxLayout(window);
-    layout->addWidget(heading);
-    layout->addWidget(wait);
-    layout->addWidget(warning);
-    layout->addWidget(closeNow, 0, Qt::AlignRight);
-    window->setFixedWidth(window->fontMetrics().averageCharWidth() * 52);
-
-    // The send ends by its own timeout; should its outcome still not come,
-    // the window does not keep the program from ending.
-    QTimer::singleShot(timeLeft() + 5s, window, &QDialog::reject);
-    return window;
+    return true;
 }
