@@ -117,12 +117,7 @@ void frmHistory::connectControls()
     connect(selection, &QItemSelectionModel::currentRowChanged, this, &frmHistory::showDetails);
     connect(m_ui->lvHistory, &QTableView::activated, this, &frmHistory::lvHistory_Activated);
     connect(m_ui->tbSearch, &QLineEdit::textChanged, this, &frmHistory::tbSearch_Change);
-    // Enter in the search box goes on to what it found.
-    connect(m_ui->tbSearch, &QLineEdit::returnPressed, m_ui->lvHistory, [this] {
-        m_ui->lvHistory->setFocus();
-        if (!m_ui->lvHistory->currentIndex().isValid() && m_outcomes->rowCount() > 0)
-            m_ui->lvHistory->selectRow(0);
-    });
+    connect(m_ui->tbSearch, &QLineEdit::returnPressed, this, &frmHistory::tbSearch_Return);
     connect(m_ui->cmdSendAgain, &QPushButton::clicked, this, &frmHistory::cmdSendAgain_Click);
     connect(m_ui->cmdDelete, &QPushButton::clicked, this, &frmHistory::cmdDelete_Click);
     connect(m_ui->cmdClear, &QPushButton::clicked, this, &frmHistory::cmdClear_Click);
@@ -247,6 +242,20 @@ void frmHistory::tbSearch_Change()
 {
     m_model->setFilter(m_ui->tbSearch->text());
     showReadError();
+}
+
+// Enter goes on to what the search found, with the line the details show
+// selected, so that "Send again", "Delete" and the Delete key act on it.
+// Decided before the list takes the focus, which makes its first line
+// current without selecting it.
+void frmHistory::tbSearch_Return()
+{
+    QModelIndex shown = m_ui->lvHistory->currentIndex();
+    if (!shown.isValid())
+        shown = m_outcomes->index(0, 0);
+    if (shown.isValid() && !m_ui->lvHistory->selectionModel()->isRowSelected(shown.row()))
+        m_ui->lvHistory->selectRow(shown.row());
+    m_ui->lvHistory->setFocus(Qt::OtherFocusReason);
 }
 
 void frmHistory::lvHistory_Activated()

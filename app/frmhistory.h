@@ -54,6 +54,7 @@ public:
 
 public slots:
     void tbSearch_Change();
+    void tbSearch_Return();
     void lvHistory_Activated();
     void cmdSendAgain_Click();
     void cmdDelete_Click();
