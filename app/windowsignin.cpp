@@ -68,5 +68,5 @@ void WindowSignIn::tellKeyringNotice()
     if (m_credentials->notice().isEmpty() || m_noticeTold)
         return;
     m_noticeTold = true;
-    m_prompts.showMessage(&m_window, m_credentials->notice());
+    m_prompts.showMessage(&m_window, m_credentials->notice(), m_credentials->noticeDetails());
 }

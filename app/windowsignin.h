@@ -41,7 +41,7 @@ public:
     void forgetPassword(const QString &descriptionFile);
 
 private:
-    // The keyring cannot be used: told once.
+    // The keyring cannot be used: told once, with what it said itself as the details.
     void tellKeyringNotice();
 
     QWidget &m_window;
