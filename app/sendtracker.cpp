@@ -16,19 +16,24 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QString sendingPattern = u"Sending to %1…"_s;
+QString sendingPattern()
+{
+    //: The status line while a message is on its way; %1 is the recipient.
+    return SendTracker::tr("Sending to %1…");
+}
 
+// %1 is the recipient, %2 the time the message was sent.
 QString outcomePattern(MessageSend::Outcome outcome)
 {
     switch (outcome) {
     case MessageSend::Outcome::Sent:
-        return u"Sent to %1 at %2"_s;
+        return SendTracker::tr("Sent to %1 at %2");
     case MessageSend::Outcome::NotSent:
-        return u"Not sent to %1 at %2"_s;
+        return SendTracker::tr("Not sent to %1 at %2");
     case MessageSend::Outcome::NotKnown:
         break;
     }
-    return u"Not known whether sent to %1 at %2"_s;
+    return SendTracker::tr("Not known whether sent to %1 at %2");
 }
 
 // The hour and minute in the user's own form ("14:05", "2:05 PM"): the
@@ -76,7 +81,7 @@ void SendTracker::start(const OutgoingMessage &message, const QString &descripti
     m_timeout = timeout;
     m_clock.start();
     connect(m_send, &MessageSend::finished, this, &SendTracker::sendEnded);
-    showStatus(sendingPattern, message.toName, QString());
+    showStatus(sendingPattern(), message.toName, QString());
     m_send->start();
 }
 
@@ -109,7 +114,7 @@ QString SendTracker::historyProblem(const MessageSend::Result &result) const
 
 QString SendTracker::sendingText(const QString &recipient)
 {
-    return sendingPattern.arg(oneLine(recipient));
+    return sendingPattern().arg(oneLine(recipient));
 }
 
 QString SendTracker::outcomeText(MessageSend::Outcome outcome, const QString &recipient, const QDateTime &time)

@@ -10,6 +10,16 @@
 
 #include <QAction>
 
+namespace {
+
+QString unknownService(const ServiceAddress &service)
+{
+    return WindowSignIn::tr("KORVANE cannot tell which SMS service to forget the password of. %1")
+        .arg(service.problem);
+}
+
+} // namespace
+
 WindowSignIn::WindowSignIn(QWidget &window, const Prompts &prompts)
     : QObject(&window)
     , m_window(window)
@@ -41,17 +51,14 @@ void WindowSignIn::updateForgetItem(QAction &item, const QString &descriptionFil
 {
     const ServiceAddress service = ServiceAddress::of(descriptionFile);
     item.setEnabled(service.isKnown());
-    item.setToolTip(service.isKnown()
-                        ? QString()
-                        : tr("KORVANE cannot tell which SMS service to forget the password of. %1").arg(service.problem));
+    item.setToolTip(service.isKnown() ? QString() : unknownService(service));
 }
 
 void WindowSignIn::forgetPassword(const QString &descriptionFile)
 {
     const ServiceAddress service = ServiceAddress::of(descriptionFile);
     if (!service.isKnown()) {
-        m_prompts.showMessage(
-            &m_window, tr("KORVANE cannot tell which SMS service to forget the password of. %1").arg(service.problem));
+        m_prompts.showMessage(&m_window, unknownService(service));
         return;
     }
     m_credentials->forget(service.address, this, [this, where = service.where](bool keptInSecretStore) {
