@@ -5,9 +5,11 @@
 
 #include <QDialog>
 
-class QFrame;
-class QLabel;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class frmAbout;
+}
 
 // The About window: the program's icon, title, version, where the terms are
 // published and a warning about charges. Every text is fixed; the window holds
@@ -32,12 +34,5 @@ public slots:
     void reject() override;
 
 private:
-    QLabel *m_picIcon = nullptr;
-    QPushButton *m_cmdOK = nullptr;
-    QFrame *m_line1Grey = nullptr;
-    QLabel *m_lblDescription = nullptr;
-    QLabel *m_lblTitle = nullptr;
-    QFrame *m_line1White = nullptr;
-    QLabel *m_lblVersion = nullptr;
-    QLabel *m_lblDisclaimer = nullptr;
+    std::unique_ptr<Ui::frmAbout> m_ui;
 };

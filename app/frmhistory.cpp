@@ -9,51 +9,37 @@
 #include "forms/windowfont.h"
 #include "history/historymodel.h"
 #include "history/historystore.h"
-#include "soap/soapcallresult.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
+#include "ui_frmhistory.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QTableView>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-QLabel *detailLabel(QWidget *parent, const char *name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    // What the user typed is shown as it is, never read as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
-    return label;
-}
 
 QString nameAndNumber(const QString &name, const QString &number)
 {
-    return name.isEmpty() ? number : u"%1 (%2)"_s.arg(name, number);
+    //: A name and, in brackets, its phone number.
+    return name.isEmpty() ? number : frmHistory::tr("%1 (%2)").arg(name, number);
 }
 
 QString outcomeDetail(const HistoryRecord &record)
 {
     QString text = HistoryRecord::stateText(record.state);
-    if (record.duration)
-        text += u" after %1 s"_s.arg(QLocale().toString(double(record.duration->count()) / 1000.0, 'f', 1));
-    if (!record.reason.isEmpty())
-        text += u". "_s + Sentences::sentenceOf(record.reason);
+    if (record.duration) {
+        const QString seconds = QLocale().toString(double(record.duration->count()) / 1000.0, 'f', 1);
+        //: An outcome and how long the send took: "Sent after 1.3 s".
+        text = frmHistory::tr("%1 after %2 s").arg(text, seconds);
+    }
+    if (!record.reason.isEmpty()) {
+        //: An outcome followed by the sentence that says why.
+        text = frmHistory::tr("%1. %2").arg(text, Sentences::sentenceOf(record.reason));
+    }
     return text;
 }
 
@@ -61,25 +47,63 @@ QString outcomeDetail(const HistoryRecord &record)
 
 frmHistory::frmHistory(HistoryStore &store, const Prompts &prompts, QWidget *parent)
     : QDialog(parent)
+    , m_ui(std::make_unique<Ui::frmHistory>())
     , m_store(store)
     , m_prompts(prompts)
     , m_model(new HistoryModel(store, this))
     , m_outcomes(new HistoryOutcomeProxy(this))
 {
-    setObjectName(u"frmHistory"_s);
-    setWindowTitle(u"KORVANE History"_s);
-    setWindowIcon(QIcon(u":/korvane.png"_s));
+    m_ui->setupUi(this);
     // The program ends when its main window closes, whether or not this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
-    setFont(windowFont(8.25));
-    setSizeGripEnabled(true);
+    applyWindowFont(this);
     m_outcomes->setSourceModel(m_model);
-    createControls();
-    setTabOrderAndShortcuts();
-    resize(760, 500);
+    setUpList();
+    // Leaves room for four lines of the message.
+    m_ui->tbDetailMessage->setFixedHeight(fontMetrics().lineSpacing() * 4 + 12);
+    createShortcuts();
+    connectControls();
 
+    showReadError();
+    showDetails();
+    updateButtons();
+}
+
+frmHistory::~frmHistory() = default;
+
+// The columns take the widths of what they show in the window's font.
+void frmHistory::setUpList()
+{
+    QTableView *list = m_ui->lvHistory;
+    list->setModel(m_outcomes);
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    QHeaderView *columns = list->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setSectionResizeMode(HistoryModel::MessageColumn, QHeaderView::Stretch);
+    const QString longestTime =
+        QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 59, 59)), QLocale::ShortFormat);
+    columns->resizeSection(HistoryModel::TimeColumn, fontMetrics().horizontalAdvance(longestTime) + 24);
+    columns->resizeSection(HistoryModel::RecipientColumn, fontMetrics().averageCharWidth() * 22);
+    const QString longestOutcome = HistoryRecord::stateText(HistoryRecord::State::NotKnown);
+    columns->resizeSection(HistoryModel::OutcomeColumn, fontMetrics().horizontalAdvance(longestOutcome) + 48);
+}
+
+void frmHistory::createShortcuts()
+{
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, m_ui->tbSearch, [this] {
+        m_ui->tbSearch->setFocus(Qt::ShortcutFocusReason);
+        m_ui->tbSearch->selectAll();
+    });
+    auto *remove = new QShortcut(QKeySequence::Delete, m_ui->lvHistory, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, &frmHistory::cmdDelete_Click);
+}
+
+void frmHistory::connectControls()
+{
     // A send that ends changes its row's outcome under the user's eyes.
     const auto follow = [this] {
         showDetails();
@@ -88,138 +112,17 @@ frmHistory::frmHistory(HistoryStore &store, const Prompts &prompts, QWidget *par
     connect(m_model, &QAbstractItemModel::modelReset, this, follow);
     connect(m_model, &QAbstractItemModel::dataChanged, this, follow);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &frmHistory::updateButtons);
-    connect(lvHistory->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmHistory::updateButtons);
-    connect(lvHistory->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmHistory::showDetails);
-    connect(lvHistory, &QTableView::activated, this, &frmHistory::lvHistory_Activated);
-    connect(tbSearch, &QLineEdit::textChanged, this, &frmHistory::tbSearch_Change);
-    // Enter in the search box goes on to what it found.
-    connect(tbSearch, &QLineEdit::returnPressed, lvHistory, [this] {
-        lvHistory->setFocus();
-        if (!lvHistory->currentIndex().isValid() && m_outcomes->rowCount() > 0)
-            lvHistory->selectRow(0);
-    });
-    connect(cmdSendAgain, &QPushButton::clicked, this, &frmHistory::cmdSendAgain_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmHistory::cmdDelete_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmHistory::cmdClear_Click);
-    connect(cmdExport, &QPushButton::clicked, this, &frmHistory::cmdExport_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
-
-    showReadError();
-    follow();
-}
-
-frmHistory::~frmHistory() = default;
-
-void frmHistory::createControls()
-{
-    auto *searchCaption = new QLabel(u"Search:"_s, this);
-    tbSearch = new QLineEdit(this);
-    tbSearch->setObjectName(u"tbSearch"_s);
-    tbSearch->setPlaceholderText(u"Name, number or text"_s);
-    tbSearch->setClearButtonEnabled(true);
-    tbSearch->setAccessibleName(u"Search"_s);
-    searchCaption->setBuddy(tbSearch);
-
-    lblError = new QLabel(this);
-    lblError->setObjectName(u"lblError"_s);
-    lblError->setTextFormat(Qt::PlainText);
-    lblError->setWordWrap(true);
-    lblError->hide();
-
-    lvHistory = new QTableView(this);
-    lvHistory->setObjectName(u"lvHistory"_s);
-    lvHistory->setAccessibleName(u"Messages"_s);
-    lvHistory->setModel(m_outcomes);
-    lvHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvHistory->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lvHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvHistory->setTabKeyNavigation(false);
-    lvHistory->setShowGrid(false);
-    lvHistory->setWordWrap(false);
-    lvHistory->setAlternatingRowColors(true);
-    lvHistory->verticalHeader()->hide();
-    lvHistory->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    lvHistory->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    QHeaderView *columns = lvHistory->horizontalHeader();
-    columns->setHighlightSections(false);
-    columns->setSectionResizeMode(QHeaderView::Interactive);
-    columns->setSectionResizeMode(HistoryModel::MessageColumn, QHeaderView::Stretch);
-    const QString longestTime =
-        QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 59, 59)), QLocale::ShortFormat);
-    columns->resizeSection(HistoryModel::TimeColumn, fontMetrics().horizontalAdvance(longestTime) + 24);
-    columns->resizeSection(HistoryModel::RecipientColumn, fontMetrics().averageCharWidth() * 22);
-    columns->resizeSection(HistoryModel::OutcomeColumn, fontMetrics().horizontalAdvance(u"Not known"_s) + 48);
-
-    auto *details = new QFormLayout;
-    details->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto addDetail = [this, details](const QString &caption, QWidget *field) {
-        auto *label = new QLabel(caption, this);
-        label->setBuddy(field);
-        QString name = caption;
-        field->setAccessibleName(name.remove(u':'));
-        details->addRow(label, field);
-    };
-    lblFrom = detailLabel(this, "lblFrom");
-    lblTo = detailLabel(this, "lblTo");
-    lblTime = detailLabel(this, "lblTime");
-    lblOutcome = detailLabel(this, "lblOutcome");
-    lblService = detailLabel(this, "lblService");
-    tbDetailMessage = new QPlainTextEdit(this);
-    tbDetailMessage->setObjectName(u"tbDetailMessage"_s);
-    tbDetailMessage->setReadOnly(true);
-    tbDetailMessage->setTabChangesFocus(true);
-    tbDetailMessage->setFixedHeight(fontMetrics().lineSpacing() * 4 + 12);
-    addDetail(u"Time:"_s, lblTime);
-    addDetail(u"From:"_s, lblFrom);
-    addDetail(u"To:"_s, lblTo);
-    addDetail(u"Outcome:"_s, lblOutcome);
-    addDetail(u"Service:"_s, lblService);
-    addDetail(u"Message:"_s, tbDetailMessage);
-
-    const auto makeButton = [this](const char *name, const QString &text) {
-        auto *button = new QPushButton(text, this);
-        button->setObjectName(QLatin1String(name));
-        button->setAccessibleName(QString(text).remove(u'…'));
-        // Enter belongs to the list, where it shows a line.
-        button->setAutoDefault(false);
-        return button;
-    };
-    cmdSendAgain = makeButton("cmdSendAgain", u"Send again"_s);
-    cmdDelete = makeButton("cmdDelete", u"Delete"_s);
-    cmdClear = makeButton("cmdClear", u"Clear history"_s);
-    cmdExport = makeButton("cmdExport", u"Export…"_s);
-    cmdClose = makeButton("cmdClose", u"Close"_s);
-
-    auto *search = new QHBoxLayout;
-    search->addWidget(searchCaption);
-    search->addWidget(tbSearch, 1);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {cmdSendAgain, cmdDelete, cmdClear, cmdExport})
-        buttons->addWidget(button);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(search);
-    layout->addWidget(lblError);
-    layout->addWidget(lvHistory, 1);
-    layout->addLayout(details);
-    layout->addLayout(buttons);
-}
-
-void frmHistory::setTabOrderAndShortcuts()
-{
-    const QList<QWidget *> order = {tbSearch,  lvHistory, tbDetailMessage, cmdSendAgain,
-                                    cmdDelete, cmdClear,  cmdExport,       cmdClose};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-
-    auto *find = new QShortcut(QKeySequence::Find, this);
-    connect(find, &QShortcut::activated, tbSearch, [this] {
-        tbSearch->setFocus(Qt::ShortcutFocusReason);
-        tbSearch->selectAll();
-    });
-    auto *remove = new QShortcut(QKeySequence::Delete, lvHistory, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(remove, &QShortcut::activated, this, &frmHistory::cmdDelete_Click);
+    QItemSelectionModel *selection = m_ui->lvHistory->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &frmHistory::updateButtons);
+    connect(selection, &QItemSelectionModel::currentRowChanged, this, &frmHistory::showDetails);
+    connect(m_ui->lvHistory, &QTableView::activated, this, &frmHistory::lvHistory_Activated);
+    connect(m_ui->tbSearch, &QLineEdit::textChanged, this, &frmHistory::tbSearch_Change);
+    connect(m_ui->tbSearch, &QLineEdit::returnPressed, this, &frmHistory::tbSearch_Return);
+    connect(m_ui->cmdSendAgain, &QPushButton::clicked, this, &frmHistory::cmdSendAgain_Click);
+    connect(m_ui->cmdDelete, &QPushButton::clicked, this, &frmHistory::cmdDelete_Click);
+    connect(m_ui->cmdClear, &QPushButton::clicked, this, &frmHistory::cmdClear_Click);
+    connect(m_ui->cmdExport, &QPushButton::clicked, this, &frmHistory::cmdExport_Click);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void frmHistory::showEvent(QShowEvent *event)
@@ -227,8 +130,8 @@ void frmHistory::showEvent(QShowEvent *event)
     if (!m_upToDate)
         refresh();
     // The newest message is shown at once, and the keys start from it.
-    if (!lvHistory->currentIndex().isValid() && m_outcomes->rowCount() > 0)
-        lvHistory->selectRow(0);
+    if (!m_ui->lvHistory->currentIndex().isValid() && m_outcomes->rowCount() > 0)
+        m_ui->lvHistory->selectRow(0);
     QDialog::showEvent(event);
 }
 
@@ -256,9 +159,9 @@ void frmHistory::refresh()
     QList<qint64> selected;
     for (const HistoryRecord &record : selectedRecords())
         selected.append(record.id);
-    const QModelIndex current = lvHistory->currentIndex();
+    const QModelIndex current = m_ui->lvHistory->currentIndex();
     const qint64 currentId = current.isValid() ? current.data(HistoryModel::IdRole).toLongLong() : 0;
-    const int scrolledTo = lvHistory->verticalScrollBar()->value();
+    const int scrolledTo = m_ui->lvHistory->verticalScrollBar()->value();
     const int shown = m_model->rowCount();
 
     m_model->refresh();
@@ -266,7 +169,7 @@ void frmHistory::refresh()
     while (m_model->rowCount() < shown && m_model->canFetchMore(QModelIndex()))
         m_model->fetchMore(QModelIndex());
     selectIds(selected, currentId);
-    lvHistory->verticalScrollBar()->setValue(scrolledTo);
+    m_ui->lvHistory->verticalScrollBar()->setValue(scrolledTo);
     showReadError();
 }
 
@@ -278,7 +181,7 @@ void frmHistory::selectIds(const QList<qint64> &ids, qint64 currentId)
         if (row >= 0)
             selection.select(m_outcomes->index(row, 0), m_outcomes->index(row, HistoryModel::ColumnCount - 1));
     }
-    QItemSelectionModel *model = lvHistory->selectionModel();
+    QItemSelectionModel *model = m_ui->lvHistory->selectionModel();
     model->select(selection, QItemSelectionModel::ClearAndSelect);
     const int currentRow = currentId > 0 ? m_model->rowOf(currentId) : -1;
     if (currentRow >= 0)
@@ -288,7 +191,7 @@ void frmHistory::selectIds(const QList<qint64> &ids, qint64 currentId)
 QList<HistoryRecord> frmHistory::selectedRecords() const
 {
     QList<int> rows;
-    for (const QModelIndex &index : lvHistory->selectionModel()->selectedRows())
+    for (const QModelIndex &index : m_ui->lvHistory->selectionModel()->selectedRows())
         rows.append(m_outcomes->mapToSource(index).row());
     std::sort(rows.begin(), rows.end());
     QList<HistoryRecord> records;
@@ -299,28 +202,28 @@ QList<HistoryRecord> frmHistory::selectedRecords() const
 
 void frmHistory::showDetails()
 {
-    const QModelIndex current = lvHistory->currentIndex();
+    const QModelIndex current = m_ui->lvHistory->currentIndex();
     const HistoryRecord record =
         current.isValid() ? m_model->record(m_outcomes->mapToSource(current).row()) : HistoryRecord();
     const bool shown = record.id > 0;
-    lblTime->setText(shown ? QLocale().toString(record.time.toLocalTime(), QLocale::LongFormat) : QString());
-    lblFrom->setText(nameAndNumber(record.senderName, record.senderNumber));
-    lblTo->setText(nameAndNumber(record.recipientName, record.recipientNumber));
-    lblOutcome->setText(shown ? outcomeDetail(record) : QString());
-    lblService->setText(record.endpoint);
-    if (tbDetailMessage->toPlainText() != record.message)
-        tbDetailMessage->setPlainText(record.message);
+    m_ui->lblTime->setText(shown ? QLocale().toString(record.time.toLocalTime(), QLocale::LongFormat) : QString());
+    m_ui->lblFrom->setText(nameAndNumber(record.senderName, record.senderNumber));
+    m_ui->lblTo->setText(nameAndNumber(record.recipientName, record.recipientNumber));
+    m_ui->lblOutcome->setText(shown ? outcomeDetail(record) : QString());
+    m_ui->lblService->setText(record.endpoint);
+    if (m_ui->tbDetailMessage->toPlainText() != record.message)
+        m_ui->tbDetailMessage->setPlainText(record.message);
 }
 
 void frmHistory::showReadError()
 {
     QString text;
     if (!m_store.isOpen())
-        text = u"The history cannot be shown. "_s + Sentences::sentenceOf(m_store.errorString());
+        text = tr("The history cannot be shown. %1").arg(Sentences::sentenceOf(m_store.errorString()));
     else if (!m_model->errorString().isEmpty())
-        text = u"The history could not be read. "_s + Sentences::sentenceOf(m_model->errorString());
-    lblError->setText(text);
-    lblError->setVisible(!text.isEmpty());
+        text = tr("The history could not be read. %1").arg(Sentences::sentenceOf(m_model->errorString()));
+    m_ui->lblError->setText(text);
+    m_ui->lblError->setVisible(!text.isEmpty());
 }
 
 void frmHistory::updateButtons()
@@ -329,22 +232,36 @@ void frmHistory::updateButtons()
     const bool deletable = std::any_of(selected.cbegin(), selected.cend(), [](const HistoryRecord &record) {
         return record.state != HistoryRecord::State::Sending;
     });
-    cmdSendAgain->setEnabled(selected.size() == 1);
-    cmdDelete->setEnabled(deletable);
-    cmdClear->setEnabled(m_store.isOpen());
-    cmdExport->setEnabled(m_store.isOpen());
+    m_ui->cmdSendAgain->setEnabled(selected.size() == 1);
+    m_ui->cmdDelete->setEnabled(deletable);
+    m_ui->cmdClear->setEnabled(m_store.isOpen());
+    m_ui->cmdExport->setEnabled(m_store.isOpen());
 }
 
 void frmHistory::tbSearch_Change()
 {
-    m_model->setFilter(tbSearch->text());
+    m_model->setFilter(m_ui->tbSearch->text());
     showReadError();
+}
+
+// Enter goes on to what the search found, with the line the details show
+// selected, so that "Send again", "Delete" and the Delete key act on it.
+// Decided before the list takes the focus, which makes its first line
+// current without selecting it.
+void frmHistory::tbSearch_Return()
+{
+    QModelIndex shown = m_ui->lvHistory->currentIndex();
+    if (!shown.isValid())
+        shown = m_outcomes->index(0, 0);
+    if (shown.isValid() && !m_ui->lvHistory->selectionModel()->isRowSelected(shown.row()))
+        m_ui->lvHistory->selectRow(shown.row());
+    m_ui->lvHistory->setFocus(Qt::OtherFocusReason);
 }
 
 void frmHistory::lvHistory_Activated()
 {
     showDetails();
-    tbDetailMessage->setFocus(Qt::OtherFocusReason);
+    m_ui->tbDetailMessage->setFocus(Qt::OtherFocusReason);
 }
 
 void frmHistory::cmdSendAgain_Click()
@@ -373,48 +290,48 @@ void frmHistory::cmdDelete_Click()
     if (ids.isEmpty())
         return;
     QString question = ids.size() == 1
-        ? u"Do you want to delete the selected message from the history?"_s
-        : u"Do you want to delete the %1 selected messages from the history?"_s.arg(ids.size());
+        ? tr("Do you want to delete the selected message from the history?")
+        : tr("Do you want to delete the %1 selected messages from the history?").arg(ids.size());
     if (sending == 1)
-        question += u" The message still being sent stays until its outcome is known."_s;
+        question += u' ' + tr("The message still being sent stays until its outcome is known.");
     else if (sending > 1)
-        question += u" The %1 messages still being sent stay until their outcomes are known."_s.arg(sending);
+        question += u' ' + tr("The %1 messages still being sent stay until their outcomes are known.").arg(sending);
     if (!m_prompts.ask(this, question))
         return;
     if (!m_store.remove(ids)) {
-        m_prompts.showMessage(this, u"The messages could not be deleted. "_s
-                                        + Sentences::sentenceOf(m_store.errorString()));
+        m_prompts.showMessage(
+            this, tr("The messages could not be deleted. %1").arg(Sentences::sentenceOf(m_store.errorString())));
         return;
     }
     // The line that took the place of the first deleted one is selected, so
     // that the user can go on deleting from the keyboard.
     const int next = std::min(firstRow, m_outcomes->rowCount() - 1);
     if (next >= 0)
-        lvHistory->selectRow(next);
+        m_ui->lvHistory->selectRow(next);
 }
 
 void frmHistory::cmdClear_Click()
 {
     if (m_sendInProgress) {
-        m_prompts.showMessage(this, u"A message is being sent. The history can be cleared once its outcome is "
-                                    "known."_s);
+        m_prompts.showMessage(this, tr("A message is being sent. The history can be cleared once its outcome is "
+                                       "known."));
         return;
     }
-    if (!m_prompts.ask(this, u"Do you want to delete every message in the history? This cannot be undone."_s))
+    if (!m_prompts.ask(this, tr("Do you want to delete every message in the history? This cannot be undone.")))
         return;
     if (!m_store.clear())
-        m_prompts.showMessage(this, u"The history could not be cleared. "_s
-                                        + Sentences::sentenceOf(m_store.errorString()));
+        m_prompts.showMessage(
+            this, tr("The history could not be cleared. %1").arg(Sentences::sentenceOf(m_store.errorString())));
 }
 
 void frmHistory::cmdExport_Click()
 {
     // What the search shows is what is exported: everything when it is empty.
-    const QString fileName = m_prompts.chooseFile(this, Prompts::FileAction::Save, u"Export History"_s,
-                                                  u"CSV files (*.csv)"_s);
+    const QString fileName =
+        m_prompts.chooseFile(this, Prompts::FileAction::Save, tr("Export History"), tr("CSV files (*.csv)"));
     if (fileName.isEmpty())
         return;
     if (!m_store.exportCsv(fileName, m_model->filter()))
-        m_prompts.showMessage(this, u"The history could not be exported. "_s
-                                        + Sentences::sentenceOf(m_store.errorString()));
+        m_prompts.showMessage(
+            this, tr("The history could not be exported. %1").arg(Sentences::sentenceOf(m_store.errorString())));
 }

@@ -23,15 +23,16 @@
 #include <QDialog>
 #include <QList>
 
+#include <memory>
+
 class HistoryModel;
 class HistoryOutcomeProxy;
 class HistoryStore;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTableView;
 struct Prompts;
+
+namespace Ui {
+class frmHistory;
+}
 
 class frmHistory final : public QDialog
 {
@@ -53,6 +54,7 @@ public:
 
 public slots:
     void tbSearch_Change();
+    void tbSearch_Return();
     void lvHistory_Activated();
     void cmdSendAgain_Click();
     void cmdDelete_Click();
@@ -69,14 +71,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void createControls();
-    void setTabOrderAndShortcuts();
+    void setUpList();
+    void createShortcuts();
+    void connectControls();
     void showDetails();
     void showReadError();
     void updateButtons();
     QList<HistoryRecord> selectedRecords() const;
     void selectIds(const QList<qint64> &ids, qint64 currentId);
 
+    std::unique_ptr<Ui::frmHistory> m_ui;
     HistoryStore &m_store;
     const Prompts &m_prompts;
     HistoryModel *m_model = nullptr;
@@ -84,19 +88,4 @@ private:
     bool m_sendInProgress = false;
     // Whether the rows shown were read since the user last left the window.
     bool m_upToDate = true;
-
-    QLineEdit *tbSearch = nullptr;
-    QLabel *lblError = nullptr;
-    QTableView *lvHistory = nullptr;
-    QLabel *lblFrom = nullptr;
-    QLabel *lblTo = nullptr;
-    QLabel *lblTime = nullptr;
-    QLabel *lblOutcome = nullptr;
-    QLabel *lblService = nullptr;
-    QPlainTextEdit *tbDetailMessage = nullptr;
-    QPushButton *cmdSendAgain = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QPushButton *cmdExport = nullptr;
-    QPushButton *cmdClose = nullptr;
 };

@@ -4,120 +4,117 @@
 #include "app/frmsms.h"
 
 #include "about/frmabout.h"
+#include "app/contactstransfer.h"
+#include "app/countrymenu.h"
 #include "app/frmhistory.h"
 #include "app/sendtracker.h"
+#include "app/windowsignin.h"
 #include "common/sentences.h"
+#include "common/serviceinfo.h"
 #include "common/smslength.h"
+#include "forms/systemcolour.h"
 #include "forms/windowfont.h"
 #include "history/historyrecord.h"
 #include "rules/textrules.h"
 #include "sending/outgoingmessage.h"
+#include "settings/servicedescription.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
-#include "soap/soapcallresult.h"
 
-#include <QAction>
+#include "ui_frmsms.h"
+
 #include <QCloseEvent>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextCursor>
-
-using namespace Qt::StringLiterals;
 
 frmSMS::frmSMS(SettingsStore &store, HistoryStore &history, QWidget *parent)
     : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::frmSMS>())
     , m_store(store)
     , m_history(history)
 {
-    setObjectName(QStringLiteral("frmSMS"));
-    setWindowTitle(QStringLiteral("KORVANE"));
-    setWindowIcon(QIcon(QStringLiteral(":/korvane.png")));
-    // A fixed single border: no minimise or maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(windowFont(8.25));
+    m_ui->setupUi(this);
+    setUpForm();
+    m_countries = new CountryMenu(*m_ui->mnuCountry);
+    connect(m_countries, &CountryMenu::chosen, this, &frmSMS::mnuCountry_Click);
 
-    createControls();
-    createMenus();
-    setTabOrder();
-    setAccessibility();
-    connectControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    m_send = new SendTracker(m_history, *lblSendStatus, this);
+    m_send = new SendTracker(m_history, *m_ui->lblSendStatus, this);
     connect(m_send, &SendTracker::finished, this, [this](const MessageSend::Result &result) {
         sendEnded(MessageSend::outcomeText(result.outcome, result.reason), m_send->historyProblem(result));
     });
-    createSignIn();
+    m_signIn = new WindowSignIn(*this, m_prompts);
+    m_send->setSignIn(m_signIn->credentialStore(), m_signIn->prompt());
 
     Form_Load();
+    m_contacts = new ContactsTransfer(*AddressBook, *m_ui->lstAddressBook, culture, m_store, m_prompts, this);
+    connectControls();
 }
 
 frmSMS::~frmSMS() = default;
 
-QString frmSMS::initialToText()
+void frmSMS::setUpForm()
 {
-    return QStringLiteral("<Select from Address Book>");
+    // A fixed single border: no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    applyWindowFont(this);
+    // The tooltip background behind the sender panel, the button face
+    // behind the From and To boxes.
+    setSystemColour(m_ui->frFromDetails, QPalette::Window, QPalette::ToolTipBase);
+    setSystemColour(m_ui->tbFrom, QPalette::Base, QPalette::Button);
+    setSystemColour(m_ui->tbTo, QPalette::Base, QPalette::Button);
+    m_ui->Label9->setText(ServiceInfo::webAddress());
+    m_ui->tbFrom->installEventFilter(this);
+    updateCharactersLeft();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmSMS::connectControls()
 {
-    connect(mnuRemoveRecipient, &QAction::triggered, this, &frmSMS::removeSelectedRecipient);
-    connect(mnuImportContacts, &QAction::triggered, this, &frmSMS::mnuImportContacts_Click);
-    connect(mnuExportContacts, &QAction::triggered, this, &frmSMS::mnuExportContacts_Click);
-    lstAddressBook->viewport()->installEventFilter(this);
+    connect(m_ui->mnuRemoveRecipient, &QAction::triggered, this, &frmSMS::removeSelectedRecipient);
+    connect(m_ui->mnuImportContacts, &QAction::triggered, m_contacts, &ContactsTransfer::chooseAndImport);
+    connect(m_ui->mnuExportContacts, &QAction::triggered, m_contacts, &ContactsTransfer::chooseAndExport);
+    connect(m_ui->mnuForgetPassword, &QAction::triggered, this, &frmSMS::mnuForgetPassword_Click);
+    // The description may change while the program runs: looked at whenever the menu opens.
+    connect(m_ui->mnuCountry, &QMenu::aboutToShow, this, [this] {
+        m_signIn->updateForgetItem(*m_ui->mnuForgetPassword, descriptionFile());
+    });
+    connect(m_ui->mnuHistory, &QAction::triggered, this, &frmSMS::mnuHistory_Click);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &frmSMS::mnuAbout_Click);
+
     // Enter on a line picks it, as a click does.
-    connect(lstAddressBook, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        lstAddressBook->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    connect(m_ui->lstAddressBook, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        m_ui->lstAddressBook->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
         lstAddressBook_Click();
     });
-
-    connect(cmdSave, &QPushButton::clicked, this, &frmSMS::cmdSave_Click);
-    connect(cmdAdd, &QPushButton::clicked, this, &frmSMS::cmdAdd_Click);
-    connect(cmdSend, &QPushButton::clicked, this, &frmSMS::cmdSend_Click);
     // The user's selection picks, not the current line: the list makes its
     // first line current whenever it takes the focus (as it does each time
     // the window is activated), and that must choose nobody.
-    connect(lstAddressBook, &QListWidget::itemSelectionChanged, this, &frmSMS::lstAddressBook_Click);
-    connect(tbMessage, &QPlainTextEdit::textChanged, this, &frmSMS::tbMessage_Change);
-}
-
-void frmSMS::showMessage(const QString &text, const QString &details)
-{
-    m_prompts.showMessage(this, text, details);
-}
-
-bool frmSMS::askQuestion(const QString &text)
-{
-    return m_prompts.ask(this, text);
+    connect(m_ui->lstAddressBook, &QListWidget::itemSelectionChanged, this, &frmSMS::lstAddressBook_Click);
+    connect(m_ui->cmdSave, &QPushButton::clicked, this, &frmSMS::cmdSave_Click);
+    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &frmSMS::cmdAdd_Click);
+    connect(m_ui->cmdSend, &QPushButton::clicked, this, &frmSMS::cmdSend_Click);
+    connect(m_ui->tbMessage, &QPlainTextEdit::textChanged, this, &frmSMS::tbMessage_Change);
 }
 
 bool frmSMS::eventFilter(QObject *watched, QEvent *event)
 {
-    // From the keyboard, Enter or Space on the From box does what a click does.
-    if (watched == tbFrom && event->type() == QEvent::KeyPress) {
+    // The From box is read-only, but a click on it, or Enter or Space on it
+    // from the keyboard, reopens the sender panel.
+    if (watched != m_ui->tbFrom)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             tbFrom_Click();
             return true;
         }
-    }
-    // The From box is read-only, but a click on it reopens the sender panel.
-    if (watched == tbFrom && event->type() == QEvent::MouseButtonRelease) {
+    } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && tbFrom->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton && m_ui->tbFrom->rect().contains(mouse->position().toPoint()))
             tbFrom_Click();
     }
-    if (watched == lstAddressBook->viewport() && contactsDropEvent(event))
-        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -129,84 +126,89 @@ void frmSMS::Form_Load()
     FromName = m_store.getSetting(section, SettingsKeys::fromName());
     FromNumber = m_store.getSetting(section, SettingsKeys::fromNumber());
     if (!FromName.isEmpty() && !FromNumber.isEmpty()) {
-        frFromDetails->setVisible(false);
-        tbFrom->setText(FromName);
+        m_ui->frFromDetails->setVisible(false);
+        m_ui->tbFrom->setText(FromName);
     } else {
-        frFromDetails->setVisible(true);
+        m_ui->frFromDetails->setVisible(true);
     }
 
     if (!AddressBook)
         AddressBook = std::make_unique<AddressBookEntries>(m_store);
     AddressBook->Load();
-    AddressBook->UpdateScreen(lstAddressBook);
+    AddressBook->UpdateScreen(m_ui->lstAddressBook);
 
-    culture = QStringLiteral("en-GB");
+    m_countries->choose(Countries::home());
 }
 
 // Sender details panel
 
 void frmSMS::tbFrom_Click()
 {
-    tbFromName->setText(FromName);
-    tbFromNumber->setText(FromNumber);
-    frFromDetails->setVisible(true);
+    m_ui->tbFromName->setText(FromName);
+    m_ui->tbFromNumber->setText(FromNumber);
+    m_ui->frFromDetails->setVisible(true);
 }
 
 void frmSMS::cmdSave_Click()
 {
-    if (!TextRules::isValidSenderName(tbFromName->text())) {
-        showMessage(QStringLiteral("Your name should be between 3 and 11 charachters long"));
+    const QString name = m_ui->tbFromName->text();
+    const QString number = m_ui->tbFromNumber->text();
+    if (!TextRules::isValidSenderName(name)) {
+        showMessage(tr("Your name should be between 3 and 11 charachters long"));
         return;
     }
-    if (!TextRules::isValidSenderNumber(tbFromNumber->text())) {
-        showMessage(tbFromNumber->text()
-                    + QStringLiteral(" is not a valid phone number, please include a country-code prefix"));
+    if (!TextRules::isValidSenderNumber(number)) {
+        showMessage(tr("%1 is not a valid phone number, please include a country-code prefix").arg(number));
         return;
     }
 
-    FromName = tbFromName->text();
-    FromNumber = tbFromNumber->text();
+    FromName = name;
+    FromNumber = number;
     // Both values in one write, name first: never one without the other.
     const bool saved = m_store.saveSettings(SettingsKeys::senderSection(),
                                             {{SettingsKeys::fromName(), FromName},
                                              {SettingsKeys::fromNumber(), FromNumber}});
-    tbFrom->setText(FromName);
+    m_ui->tbFrom->setText(FromName);
     if (!saved) {
         // The details hold for this run; the panel stays open so that the
         // user can press "Save" again once the cause is mended.
-        showMessage(QStringLiteral("Your details could not be saved. %1").arg(m_store.errorString()));
+        showMessage(tr("Your details could not be saved. %1").arg(m_store.errorString()));
         return;
     }
-    frFromDetails->setVisible(false);
+    m_ui->frFromDetails->setVisible(false);
 }
 
 // Address book panel
 
 void frmSMS::cmdAdd_Click()
 {
-    const QString number = tbToNumber->text();
+    const QString number = m_ui->tbToNumber->text();
     if (!TextRules::isValidRecipientNumber(number)) {
-        showMessage(number + QStringLiteral(" is not a valid phone number, please use a valid country code prefix"));
+        showMessage(tr("%1 is not a valid phone number, please use a valid country code prefix").arg(number));
         return;
     }
     if (AddressBook->Count() >= AddressBookEntries::MaximumCount) {
-        showMessage(QStringLiteral("The address book is full: it holds %1 recipients, the most it can keep.")
+        showMessage(tr("The address book is full: it holds %1 recipients, the most it can keep.")
                         .arg(AddressBookEntries::MaximumCount));
         return;
     }
 
-    AddressBook->Add(number, tbToName->text(), tbToName->text());
-    AddressBook->UpdateScreen(lstAddressBook);
-    const bool saved = AddressBook->Save();
-    tbToName->clear();
-    if (!saved)
-        showMessage(QStringLiteral("The address book could not be saved. %1").arg(m_store.errorString()));
+    AddressBook->Add(number, m_ui->tbToName->text(), m_ui->tbToName->text());
+    AddressBook->UpdateScreen(m_ui->lstAddressBook);
+    m_ui->tbToName->clear();
+    saveAddressBook();
+}
+
+void frmSMS::saveAddressBook()
+{
+    if (!AddressBook->Save())
+        showMessage(tr("The address book could not be saved. %1").arg(m_store.errorString()));
 }
 
 int frmSMS::selectedRow() const
 {
-    const QList<QListWidgetItem *> selected = lstAddressBook->selectedItems();
-    return selected.isEmpty() ? -1 : lstAddressBook->row(selected.first());
+    const QList<QListWidgetItem *> selected = m_ui->lstAddressBook->selectedItems();
+    return selected.isEmpty() ? -1 : m_ui->lstAddressBook->row(selected.first());
 }
 
 void frmSMS::lstAddressBook_Click()
@@ -214,7 +216,7 @@ void frmSMS::lstAddressBook_Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    std::optional<AddressBookEntry> entry = AddressBook->Item(lstAddressBook->item(row)->text());
+    std::optional<AddressBookEntry> entry = AddressBook->Item(m_ui->lstAddressBook->item(row)->text());
     // An entry with an empty name has no key: the line's position finds it.
     if (!entry)
         entry = AddressBook->Item(row + 1);
@@ -222,7 +224,7 @@ void frmSMS::lstAddressBook_Click()
         return;
     ToName = entry->Name;
     ToNumber = entry->Number;
-    tbTo->setText(entry->Name);
+    m_ui->tbTo->setText(entry->Name);
 }
 
 void frmSMS::removeSelectedRecipient()
@@ -232,37 +234,42 @@ void frmSMS::removeSelectedRecipient()
     if (row < 0 || !entry)
         return;
     const QString who = entry->Name.isEmpty() ? entry->Number : entry->Name;
-    if (!askQuestion(QStringLiteral("Do you want to remove %1 from the address book?").arg(who)))
+    if (!askQuestion(tr("Do you want to remove %1 from the address book?").arg(who)))
         return;
 
     AddressBook->Remove(row + 1);
-    AddressBook->UpdateScreen(lstAddressBook);
+    AddressBook->UpdateScreen(m_ui->lstAddressBook);
     if (entry->Name == ToName && entry->Number == ToNumber) {
         ToName.clear();
         ToNumber.clear();
-        tbTo->setText(initialToText());
+        m_ui->tbTo->setText(tr("<Select from Address Book>"));
     }
-    if (!AddressBook->Save())
-        showMessage(QStringLiteral("The address book could not be saved. %1").arg(m_store.errorString()));
+    saveAddressBook();
+}
+
+void frmSMS::importContacts(const QString &fileName)
+{
+    m_contacts->importFile(fileName);
 }
 
 // Message composition and sending
 
 void frmSMS::updateCharactersLeft()
 {
-    lblCharactersLeft->setText(SmsLength::counterText(tbMessage->toPlainText(), MaximumMessageLength));
+    m_ui->lblCharactersLeft->setText(
+        SmsLength::counterText(m_ui->tbMessage->toPlainText(), MaximumMessageLength));
 }
 
 void frmSMS::tbMessage_Change()
 {
-    const QString text = tbMessage->toPlainText();
+    const QString text = m_ui->tbMessage->toPlainText();
     if (TextRules::characterCount(text) <= MaximumMessageLength) {
         updateCharactersLeft();
         return;
     }
     // Cut with a cursor rather than setPlainText(), so the user's cursor and
     // undo history stay as they were.
-    QTextCursor cursor(tbMessage->document());
+    QTextCursor cursor(m_ui->tbMessage->document());
     cursor.setPosition(int(TextRules::lengthOfFirstCharacters(text, MaximumMessageLength)));
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
@@ -273,6 +280,11 @@ bool frmSMS::isSending() const
     return m_send->isSending();
 }
 
+QString frmSMS::descriptionFile() const
+{
+    return m_serviceDescriptionFile.isEmpty() ? ServiceDescription::path() : m_serviceDescriptionFile;
+}
+
 void frmSMS::cmdSend_Click()
 {
     if (isSending())
@@ -281,42 +293,35 @@ void frmSMS::cmdSend_Click()
                                   .fromNumber = FromNumber,
                                   .toName = ToName,
                                   .toNumber = ToNumber,
-                                  .text = tbMessage->toPlainText(),
+                                  .text = m_ui->tbMessage->toPlainText(),
                                   .culture = culture};
     if (const std::optional<QString> problem = SendChecks::problem(message)) {
         showMessage(*problem);
         return;
     }
 
-    cmdSend->setEnabled(false);
+    m_ui->cmdSend->setEnabled(false);
     if (m_historyWindow)
         m_historyWindow->setSendInProgress(true);
+    m_signIn->setSendInProgress(true);
     m_send->start(message, descriptionFile(), m_sendTimeout);
 }
 
 void frmSMS::sendEnded(const QString &outcome, const QString &historyProblem)
 {
-    cmdSend->setEnabled(true);
+    m_ui->cmdSend->setEnabled(true);
     if (m_historyWindow)
         m_historyWindow->setSendInProgress(false);
-    const bool closing = m_finishing != nullptr;
-    if (closing) {
-        m_finishing->accept();
-        m_finishing->deleteLater();
-        m_finishing = nullptr;
-    }
     // Told after "Send" is usable again, so the box never hides a dead button.
     if (!outcome.isEmpty())
         showMessage(outcome);
     if (!historyProblem.isEmpty() && !m_historyProblemTold) {
         m_historyProblemTold = true;
-        showMessage(u"KORVANE cannot keep a history of your messages. %1 Your messages are still sent."_s.arg(
-            Sentences::sentenceOf(historyProblem)));
+        showMessage(tr("KORVANE cannot keep a history of your messages. %1 Your messages are still sent.")
+                        .arg(Sentences::sentenceOf(historyProblem)));
     }
-    tellKeyringNotice();
+    m_signIn->setSendInProgress(false);
     emit sendFinished();
-    if (closing)
-        close();
 }
 
 void frmSMS::closeEvent(QCloseEvent *event)
@@ -324,54 +329,27 @@ void frmSMS::closeEvent(QCloseEvent *event)
     // A send under way is finished before the window goes, so that its
     // outcome is told and recorded; the user may still choose not to wait,
     // and the history then records that it is not known.
-    if (!isSending() || m_closeDuringSend) {
-        // The program ends with this window, and the History window with it.
-        if (m_historyWindow)
-            m_historyWindow->close();
-        QMainWindow::closeEvent(event);
+    if (m_send->holdsClose(*this)) {
+        event->ignore();
         return;
     }
-    event->ignore();
-    if (m_finishing)
-        return;
-    m_finishing = m_send->createFinishingWindow(this);
-    connect(m_finishing, &QDialog::rejected, this, [this] {
-        m_closeDuringSend = true;
-        m_finishing->deleteLater();
-        m_finishing = nullptr;
-        close();
-    });
-    m_finishing->open();
+    // The program ends with this window, and the History window with it.
+    if (m_historyWindow)
+        m_historyWindow->close();
+    QMainWindow::closeEvent(event);
 }
 
 // Country menu
 
-void frmSMS::ClearCountryMenu()
+void frmSMS::mnuCountry_Click(const Countries::Country &country)
 {
-    for (QAction *item : {mnuAustralia, mnuAustria, mnuBelgium, mnuFrance, mnuGermany, mnuIreland, mnuPortugal,
-                          mnuSpain, mnuSwitzerland, mnuUK})
-        item->setChecked(false);
-    mnuCountry->setTitle(QStringLiteral("Country: "));
+    culture = QString::fromUtf16(country.cultureCode);
 }
 
-void frmSMS::chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord)
+void frmSMS::mnuForgetPassword_Click()
 {
-    culture = cultureCode;
-    ClearCountryMenu();
-    item->setChecked(true);
-    mnuCountry->setTitle(mnuCountry->title() + captionWord);
+    m_signIn->forgetPassword(descriptionFile());
 }
-
-void frmSMS::mnuUK_Click() { chooseCountry(mnuUK, QStringLiteral("en-GB"), QStringLiteral("UK")); }
-void frmSMS::mnuIreland_Click() { chooseCountry(mnuIreland, QStringLiteral("en-IE"), QStringLiteral("Ireland")); }
-void frmSMS::mnuAustralia_Click() { chooseCountry(mnuAustralia, QStringLiteral("en-AU"), QStringLiteral("Australia")); }
-void frmSMS::mnuGermany_Click() { chooseCountry(mnuGermany, QStringLiteral("de-DE"), QStringLiteral("Germany")); }
-void frmSMS::mnuSwitzerland_Click() { chooseCountry(mnuSwitzerland, QStringLiteral("de-CH"), QStringLiteral("Switzerland")); }
-void frmSMS::mnuAustria_Click() { chooseCountry(mnuAustria, QStringLiteral("de-AT"), QStringLiteral("Austria")); }
-void frmSMS::mnuFrance_Click() { chooseCountry(mnuFrance, QStringLiteral("fr-FR"), QStringLiteral("France")); }
-void frmSMS::mnuBelgium_Click() { chooseCountry(mnuBelgium, QStringLiteral("fr-BE"), QStringLiteral("Belgium")); }
-void frmSMS::mnuSpain_Click() { chooseCountry(mnuSpain, QStringLiteral("es-ES"), QStringLiteral("Spain")); }
-void frmSMS::mnuPortugal_Click() { chooseCountry(mnuPortugal, QStringLiteral("pt-PT"), QStringLiteral("Portugal")); }
 
 // History window
 
@@ -393,11 +371,11 @@ void frmSMS::sendAgain(const HistoryRecord &record)
     // still holds that name or number.
     ToName = record.recipient();
     ToNumber = record.recipientNumber;
-    tbTo->setText(ToName);
-    tbMessage->setPlainText(record.message);
+    m_ui->tbTo->setText(ToName);
+    m_ui->tbMessage->setPlainText(record.message);
     raise();
     activateWindow();
-    cmdSend->setFocus(Qt::OtherFocusReason);
+    m_ui->cmdSend->setFocus(Qt::OtherFocusReason);
 }
 
 // About window

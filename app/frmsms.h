@@ -8,12 +8,13 @@
 // It owns the run's state in six fields: the sender's saved name and number
 // (FromName, FromNumber), the chosen recipient (ToName, ToNumber), the
 // address book (AddressBook) and the culture code sent with each message
-// (culture). The window is laid out in code with fixed geometry, the way the
-// user has always seen it (frmsmslayout.cpp): the message area (frMain) on
-// the left with the "Your Details" panel (frFromDetails) in front of it while
-// the sender's details are being entered, the "Address Book" panel
-// (frAddressBook) on the right, and a menu bar with the country menu,
-// "History" and "About".
+// (culture). Its controls come from the Designer form frmsms.ui, laid out
+// with the fixed geometry the user has always seen: the message area
+// (frMain) on the left with the "Your Details" panel (frFromDetails) in front
+// of it while the sender's details are being entered, the "Address Book"
+// panel (frAddressBook) on the right, and a menu bar with the country menu
+// (built from the country table in common/countries.h), "History" and
+// "About". This class holds the behaviour alone.
 //
 // Data flows like this:
 //   - The settings store (SettingsStore) and the history (HistoryStore) are
@@ -31,46 +32,41 @@
 //     "Sending to Ann…" and then "Sent to Ann at 14:05"; "not sent" and "not
 //     known" are also told in a box, so that the user neither believes a lost
 //     message went nor sends a delivered one twice. Closing the window during
-//     a send waits for its outcome in a small "Finishing the send…" window.
+//     a send waits for its outcome in a small window (frmFinishing).
 //   - "History" opens frmHistory, one per run, over the same HistoryStore;
 //     its "Send again" puts a message and its recipient back here.
 //   - The address book list's context menu imports and exports vCard and
-//     CSV files through the contacts layer (frmsmscontacts.cpp), and a file
-//     dropped on the list is imported; an import is saved in one write.
-//   - A service that asks to sign in is answered through the window's
-//     CredentialStore (the desktop's keyring) and WidgetSignInPrompt, which
-//     every send uses (frmsmssignin.cpp); "Forget the saved password" in the
-//     country menu removes what the keyring keeps for the current service.
+//     CSV files, and a file dropped on the list is imported (ContactsTransfer).
+//   - A service that asks to sign in is answered through WindowSignIn: the
+//     desktop's keyring and the sign-in dialog that every send uses, and
+//     "Forget the saved password" in the country menu. The window learns the
+//     service from sending/ (ServiceAddress) and never reaches soap/ itself.
 //   - Every message, question and file choice goes through Prompts, which
 //     tests can answer without a modal loop.
 
 #include "addressbook/addressbookentries.h"
 #include "app/prompts.h"
+#include "app/windowsignin.h"
+#include "common/countries.h"
 #include "sending/sendchecks.h"
 
 #include <QMainWindow>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 
-class CredentialStore;
+class ContactsTransfer;
+class CountryMenu;
 class HistoryStore;
-class QAction;
-class QDialog;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
 class SendTracker;
 class SettingsStore;
-class WidgetSignInPrompt;
 class frmAbout;
 class frmHistory;
 struct HistoryRecord;
+
+namespace Ui {
+class frmSMS;
+}
 
 class frmSMS final : public QMainWindow
 {
@@ -94,13 +90,16 @@ public:
     QString culture;
 
     // Every message box of the window goes through here.
-    void showMessage(const QString &text, const QString &details = QString());
+    void showMessage(const QString &text, const QString &details = QString())
+    {
+        m_prompts.showMessage(this, text, details);
+    }
     void setMessageHandler(MessageHandler handler) { m_prompts.message = std::move(handler); }
     void setDetailedMessageHandler(Prompts::DetailedMessageHandler handler)
     {
         m_prompts.detailedMessage = std::move(handler);
     }
-    bool askQuestion(const QString &text);
+    bool askQuestion(const QString &text) { return m_prompts.ask(this, text); }
     void setQuestionHandler(QuestionHandler handler) { m_prompts.question = std::move(handler); }
     void setFileHandler(Prompts::FileHandler handler) { m_prompts.fileName = std::move(handler); }
 
@@ -112,7 +111,7 @@ public:
     // Whether a message is on its way; "Send" is disabled meanwhile.
     bool isSending() const;
     // Where the window keeps the credentials of services that ask to sign in.
-    CredentialStore *credentialStore() const { return m_credentials; }
+    CredentialStore *credentialStore() const { return m_signIn->credentialStore(); }
     // The History window once "History" has opened it; null before.
     frmHistory *historyWindow() const { return m_historyWindow.get(); }
 
@@ -129,9 +128,6 @@ public slots:
     void lstAddressBook_Click();
     // Takes the selected recipient out of the book, once the user confirms.
     void removeSelectedRecipient();
-    // frmsmscontacts.cpp: contacts files in and out of the address book.
-    void mnuImportContacts_Click();
-    void mnuExportContacts_Click();
     // Imports a vCard or CSV file, as "Import…" and a file dropped on the
     // list do, and tells what was imported and what was skipped.
     void importContacts(const QString &fileName);
@@ -139,22 +135,13 @@ public slots:
     void tbMessage_Change();
     void cmdSend_Click();
 
-    void mnuUK_Click();
-    void mnuIreland_Click();
-    void mnuAustralia_Click();
-    void mnuGermany_Click();
-    void mnuSwitzerland_Click();
-    void mnuAustria_Click();
-    void mnuFrance_Click();
-    void mnuBelgium_Click();
-    void mnuSpain_Click();
-    void mnuPortugal_Click();
+    // A country of the menu is chosen: its culture code goes with every later send.
+    void mnuCountry_Click(const Countries::Country &country);
 
-    // frmsmssignin.cpp: forgets the credentials kept for the service of the
-    // current description, and says so; enabled only while the description
-    // names a service.
+    // Forgets the credentials kept for the service of the current
+    // description, and says so; enabled only while the description names a
+    // service.
     void mnuForgetPassword_Click();
-    void updateForgetPassword();
 
     void mnuHistory_Click();
     // Puts a message of the history and its recipient back, ready to send.
@@ -171,90 +158,28 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // frmsmslayout.cpp: the controls and menus as the window table lays them out.
-    void createControls();
-    void createMenus();
-    void setTabOrder();
-    void setAccessibility();
+    void setUpForm();
     void connectControls();
-    static QString initialToText();
-    // Takes a drag of contacts files onto the address book; false for any other event.
-    bool contactsDropEvent(QEvent *event);
     // The line the user has selected, or -1.
     int selectedRow() const;
+    void saveAddressBook();
     void updateCharactersLeft();
-    void ClearCountryMenu();
-    void chooseCountry(QAction *item, const QString &cultureCode, const QString &captionWord);
     void sendEnded(const QString &outcome, const QString &historyProblem);
-    void createSignIn();
     QString descriptionFile() const;
-    // The address of the service that the description names; empty, with
-    // `problem` set, when the description cannot be used.
-    QUrl serviceAddress(QString *problem) const;
-    // The keyring cannot be used: told once, and never in the middle of a send.
-    void tellKeyringNotice();
 
+    std::unique_ptr<Ui::frmSMS> m_ui;
     SettingsStore &m_store;
     HistoryStore &m_history;
     Prompts m_prompts;
     QString m_serviceDescriptionFile;
     std::chrono::milliseconds m_sendTimeout{std::chrono::seconds(30)};
     SendTracker *m_send = nullptr;
-    // The "Finishing the send…" window while a close waits for an outcome.
-    QDialog *m_finishing = nullptr;
-    bool m_closeDuringSend = false;
+    WindowSignIn *m_signIn = nullptr;
+    ContactsTransfer *m_contacts = nullptr;
+    CountryMenu *m_countries = nullptr;
     bool m_historyProblemTold = false;
-    CredentialStore *m_credentials = nullptr;
-    WidgetSignInPrompt *m_signInPrompt = nullptr;
-    QString m_keyringNotice;
-    bool m_keyringNoticeTold = false;
     frmAbout *m_about = nullptr;
     // A window of its own beside this one, not kept above it: "Send again"
     // brings this window to the front. Declared after m_prompts, which it uses.
     std::unique_ptr<frmHistory> m_historyWindow;
-
-    // Controls, named as the user's window has always named them.
-    QGroupBox *frAddressBook = nullptr;
-    QLineEdit *tbToNumber = nullptr;
-    QLineEdit *tbToName = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QListWidget *lstAddressBook = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QGroupBox *frMain = nullptr;
-    QGroupBox *frFromDetails = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QLineEdit *tbFromNumber = nullptr;
-    QLineEdit *tbFromName = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label6 = nullptr;
-    QPushButton *cmdSend = nullptr;
-    QPlainTextEdit *tbMessage = nullptr;
-    QLineEdit *tbTo = nullptr;
-    QLineEdit *tbFrom = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *lblCharactersLeft = nullptr;
-    QLabel *lblSendStatus = nullptr;
-    QAction *mnuRemoveRecipient = nullptr;
-    QAction *mnuImportContacts = nullptr;
-    QAction *mnuExportContacts = nullptr;
-
-    QMenu *mnuCountry = nullptr;
-    QAction *mnuUK = nullptr;
-    QAction *mnuIreland = nullptr;
-    QAction *mnuAustralia = nullptr;
-    QAction *mnuGermany = nullptr;
-    QAction *mnuSwitzerland = nullptr;
-    QAction *mnuAustria = nullptr;
-    QAction *mnuFrance = nullptr;
-    QAction *mnuBelgium = nullptr;
-    QAction *mnuSpain = nullptr;
-    QAction *mnuPortugal = nullptr;
-    QAction *mnuForgetPassword = nullptr;
-    QAction *mnuHistory = nullptr;
-    QAction *mnuAbout = nullptr;
 };

@@ -3,36 +3,37 @@
 
 #include "app/sendtracker.h"
 
-#include "forms/windowfont.h"
+#include "app/frmfinishing.h"
 #include "history/historystore.h"
 #include "sending/outgoingmessage.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 namespace {
 
-const QString sendingPattern = u"Sending to %1…"_s;
+QString sendingPattern()
+{
+    //: The status line while a message is on its way; %1 is the recipient.
+    return SendTracker::tr("Sending to %1…");
+}
 
+// %1 is the recipient, %2 the time the message was sent.
 QString outcomePattern(MessageSend::Outcome outcome)
 {
     switch (outcome) {
     case MessageSend::Outcome::Sent:
-        return u"Sent to %1 at %2"_s;
+        return SendTracker::tr("Sent to %1 at %2");
     case MessageSend::Outcome::NotSent:
-        return u"Not sent to %1 at %2"_s;
+        return SendTracker::tr("Not sent to %1 at %2");
     case MessageSend::Outcome::NotKnown:
         break;
     }
-    return u"Not known whether sent to %1 at %2"_s;
+    return SendTracker::tr("Not known whether sent to %1 at %2");
 }
 
 // The hour and minute in the user's own form ("14:05", "2:05 PM"): the
@@ -80,14 +81,24 @@ void SendTracker::start(const OutgoingMessage &message, const QString &descripti
     m_timeout = timeout;
     m_clock.start();
     connect(m_send, &MessageSend::finished, this, &SendTracker::sendEnded);
-    showStatus(sendingPattern, message.toName, QString());
+    showStatus(sendingPattern(), message.toName, QString());
     m_send->start();
 }
 
 void SendTracker::sendEnded(const MessageSend::Result &result)
 {
     showStatus(outcomePattern(result.outcome), m_send->message().toName, timeText(m_send->startedAt()));
+    // A close that waited for this outcome goes ahead once it has been told.
+    QPointer<QWidget> closing;
+    if (m_finishing) {
+        closing = m_finishing->parentWidget();
+        m_finishing->accept();
+        m_finishing->deleteLater();
+        m_finishing.clear();
+    }
     emit finished(result);
+    if (closing)
+        closing->close();
 }
 
 QString SendTracker::historyProblem(const MessageSend::Result &result) const
@@ -103,7 +114,7 @@ QString SendTracker::historyProblem(const MessageSend::Result &result) const
 
 QString SendTracker::sendingText(const QString &recipient)
 {
-    return sendingPattern.arg(oneLine(recipient));
+    return sendingPattern().arg(oneLine(recipient));
 }
 
 QString SendTracker::outcomeText(MessageSend::Outcome outcome, const QString &recipient, const QDateTime &time)
@@ -132,40 +143,19 @@ std::chrono::milliseconds SendTracker::timeLeft() const
     return std::max(m_timeout - std::chrono::milliseconds(m_clock.elapsed()), 0ms);
 }
 
-QDialog *SendTracker::createFinishingWindow(QWidget *parent) const
+bool SendTracker::holdsClose(QWidget &window)
 {
-    auto *window = new QDialog(parent);
-    window->setObjectName(u"frmFinishing"_s);
-    window->setWindowTitle(u"KORVANE"_s);
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setFont(windowFont(8.25));
-
-    const auto seconds = std::chrono::ceil<std::chrono::seconds>(std::max(timeLeft(), 1000ms)).count();
-    auto *heading = new QLabel(u"Finishing the send…"_s, window);
-    heading->setObjectName(u"lblFinishing"_s);
-    heading->setFont(windowFont(8.25, QFont::Bold));
-    const QString within = seconds == 1 ? u"1 second"_s : u"%1 seconds"_s.arg(seconds);
-    auto *wait = new QLabel(u"KORVANE closes as soon as the service has answered, within %1."_s.arg(within), window);
-    auto *warning = new QLabel(u"If you close KORVANE now, it will not be known whether your message was sent."_s,
-                               window);
-    for (QLabel *label : {heading, wait, warning}) {
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::PlainText);
+    if (!isSending() || m_closeNow)
+        return false;
+    if (!m_finishing) {
+        m_finishing = new frmFinishing(timeLeft(), &window);
+        connect(m_finishing, &QDialog::rejected, &window, [this, &window] {
+            m_closeNow = true;
+            m_finishing->deleteLater();
+            m_finishing.clear();
+            window.close();
+        });
+        m_finishing->open();
     }
-    auto *closeNow = new QPushButton(u"Close now"_s, window);
-    closeNow->setObjectName(u"cmdCloseNow"_s);
-    closeNow->setAutoDefault(false);
-    QObject::connect(closeNow, &QPushButton::clicked, window, &QDialog::reject);
-
-    auto *layout = new QVBoxLayout(window);
-    layout->addWidget(heading);
-    layout->addWidget(wait);
-    layout->addWidget(warning);
-    layout->addWidget(closeNow, 0, Qt::AlignRight);
-    window->setFixedWidth(window->fontMetrics().averageCharWidth() * 52);
-
-    // The send ends by its own timeout; should its outcome still not come,
-    // the window does not keep the program from ending.
-    QTimer::singleShot(timeLeft() + 5s, window, &QDialog::reject);
-    return window;
+    return true;
 }

@@ -14,17 +14,18 @@
 
 class CredentialStore;
 class HistoryStore;
-class QDialog;
 class QLabel;
 class QWidget;
 class SignInPrompt;
+class frmFinishing;
 struct OutgoingMessage;
 
 // The main window's send, one at a time, carried off the user's way: the
 // window stays usable while MessageSend sends the texts taken when "Send" was
 // pressed and records them in the history. Progress and outcome are shown on
 // the window's status line, "Sending to Ann…" and then "Sent to Ann at
-// 14:05", so that a message that went needs no box.
+// 14:05", so that a message that went needs no box. A window that is closed
+// during a send waits for its outcome.
 class SendTracker final : public QObject
 {
     Q_OBJECT
@@ -49,11 +50,11 @@ public:
     // user; empty when it did, or when its row was deleted while it was sent.
     QString historyProblem(const MessageSend::Result &result) const;
 
-    // A small window for a close during a send: it says that the send is
-    // being finished and offers "Close now", which rejects it. The caller
-    // closes it once the outcome is known; it rejects itself should the
-    // outcome fail to come in the send's own time.
-    QDialog *createFinishingWindow(QWidget *parent) const;
+    // Whether the closing of `window` must wait for the send under way:
+    // frmFinishing then says so over it, and the window is closed again once
+    // the outcome is known and told, or as soon as the user chooses "Close
+    // now", after which the close no longer waits.
+    bool holdsClose(QWidget &window);
 
     // The status line's words.
     static QString sendingText(const QString &recipient);
@@ -66,6 +67,7 @@ signals:
 private:
     void sendEnded(const MessageSend::Result &result);
     void showStatus(const QString &textBeforeName, const QString &recipient, const QString &textAfterName);
+    // How long the send may still take by its own timeout.
     std::chrono::milliseconds timeLeft() const;
 
     HistoryStore &m_history;
@@ -75,4 +77,6 @@ private:
     SignInPrompt *m_prompt = nullptr;
     std::chrono::milliseconds m_timeout{0};
     QElapsedTimer m_clock;
+    QPointer<frmFinishing> m_finishing;
+    bool m_closeNow = false;
 };

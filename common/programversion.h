@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The version as people are shown it: the About window's "Version 1.0" and
@@ -21,7 +22,7 @@ inline QString number()
 // "Version 1.0", as the About window shows it.
 inline QString caption()
 {
-    return QStringLiteral("Version ") + number();
+    return QCoreApplication::translate("ProgramVersion", "Version %1").arg(number());
 }
 
 } // namespace ProgramVersion

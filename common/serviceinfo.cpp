@@ -3,18 +3,22 @@
 
 #include "common/serviceinfo.h"
 
+#include <QCoreApplication>
+
 namespace ServiceInfo {
 
 QString termsText()
 {
-    return QStringLiteral("Definitive terms and conditions are available at %1.").arg(webAddress());
+    return QCoreApplication::translate("ServiceInfo", "Definitive terms and conditions are available at %1.")
+        .arg(webAddress());
 }
 
 QString disclaimerText()
 {
-    return QStringLiteral("Warning: Outgoing messages are free, users must be 16+ to use service. "
-                          "This is a non subscription service. Recipients may be charged according "
-                          "to the most recent rates published on %1")
+    return QCoreApplication::translate("ServiceInfo",
+                                       "Warning: Outgoing messages are free, users must be 16+ to use service. "
+                                       "This is a non subscription service. Recipients may be charged according "
+                                       "to the most recent rates published on %1")
         .arg(webAddress());
 }
 

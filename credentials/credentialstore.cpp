@@ -164,37 +164,36 @@ void CredentialStore::next()
     QString why;
     const KeychainAccess::Functions *keychain = KeychainAccess::functions(&why);
     if (!keychain) {
-        fallBack(why);
+        fallBack({KeychainAccess::Status::Failed, why, QString(), QString()});
         return;
     }
+    using KeychainAccess::Result;
     using KeychainAccess::Status;
     const QString service = serviceName();
     switch (operation.kind) {
     case Operation::Kind::LookUp:
-        keychain->read(service, operation.entry, this, [this](Status status, const QString &why, const QString &secret) {
-            if (status == Status::Failed) {
-                fallBack(why);
+        keychain->read(service, operation.entry, this, [this](const Result &read) {
+            if (read.status == Status::Failed) {
+                fallBack(read);
                 return;
             }
-            const Realms realms = realmsOf(secret);
+            const Realms realms = realmsOf(read.secret);
             const auto it = realms.constFind(m_current->realm);
             complete(true, it == realms.cend() ? std::nullopt : std::optional<HttpCredentials>(*it));
         });
         break;
     case Operation::Kind::Store:
         // The entry holds every realm of the address: read, change one, write back.
-        keychain->read(service, operation.entry, this,
-                       [this, keychain, service](Status status, const QString &why, const QString &secret) {
-            if (status == Status::Failed) {
-                fallBack(why);
+        keychain->read(service, operation.entry, this, [this, keychain, service](const Result &read) {
+            if (read.status == Status::Failed) {
+                fallBack(read);
                 return;
             }
-            Realms realms = realmsOf(secret);
+            Realms realms = realmsOf(read.secret);
             realms.insert(m_current->realm, m_current->credentials);
-            keychain->write(service, m_current->entry, secretOf(realms), this,
-                            [this](Status writeStatus, const QString &writeWhy, const QString &) {
-                if (writeStatus != Status::Done) {
-                    fallBack(writeWhy);
+            keychain->write(service, m_current->entry, secretOf(realms), this, [this](const Result &written) {
+                if (written.status != Status::Done) {
+                    fallBack(written);
                     return;
                 }
                 complete(true);
@@ -202,9 +201,9 @@ void CredentialStore::next()
         });
         break;
     case Operation::Kind::Forget:
-        keychain->remove(service, operation.entry, this, [this](Status status, const QString &why, const QString &) {
-            if (status == Status::Failed) {
-                fallBack(why);
+        keychain->remove(service, operation.entry, this, [this](const Result &removed) {
+            if (removed.status == Status::Failed) {
+                fallBack(removed);
                 return;
             }
             complete(true);
@@ -250,12 +249,16 @@ void CredentialStore::complete(bool keptInSecretStore, const std::optional<HttpC
     });
 }
 
-void CredentialStore::fallBack(const QString &why)
+void CredentialStore::fallBack(const KeychainAccess::Result &failure)
 {
     if (m_backend != Backend::Memory) {
         m_backend = Backend::Memory;
-        m_notice = u"The desktop's secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give "
-                   "it only until it ends."_s.arg(why);
+        // A write that found nothing to write to says no more than that.
+        const QString why = failure.why.isEmpty() ? tr("it did not answer as expected") : failure.why;
+        m_notice = tr("The desktop's secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give "
+                      "it only until it ends.")
+                       .arg(why);
+        m_noticeDetails = failure.detail;
         emit secretStoreUnavailable(m_notice);
     }
     runInMemory();

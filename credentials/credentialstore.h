@@ -18,6 +18,10 @@
 
 class QUrl;
 
+namespace KeychainAccess {
+struct Result;
+}
+
 // The user names and passwords of the services that ask to sign in, kept in
 // the desktop's secret store (GNOME Keyring, KWallet, ... through QtKeychain
 // and the Secret Service), never in a file of ours.
@@ -81,8 +85,12 @@ public:
     bool isIdle() const { return !m_current && m_queue.empty(); }
     // False once the secret store has failed (or for Backend::Memory).
     bool usesSecretStore() const { return m_backend == Backend::SecretStore; }
-    // What secretStoreUnavailable() said; empty while the secret store serves.
+    // What secretStoreUnavailable() said, in the program's words; empty
+    // while the secret store serves.
     QString notice() const { return m_notice; }
+    // What the secret store said itself when it failed, for the details of
+    // the notice; may be empty.
+    QString noticeDetails() const { return m_noticeDetails; }
 
     // The secret store's entry for the service at `address`, e.g.
     // "https://sms.example.org:443" or "http://[::1]:8080".
@@ -105,13 +113,14 @@ private:
     void next();
     // Carries out the current operation on the passwords kept in memory.
     void runInMemory();
-    // The secret store failed with `why`: memory from now on, said once,
-    // beginning with the current operation.
-    void fallBack(const QString &why);
+    // The secret store failed: memory from now on, said once, beginning
+    // with the current operation.
+    void fallBack(const KeychainAccess::Result &failure);
     void complete(bool keptInSecretStore, const std::optional<HttpCredentials> &found = std::nullopt);
 
     Backend m_backend;
     QString m_notice;
+    QString m_noticeDetails;
     QHash<QString, Realms> m_memory;
     std::deque<std::unique_ptr<Operation>> m_queue;
     std::unique_ptr<Operation> m_current;

@@ -16,9 +16,20 @@ namespace KeychainAccess {
 
 enum class Status { Done, NotFound, Failed };
 
-// `secret` is the entry's text for a read that is Done; `why` says what
-// failed, for Failed.
-using Finished = std::function<void(Status status, const QString &why, const QString &secret)>;
+// How one operation ended.
+struct Result
+{
+    Status status = Status::Done;
+    // For Failed: why, in the program's words, to be read inside a sentence.
+    QString why;
+    // For Failed: what the secret store said itself, often in the words of
+    // D-Bus or libsecret; for the details of a message, and may be empty.
+    QString detail;
+    // For a read that is Done: the entry's text.
+    QString secret;
+};
+
+using Finished = std::function<void(const Result &result)>;
 
 // The module's table. Each call reports once, from the event loop, and not
 // at all once `context` is gone.

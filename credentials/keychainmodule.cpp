@@ -6,7 +6,9 @@
 
 #include "credentials/keychainaccess.h"
 
+#include <QCoreApplication>
 #include <QObject>
+#include <QRegularExpression>
 
 #include <qt6keychain/keychain.h>
 
@@ -14,15 +16,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Why the secret store failed, in the program's words. What it said itself
+// is raw D-Bus or libsecret text ("Object does not exist at path ..."), kept
+// for the details.
 QString reasonOf(const QKeychain::Job *job)
 {
-    QString why = job->errorString().trimmed();
-    if (why.endsWith(u'.'))
-        why.chop(1);
-    if (!why.isEmpty())
-        return why;
-    return job->error() == QKeychain::NoBackendAvailable ? u"no secret store is available"_s
-                                                         : u"the secret store refused the request"_s;
+    switch (job->error()) {
+    case QKeychain::NoBackendAvailable:
+        return QCoreApplication::translate("KeychainAccess", "no secret store is available");
+    case QKeychain::AccessDenied:
+    case QKeychain::AccessDeniedByUser:
+        return QCoreApplication::translate("KeychainAccess", "it did not let KORVANE keep or read passwords");
+    default:
+        break;
+    }
+    // The keyring that passwords go to by default may be missing: a desktop
+    // that never created its "login" keyring, or one whose keyring was removed.
+    static const QRegularExpression missingKeyring(u"/org/freedesktop/secrets/collection/(\\w+)"_s);
+    const QRegularExpressionMatch missing = missingKeyring.match(job->errorString());
+    if (missing.hasMatch())
+        return QCoreApplication::translate("KeychainAccess", "it has no \"%1\" keyring to keep passwords in")
+            .arg(missing.captured(1));
+    return QCoreApplication::translate("KeychainAccess", "it did not answer as expected");
 }
 
 KeychainAccess::Status statusOf(const QKeychain::Job *job)
@@ -46,10 +61,16 @@ void run(QKeychain::Job *job, const QString &key, QObject *context, KeychainAcce
     job->setInsecureFallback(false);
     job->setKey(key);
     QObject::connect(job, &QKeychain::Job::finished, context, [done = std::move(done)](QKeychain::Job *finished) {
-        const KeychainAccess::Status status = statusOf(finished);
+        KeychainAccess::Result result;
+        result.status = statusOf(finished);
+        if (result.status == KeychainAccess::Status::Failed) {
+            result.why = reasonOf(finished);
+            result.detail = finished->errorString().trimmed();
+        }
         const auto *read = qobject_cast<QKeychain::ReadPasswordJob *>(finished);
-        done(status, status == KeychainAccess::Status::Failed ? reasonOf(finished) : QString(),
-             read && status == KeychainAccess::Status::Done ? read->textData() : QString());
+        if (read && result.status == KeychainAccess::Status::Done)
+            result.secret = read->textData();
+        done(result);
     });
     job->start();
 }

@@ -3,6 +3,8 @@
 
 #include "forms/windowfont.h"
 
+#include <QWidget>
+
 QFont windowFont(qreal pointSize, QFont::Weight weight)
 {
     QFont font;
@@ -13,4 +15,19 @@ QFont windowFont(qreal pointSize, QFont::Weight weight)
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
     return font;
+}
+
+void applyWindowFont(QWidget *window)
+{
+    window->setFont(windowFont(8.25));
+    // Parents come before their children, so that a child's own size wins
+    // over the one it would inherit.
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QVariant size = control->property("fontPointSize");
+        if (!size.isValid())
+            continue;
+        QFont font = control->font();
+        font.setPointSizeF(size.toReal());
+        control->setFont(font);
+    }
 }

@@ -6,6 +6,7 @@
 #include "common/sentences.h"
 #include "credentials/credentialstore.h"
 #include "history/historystore.h"
+#include "sending/serviceaddress.h"
 #include "signin/signinflow.h"
 #include "soap/soapcall.h"
 #include "soap/soapclient.h"
@@ -17,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString operationName = u"sendSMS"_s;
+const QString operationName = ServiceAddress::operationName();
 
 HistoryRecord::State stateOf(MessageSend::Outcome outcome)
 {

@@ -7,10 +7,11 @@
 
 #include <QDialog>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class SignInDialog;
+}
 
 // "The SMS service at <host> asks you to sign in (<realm>)": a user name, a
 // password (never shown), "Remember" (checked unless the user unchecks it),
@@ -34,11 +35,5 @@ public:
 private:
     void updateOk();
 
-    QLabel *m_heading = nullptr;
-    QLabel *m_failure = nullptr;
-    QLineEdit *m_user = nullptr;
-    QLineEdit *m_password = nullptr;
-    QCheckBox *m_remember = nullptr;
-    QPushButton *m_ok = nullptr;
-    QPushButton *m_cancel = nullptr;
+    std::unique_ptr<Ui::SignInDialog> m_ui;
 };

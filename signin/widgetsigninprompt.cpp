@@ -67,9 +67,10 @@ void WidgetSignInPrompt::confirmClearText(const AuthChallenge &challenge, std::f
 
 QString WidgetSignInPrompt::clearTextText(const AuthChallenge &challenge)
 {
-    return u"The SMS service at %1 asks for your user name and password without encryption (http://). They would "
-           "travel unencrypted, and anyone on the network between you and the service could read them.\n\nSend "
-           "them anyway?"_s.arg(challenge.where());
+    return tr("The SMS service at %1 asks for your user name and password without encryption (http://). They would "
+              "travel unencrypted, and anyone on the network between you and the service could read them.\n\nSend "
+              "them anyway?")
+        .arg(challenge.where());
 }
 
 QMessageBox *WidgetSignInPrompt::clearTextQuestion(const AuthChallenge &challenge, QWidget *parent)

@@ -152,6 +152,15 @@ QString AuthChallenge::where() const
     return MessageText::hostAndPort(url);
 }
 
+QString AuthChallenge::whereOf(const QUrl &address)
+{
+    AuthChallenge service;
+    service.urlScheme = address.scheme().toLower();
+    service.host = address.host().toLower();
+    service.port = address.port(defaultPort(service.urlScheme));
+    return service.where();
+}
+
 QString AuthChallenge::displayRealm() const
 {
     QString shown = realm.simplified();

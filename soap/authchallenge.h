@@ -52,6 +52,8 @@ struct AuthChallenge
 
     /// "host" (for the scheme's default port) or "host:port", as messages name the service.
     QString where() const;
+    /// where() of the service at \a address, as a challenge from it would name it.
+    static QString whereOf(const QUrl &address);
     /// The realm as a message may show it: no control characters, cut short when absurdly long.
     QString displayRealm() const;
 

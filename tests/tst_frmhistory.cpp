@@ -9,6 +9,7 @@
 #include "history/historymodel.h"
 #include "tests/support/historywindowfixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -39,6 +40,7 @@ private slots:
     void closingTheMainWindowEndsTheProgramWithHistoryOpen();
     void listsNewestFirstWithOutcomeAtAGlance();
     void showsTheSelectedLineWhole();
+    void screenReadersHearEachDetail();
     void searchFiltersAsTheUserTypes_data();
     void searchFiltersAsTheUserTypes();
     void sendAgainPutsMessageAndRecipientBack();
@@ -121,6 +123,25 @@ void tst_FrmHistory::showsTheSelectedLineWhole()
     QCOMPARE(child<QLabel>(*history, "lblService")->text(), u"http://127.0.0.1:47159/sms"_s);
     const QString outcome = child<QLabel>(*history, "lblOutcome")->text();
     QVERIFY2(outcome.startsWith(u"Not known"_s) && outcome.endsWith(u"The connection dropped."_s), qPrintable(outcome));
+}
+
+// Each value is named by its caption and tells its text, as Orca reads it.
+void tst_FrmHistory::screenReadersHearEachDetail()
+{
+    record(*m_history, u"Bob"_s, u"00447700900001"_s, u"hello"_s, State::NotSent,
+           u"The service refused the connection."_s);
+    const auto window = makeWindow();
+    frmHistory *history = openHistory(*window);
+    const char *const values[][2] = {{"lblTime", "Time"}, {"lblFrom", "From"}, {"lblTo", "To"},
+                                     {"lblOutcome", "Outcome"}, {"lblService", "Service"}};
+    for (const auto &[name, caption] : values) {
+        const QLabel *value = child<QLabel>(*history, name);
+        QVERIFY2(!value->text().isEmpty(), name);
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(const_cast<QLabel *>(value));
+        QVERIFY2(heard, name);
+        QCOMPARE(heard->text(QAccessible::Name), QLatin1StringView(caption));
+        QCOMPARE(heard->text(QAccessible::Value), value->text());
+    }
 }
 
 void tst_FrmHistory::searchFiltersAsTheUserTypes_data()

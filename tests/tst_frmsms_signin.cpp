@@ -101,6 +101,11 @@ AuthChallenge tst_FrmSmsSignIn::gatewayService() const
 void tst_FrmSmsSignIn::askedOnceRememberedAndForgotten()
 {
     const auto window = readyWindow(m_gateway.wsdlFile());
+    QStringList details;
+    window->setDetailedMessageHandler([this, &details](const QString &text, const QString &detail) {
+        m_messages.append(text);
+        details.append(detail);
+    });
     const qsizetype before = m_gateway.outbox().size();
     QSignalSpy finished(window.get(), &frmSMS::sendFinished);
 
@@ -117,6 +122,9 @@ void tst_FrmSmsSignIn::askedOnceRememberedAndForgotten()
     const QStringList notice = keyringServes() ? QStringList() : QStringList{window->credentialStore()->notice()};
     QCOMPARE(m_messages, notice);
     QVERIFY(window->credentialStore()->notice().isEmpty() == keyringServes());
+    // What the secret store said itself is one click away.
+    QCOMPARE(details, keyringServes() ? QStringList() : QStringList{window->credentialStore()->noticeDetails()});
+    QVERIFY(keyringServes() || !details.constFirst().isEmpty());
 
     // The next send is not asked, whatever keeps the password.
     child<QPushButton>(*window, "cmdSend")->click();

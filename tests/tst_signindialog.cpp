@@ -80,6 +80,10 @@ void tst_SignInDialog::showsTheServiceAndTheFailure()
     QLabel *failureLine = child<QLabel>(&dialog, u"lblFailure"_s);
     QCOMPARE(failureLine->isVisible(), !failure.isEmpty());
     QCOMPARE(failureLine->text(), failure);
+    // A screen reader hears why, not only that there is a reason.
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(failureLine);
+    QCOMPARE(heard->text(QAccessible::Name), u"Why you are asked again"_s);
+    QCOMPARE(heard->text(QAccessible::Value), failure);
     QCOMPARE(child<QLineEdit>(&dialog, u"tbUser"_s)->text(), user);
     QCOMPARE(child<QLineEdit>(&dialog, u"tbPassword"_s)->echoMode(), QLineEdit::Password);
     QVERIFY(child<QLineEdit>(&dialog, u"tbPassword"_s)->text().isEmpty());
