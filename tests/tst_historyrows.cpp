@@ -6,6 +6,7 @@
 
 #include "history/historymodel.h"
 #include "history/historystore.h"
+#include "history/searchterm.h"
 #include "tests/support/historyfixture.h"
 
 #include <QDir>
@@ -46,6 +47,8 @@ private slots:
     void search_data();
     void search();
     void searchAcrossIndexMark();
+    void searchTakesWhatAPersonTypes_data();
+    void searchTakesWhatAPersonTypes();
     void exportsCsv();
     void failedExportLeavesNoFile();
 };
@@ -181,6 +184,44 @@ void tst_HistoryRows::searchAcrossIndexMark()
                      " WHERE id > (SELECT indexed_through FROM search_index)"_s));
     QVERIFY(raw.exec(u"INSERT INTO message_search_index (message_search_index, rank) VALUES ('integrity-check', 1)"_s));
     QVERIFY(raw.exec(u"ROLLBACK"_s));
+}
+
+void tst_HistoryRows::searchTakesWhatAPersonTypes_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("sameAs"); // the filter that must find the same rows, and finds some
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("NUL in the term") << u"oth\0er 1"_s << u"other 1"_s;
+    QTest::newRow("17,000 stars") << QString(17000, u'*') << QString(SearchTerm::maximumLength, u'*');
+    QTest::newRow("17,000 brackets") << QString(17000, u'[') << QString(SearchTerm::maximumLength, u'[');
+    QTest::newRow("17,000 CJK characters") << QString(17000, u'漢') << QString(SearchTerm::maximumLength, u'漢');
+    QTest::newRow("lone surrogate") << u"ab"_s + QChar(0xD83D) << u"ab\uFFFD"_s;
+    QTest::newRow("cut before a surrogate pair") << u"x"_s + emoji.repeated(9000)
+                                                 << u"x"_s + emoji.repeated(SearchTerm::maximumLength / 2 - 1);
+}
+
+// Terms that SQLite would refuse, or cut at a NUL, find what their usable
+// part finds, in rows both in the full-text index and above its mark.
+void tst_HistoryRows::searchTakesWhatAPersonTypes()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, sameAs);
+    HistoryStore store(file());
+    const QStringList long_{QString(250, u'*'), QString(250, u'['), QString(250, u'漢'),
+                            u"x"_s + u"\U0001F600"_s.repeated(150), u"ab\uFFFD"_s};
+    // Rows 0 to 4 end in the index's first batch of 64, rows 65 to 69 above it.
+    for (int i = 0; i < 70; ++i) {
+        const QString message = i % 65 < long_.size() ? long_.at(i % 65) : u"Hello"_s;
+        QVERIFY(store.begin(historySend(u"Other %1"_s.arg(i), u"00447911000001"_s, message)));
+    }
+    const auto found = [&store](const QString &term) {
+        const auto rows = store.records({.filter = term});
+        return rows ? idsOf(*rows) : QList<qint64>{-1};
+    };
+    const QList<qint64> expected = found(sameAs);
+    QVERIFY(!expected.isEmpty() && expected.first() > 0);
+    QCOMPARE(found(filter), expected);
+    QVERIFY2(store.errorString().isEmpty(), qPrintable(store.errorString()));
 }
 
 void tst_HistoryRows::exportsCsv()
