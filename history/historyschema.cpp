@@ -36,21 +36,50 @@ QString keyOf(const SchemaObject &object)
     return object.type + u'\n' + object.name;
 }
 
+const QString objectsQuery = u"SELECT type, name, tbl_name, sql FROM sqlite_master"
+                              " WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, name"_s;
+
+SchemaObject objectAt(const QSqlQuery &query)
+{
+    return {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toString()};
+}
+
 std::optional<Schema> schemaOf(const QSqlDatabase &db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(u"SELECT type, name, tbl_name, sql FROM sqlite_master"
-                    " WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, name"_s)) {
+    if (!query.exec(objectsQuery))
         return std::nullopt;
-    }
     Schema schema;
     while (query.next()) {
-        schema.objects.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                               query.value(3).toString()});
+        schema.objects.append(objectAt(query));
         schema.at.insert(keyOf(schema.objects.constLast()), schema.objects.size() - 1);
     }
     return query.lastError().isValid() ? std::nullopt : std::optional(schema);
+}
+
+bool sameObject(const SchemaObject &object, const SchemaObject &own, const Schema &expected)
+{
+    return object.type == own.type && object.name == own.name && object.table == own.table
+        && (expected.written.contains(own.name) || object.sql == own.sql);
+}
+
+// The check of every open, in one pass over both lists in the same order;
+// the words for a difference are looked for only when there is one.
+bool sameSchema(const QSqlDatabase &db, const Schema &expected)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(objectsQuery))
+        return false;
+    qsizetype i = 0;
+    while (query.next()) {
+        if (i == expected.objects.size() || !sameObject(objectAt(query), expected.objects.at(i), expected))
+            return false;
+        ++i;
+    }
+    return i == expected.objects.size() && !query.lastError().isValid();
 }
 
 // What the migrations up to `version` create, as a new database holds it.
@@ -135,6 +164,8 @@ const QList<QStringList> &migrations()
 QString strangerIn(const QSqlDatabase &db, int version)
 {
     const std::optional<Schema> expected = expectedSchema(version);
+    if (expected && sameSchema(db, *expected))
+        return QString();
     const std::optional<Schema> found = schemaOf(db);
     if (!expected || !found)
         return u"cannot be read"_s;
@@ -142,8 +173,7 @@ QString strangerIn(const QSqlDatabase &db, int version)
         const auto it = expected->at.constFind(keyOf(object));
         if (it == expected->at.cend())
             return u"holds a %1 \"%2\" that KORVANE did not create"_s.arg(object.type, object.name);
-        const SchemaObject &own = expected->objects.at(*it);
-        if (object.table != own.table || (!expected->written.contains(own.name) && object.sql != own.sql))
+        if (!sameObject(object, expected->objects.at(*it), *expected))
             return u"holds a %1 \"%2\" that another program changed"_s.arg(object.type, object.name);
     }
     for (const SchemaObject &own : expected->objects) {
