@@ -66,9 +66,16 @@ extern "C" Q_DECL_EXPORT int korvane_window_main(int argc, char *argv[])
         return 1;
     }
 
-    // A history that cannot be opened is told of at the first send; messages still go.
+    // The history opens itself at the first send or when the History window
+    // opens, not before, and marks the sends that a program's end cut off
+    // then. One that cannot be opened is told of at the first send; messages
+    // still go. What its opening mended (a file that others could read) is
+    // told once the action that opened it is done.
     HistoryStore history;
     frmSMS window(store, history);
+    QObject::connect(
+        &history, &HistoryStore::noticed, &window, [&window](const QString &text) { window.showMessage(text); },
+        Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

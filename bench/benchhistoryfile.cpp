@@ -32,7 +32,10 @@ BenchHistoryFile::BenchHistoryFile(int count)
       m_fileName(m_dir->filePath(u"history.sqlite"_s)), m_count(count)
 {
     {
+        // Opening the file gives it the store's schema.
         const HistoryStore schema(m_fileName);
+        if (!schema.isOpen())
+            qFatal("%s", qPrintable(schema.errorString()));
     }
     const QString connection = u"bench-fill"_s;
     {

@@ -67,6 +67,7 @@ int history(const QStringList &arguments)
     const QString file = HistoryStore::defaultFileName();
     if (QFileInfo::exists(file) && count != 0) {
         HistoryStore store(file);
+        QObject::connect(&store, &HistoryStore::noticed, &store, &Terminal::tell);
         if (!store.isOpen()) {
             Terminal::tell(store.errorString());
             return Failure;

@@ -280,6 +280,7 @@ int send(const QStringList &arguments)
     }
 
     HistoryStore history;
+    QObject::connect(&history, &HistoryStore::noticed, &history, &Terminal::tell);
     // Where no keyring answers, there are simply no saved credentials; the
     // command never keeps any itself, so it has nothing to tell about that.
     CredentialStore keyring;

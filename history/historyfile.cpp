@@ -1,24 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/historyfile.h"
 
-// Opening a history: the file and its folders, the checks that keep other
-// files untouched, the schema's migrations and the recovery of sends that a
-// program's end cut off.
+#include "history/historydisk.h"
+#include "history/historyschema.h"
+#include "history/historystore.h"
 
-#include "history/historystore_p.h"
-
-#include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QVariant>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -26,248 +19,289 @@ namespace {
 
 const QString interruptedReason = u"the program ended during the send"_s;
 
-// PRAGMA application_id of a KORVANE history: "KORV" in ASCII. It tells the
-// file from another program's SQLite database whatever its user_version.
-constexpr int applicationId = 0x4B4F5256;
+// SQLite's primary result codes that have words a user can act on.
+constexpr int sqliteBusy = 5;
+constexpr int sqliteLocked = 6;
+constexpr int sqliteNoMemory = 7;
+constexpr int sqliteReadOnly = 8;
+constexpr int sqliteIoError = 10;
+constexpr int sqliteCorrupt = 11;
+constexpr int sqliteFull = 13;
+constexpr int sqliteCantOpen = 14;
+constexpr int sqliteNotADatabase = 26;
 
-// What each schema version adds to the one before it: entry N - 1 turns a
-// file of version N - 1 into version N. A new version appends an entry and
-// never edits an old one, so every older file can be brought forward.
-const QList<QStringList> &migrations()
+QString plainWords(int code)
 {
-    static const QList<QStringList> steps{
-        // Version 1: the sends, and the folded text that the search reads
-        // (recipient name, number and message), indexed by trigrams.
-        {
-            u"CREATE TABLE messages ("
-            "id INTEGER PRIMARY KEY AUTOINCREMENT,"
-            "time TEXT NOT NULL," // UTC, ISO 8601 with milliseconds and Z: sorts as text
-            "sender_name TEXT NOT NULL,"
-            "sender_number TEXT NOT NULL,"
-            "recipient_name TEXT NOT NULL,"
-            "recipient_number TEXT NOT NULL,"
-            "message TEXT NOT NULL,"
-            "culture TEXT NOT NULL,"
-            "endpoint TEXT NOT NULL,"
-            "state TEXT NOT NULL CHECK (state IN ('sending', 'sent', 'not sent', 'not known')),"
-            "reason TEXT NOT NULL DEFAULT '',"
-            "duration_ms INTEGER,"
-            "owner INTEGER)"_s, // the lock byte of the store sending it, while "sending"
-            u"CREATE INDEX messages_in_flight ON messages (owner) WHERE state = 'sending'"_s,
-            u"CREATE TABLE message_search (id INTEGER PRIMARY KEY, text TEXT NOT NULL)"_s,
-            u"CREATE VIRTUAL TABLE message_search_index USING fts5(text, content='message_search',"
-            " content_rowid='id', tokenize='trigram case_sensitive 1')"_s,
-            // The index holds the rows of message_search up to this id; the
-            // newer ones are added in batches (Private::indexNewRows()).
-            u"CREATE TABLE search_index (indexed_through INTEGER NOT NULL)"_s,
-            u"INSERT INTO search_index (indexed_through) VALUES (0)"_s,
-        },
-    };
-    return steps;
+    switch (code & 0xff) {
+    case sqliteBusy:
+    case sqliteLocked:
+        return u"another program is keeping it busy"_s;
+    case sqliteNoMemory:
+        return u"there is not enough memory"_s;
+    case sqliteReadOnly:
+        return u"it is read-only"_s;
+    case sqliteIoError:
+        return u"it could not be read or written on the disk"_s;
+    case sqliteCorrupt:
+    case sqliteNotADatabase:
+        return u"it is damaged"_s;
+    case sqliteFull:
+        return u"the disk is full"_s;
+    case sqliteCantOpen:
+        return u"it cannot be opened"_s;
+    default:
+        return QString();
+    }
 }
 
-// Creates the missing folders of `path`, each 0700, leaving existing ones as
-// they are.
-bool makePrivatePath(const QString &path, QString *error)
-{
-    QStringList missing;
-    for (QString folder = QDir::cleanPath(QDir(path).absolutePath()); !QFileInfo::exists(folder);) {
-        missing.prepend(folder);
-        const QString parent = QFileInfo(folder).path();
-        if (parent == folder)
-            break;
-        folder = parent;
-    }
-    for (const QString &folder : std::as_const(missing)) {
-        if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
-            *error = u"The folder %1 could not be created: %2"_s.arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
-            return false;
-        }
-    }
-    return true;
-}
-
-// Creates an empty file readable by its owner only, unless one is there.
-bool createPrivateFile(const QString &fileName, QString *error)
-{
-    const int fd = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    if (errno == EEXIST)
-        return true; // another process made it first
-    *error = u"The history file %1 could not be created: %2"_s.arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
-    return false;
-}
-
-} // namespace
-
-QString HistoryStore::Private::uniqueConnectionName()
+QString uniqueConnectionName()
 {
     static std::atomic<quint64> s_next{0};
     return u"korvane-history-%1"_s.arg(s_next.fetch_add(1));
 }
 
-void HistoryStore::Private::setError(const QString &what, const QSqlError &sqlError) const
+} // namespace
+
+HistoryFile::HistoryFile(const QString &fileName, NoticeHandler tell)
+    : m_fileName(fileName), m_connectionName(uniqueConnectionName()), m_tell(std::move(tell))
 {
-    const QString detail = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
-    error = detail.isEmpty() ? what : what + u": "_s + detail;
 }
 
-// The statement for `sql`, prepared at its first use; null (and the error
-// set) when it cannot be prepared. A caller that reads rows calls finish()
-// when done, so that the statement holds no read transaction open.
-QSqlQuery *HistoryStore::Private::prepared(const QString &sql) const
+HistoryFile::~HistoryFile()
 {
-    auto it = statements.find(sql);
-    if (it == statements.end()) {
-        QSqlQuery query(db);
+    close();
+}
+
+QString HistoryFile::timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+bool HistoryFile::use()
+{
+    if (m_state == State::Open && m_foundReadOnly) {
+        close();
+        m_state = State::Unopened;
+    }
+    if (m_state == State::Unopened) {
+        m_state = open() ? State::Open : State::Refused;
+        if (m_state == State::Open)
+            m_error.clear();
+        else
+            close();
+    }
+    return m_state == State::Open;
+}
+
+// The connection must be unused before it is removed.
+void HistoryFile::close()
+{
+    m_foundReadOnly = false;
+    m_statements.clear();
+    m_db.close();
+    m_db = QSqlDatabase();
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+void HistoryFile::setError(const QString &what, const QSqlError &error, Detail detail) const
+{
+    bool known = false;
+    const int code = error.nativeErrorCode().toInt(&known);
+    QString words = known ? plainWords(code) : QString();
+    if (known && (code & 0xff) == sqliteReadOnly) {
+        m_foundReadOnly = true;
+        if (const QString part = HistoryDisk::unwritablePart(m_fileName); !part.isEmpty())
+            words = part;
+    }
+    if (words.isEmpty() && detail == Detail::Any)
+        words = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    m_error = words.isEmpty() ? what : what + u": "_s + words;
+}
+
+QSqlQuery *HistoryFile::prepared(const QString &sql) const
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery query(m_db);
         query.setForwardOnly(true);
         if (!query.prepare(sql)) {
-            setError(u"The history %1 could not be used"_s.arg(fileName), query.lastError());
+            setError(u"The history %1 could not be used"_s.arg(m_fileName), query.lastError());
             return nullptr;
         }
-        it = statements.insert(sql, query);
+        it = m_statements.insert(sql, query);
     }
     return &*it;
 }
 
-bool HistoryStore::Private::exec(QSqlQuery &query) const
+bool HistoryFile::exec(QSqlQuery &query) const
 {
     if (query.exec())
         return true;
-    setError(u"The history %1 could not be used"_s.arg(fileName), query.lastError());
+    setError(u"The history %1 could not be used"_s.arg(m_fileName), query.lastError());
     return false;
 }
 
-bool HistoryStore::Private::exec(const QString &statement) const
+bool HistoryFile::exec(const QString &statement) const
 {
-    QSqlQuery query(db);
+    QSqlQuery query(m_db);
     if (query.exec(statement))
         return true;
-    setError(u"The history %1 could not be used"_s.arg(fileName), query.lastError());
+    setError(u"The history %1 could not be used"_s.arg(m_fileName), query.lastError());
     return false;
 }
 
-std::optional<int> HistoryStore::Private::pragmaValue(const QString &name)
+std::optional<int> HistoryFile::pragmaValue(const QString &name)
 {
-    QSqlQuery query(db);
+    QSqlQuery query(m_db);
     if (!query.exec(u"PRAGMA "_s + name) || !query.next()) {
-        setError(u"%1 is not a KORVANE history"_s.arg(fileName), query.lastError());
+        setError(u"%1 is not a KORVANE history"_s.arg(m_fileName), query.lastError());
         return std::nullopt;
     }
     return query.value(0).toInt();
 }
 
-int HistoryStore::Private::objectCount()
+std::optional<int> HistoryFile::objectCount()
 {
-    QSqlQuery query(db);
+    QSqlQuery query(m_db);
     if (!query.exec(u"SELECT count(*) FROM sqlite_master"_s) || !query.next()) {
-        setError(u"%1 is not a KORVANE history"_s.arg(fileName), query.lastError());
-        return -1;
+        setError(u"%1 is not a KORVANE history"_s.arg(m_fileName), query.lastError());
+        return std::nullopt;
     }
     return query.value(0).toInt();
 }
 
-// Refuses what the store must never write to: anything but a regular file,
-// and a file with content that is not an SQLite database. An empty file is
-// a new history.
-bool HistoryStore::Private::checkExistingFile()
-{
-    const QFileInfo info(fileName);
-    if (!info.isFile()) {
-        error = u"The history file %1 is not a regular file; it was left as it is."_s.arg(fileName);
-        return false;
-    }
-    if (info.size() == 0)
-        return true;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = u"The history file %1 cannot be read: %2"_s.arg(fileName, file.errorString());
-        return false;
-    }
-    static constexpr QByteArrayView sqliteHeader("SQLite format 3\0", 16);
-    if (file.read(sqliteHeader.size()) != sqliteHeader) {
-        error = u"The file %1 is not a KORVANE history (it is not an SQLite database); it was left as it is."_s.arg(
-            fileName);
-        return false;
-    }
-    return true;
-}
-
-bool HistoryStore::Private::openFile()
+bool HistoryFile::open()
 {
     if (!QSqlDatabase::isDriverAvailable(u"QSQLITE"_s)) {
-        error = u"The history cannot be kept: Qt's SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is not installed."_s;
+        m_error = u"The history cannot be kept: Qt's SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is "
+                  "not installed."_s;
         return false;
     }
-    const QFileInfo info(fileName);
-    if (info.exists() || info.isSymLink()) {
-        if (!checkExistingFile())
-            return false;
-    } else if (!makePrivatePath(info.path(), &error) || !createPrivateFile(fileName, &error)) {
-        return false;
-    }
-
-    db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connectionName);
-    db.setDatabaseName(fileName);
-    // Another process (the command line, a second store) holds the write
-    // lock for milliseconds; waiting is better than failing a send's record.
-    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
-    if (!db.open()) {
-        setError(u"The history %1 cannot be opened"_s.arg(fileName), db.lastError());
-        return false;
-    }
-
-    // Everything is checked before the first write: a refused file is left
-    // exactly as it was. A new history is an empty database; an existing
-    // one carries the application id.
-    const std::optional<int> application = pragmaValue(u"application_id"_s);
-    const std::optional<int> version = pragmaValue(u"user_version"_s);
-    if (!application || !version)
-        return false;
     bool isNew = false;
-    if (*version == 0 && (*application == 0 || *application == applicationId)) {
-        const int objects = objectCount();
-        if (objects < 0)
-            return false;
-        isNew = objects == 0;
-    }
-    if (!isNew && (*application != applicationId || *version == 0)) {
-        error = u"The file %1 is not a KORVANE history (it is a database of something else); it was left as it is."_s
-                    .arg(fileName);
+    int version = 0;
+    if (!checkFiles() || !openConnection() || !checkDatabase(&isNew, &version) || !prepareFile(version))
         return false;
-    }
-    if (*version > HistoryStore::schemaVersion) {
-        error = u"The history %1 was written by a newer version of KORVANE (history version %2; this version reads "
-                "up to %3). It was left as it is."_s.arg(fileName)
-                    .arg(*version)
-                    .arg(HistoryStore::schemaVersion);
-        return false;
-    }
-
-    // WAL lets readers and one writer work at once, and a commit is in the
-    // file once COMMIT returns; FULL flushes the WAL to the disk at commit.
-    // secure_delete overwrites the text of deleted rows in the file.
-    if (!exec(u"PRAGMA journal_mode=WAL"_s) || !exec(u"PRAGMA synchronous=FULL"_s)
-        || !exec(u"PRAGMA secure_delete=ON"_s)) {
-        return false;
-    }
-    if (*version < HistoryStore::schemaVersion && !migrate(*version))
-        return false;
-
-    if (!ownerLock.open(fileName + u"-senders"_s, &error))
+    // The lock outlives a reopen: the sends begun before it are still alive.
+    if (m_ownerLock.token() == 0 && !m_ownerLock.open(m_fileName + u"-senders"_s, &m_error))
         return false;
     recoverInterrupted();
     return true;
 }
 
-bool HistoryStore::Private::migrate(int fromVersion)
+// Refuses what the store must never write to, creates a missing history and
+// takes from the files every right that others have.
+bool HistoryFile::checkFiles()
+{
+    for (const QString &name : HistoryDisk::filesOf(m_fileName)) {
+        if (const QString kind = HistoryDisk::nonRegularKind(name); !kind.isEmpty()) {
+            m_error = u"The history file %1 is %2, not a regular file; it was left as it is."_s.arg(name, kind);
+            return false;
+        }
+    }
+    if (QFileInfo::exists(m_fileName)) {
+        if (!checkExisting())
+            return false;
+    } else if (!HistoryDisk::makePrivatePath(QFileInfo(m_fileName).path(), &m_error)
+               || !HistoryDisk::createPrivateFile(m_fileName, &m_error)) {
+        return false;
+    }
+    if (const QString notice = HistoryDisk::makePrivate(m_fileName); !notice.isEmpty() && m_tell)
+        m_tell(notice);
+    return true;
+}
+
+// A file with content that is not an SQLite database is refused: SQLite
+// would take a file shorter than its header for an empty database and write
+// over it. An empty file is a new history.
+bool HistoryFile::checkExisting()
+{
+    QFile file(m_fileName);
+    if (file.size() == 0)
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = u"The history file %1 cannot be read: %2"_s.arg(m_fileName, file.errorString());
+        return false;
+    }
+    static constexpr QByteArrayView sqliteHeader("SQLite format 3\0", 16);
+    if (file.read(sqliteHeader.size()) != sqliteHeader) {
+        m_error = u"The file %1 is not a KORVANE history (it is not an SQLite database); it was left as it is."_s.arg(
+            m_fileName);
+        return false;
+    }
+    return true;
+}
+
+bool HistoryFile::openConnection()
+{
+    m_db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connectionName);
+    m_db.setDatabaseName(m_fileName);
+    // Another process (the command line, a second store) holds the write
+    // lock for milliseconds; waiting is better than failing a send's record.
+    m_db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
+    if (!m_db.open()) {
+        setError(u"The history %1 cannot be opened"_s.arg(m_fileName), m_db.lastError());
+        return false;
+    }
+    // Before anything in the file is read: SQL that the file holds runs
+    // only functions that cannot change anything.
+    return exec(u"PRAGMA trusted_schema=OFF"_s);
+}
+
+// Everything is checked before the first write: a refused file is left
+// exactly as it was. A new history is an empty database; an existing one
+// carries the application id and KORVANE's schema, and nothing else.
+bool HistoryFile::checkDatabase(bool *isNew, int *version)
+{
+    const std::optional<int> application = pragmaValue(u"application_id"_s);
+    const std::optional<int> found = pragmaValue(u"user_version"_s);
+    if (!application || !found)
+        return false;
+    *version = *found;
+    if (*found == 0 && (*application == 0 || *application == HistorySchema::applicationId)) {
+        const std::optional<int> objects = objectCount();
+        if (!objects)
+            return false;
+        *isNew = *objects == 0;
+    }
+    if (!*isNew && (*application != HistorySchema::applicationId || *found == 0)) {
+        m_error = u"The file %1 is not a KORVANE history (it is a database of something else); it was left as it is."_s
+                      .arg(m_fileName);
+        return false;
+    }
+    if (*found > HistoryStore::schemaVersion) {
+        m_error = u"The history %1 was written by a newer version of KORVANE (history version %2; this version "
+                  "reads up to %3). It was left as it is."_s.arg(m_fileName)
+                      .arg(*found)
+                      .arg(HistoryStore::schemaVersion);
+        return false;
+    }
+    if (*isNew)
+        return true;
+    if (const QString stranger = HistorySchema::strangerIn(m_db, *found); !stranger.isEmpty()) {
+        m_error = u"The history %1 %2, so it is not used. It was left as it is."_s.arg(m_fileName, stranger);
+        return false;
+    }
+    return true;
+}
+
+// WAL lets readers and one writer work at once, and a commit is in the file
+// once COMMIT returns; FULL flushes the WAL to the disk at commit.
+// secure_delete overwrites the text of deleted rows in the file.
+bool HistoryFile::prepareFile(int version)
+{
+    if (!exec(u"PRAGMA journal_mode=WAL"_s) || !exec(u"PRAGMA synchronous=FULL"_s)
+        || !exec(u"PRAGMA secure_delete=ON"_s)) {
+        return false;
+    }
+    return version >= HistoryStore::schemaVersion || migrate(version);
+}
+
+bool HistoryFile::migrate(int fromVersion)
 {
     Transaction transaction(*this);
     if (!transaction.isActive()) {
-        setError(u"The history %1 cannot be prepared"_s.arg(fileName), transaction.error());
+        setError(u"The history %1 cannot be prepared"_s.arg(m_fileName), transaction.error());
         return false;
     }
     // Another process may have brought the file forward meanwhile.
@@ -277,27 +311,27 @@ bool HistoryStore::Private::migrate(int fromVersion)
     if (*version != fromVersion)
         return *version == HistoryStore::schemaVersion;
 
-    const QList<QStringList> &steps = migrations();
+    const QList<QStringList> &steps = HistorySchema::migrations();
     for (int step = fromVersion; step < HistoryStore::schemaVersion; ++step) {
         for (const QString &statement : steps.at(step)) {
             if (!exec(statement))
                 return false;
         }
     }
-    if (!exec(u"PRAGMA application_id = %1"_s.arg(applicationId))
+    if (!exec(u"PRAGMA application_id = %1"_s.arg(HistorySchema::applicationId))
         || !exec(u"PRAGMA user_version = %1"_s.arg(HistoryStore::schemaVersion))) {
         return false;
     }
     if (!transaction.commit()) {
-        setError(u"The history %1 cannot be prepared"_s.arg(fileName), transaction.error());
+        setError(u"The history %1 cannot be prepared"_s.arg(m_fileName), transaction.error());
         return false;
     }
     return true;
 }
 
-void HistoryStore::Private::markInterrupted(qint64 owner)
+void HistoryFile::markInterrupted(qint64 owner)
 {
-    QSqlQuery query(db);
+    QSqlQuery query(m_db);
     query.prepare(u"UPDATE messages SET state = 'not known', reason = :reason, owner = NULL"
                   " WHERE state = 'sending' AND owner IS :owner"_s);
     query.bindValue(u":reason"_s, interruptedReason);
@@ -307,16 +341,16 @@ void HistoryStore::Private::markInterrupted(qint64 owner)
 
 // Rows still "sending" whose owner is gone were cut off by the end of their
 // program: nobody will ever learn their outcome.
-void HistoryStore::Private::recoverInterrupted()
+void HistoryFile::recoverInterrupted()
 {
-    QSqlQuery query(db);
+    QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.exec(u"SELECT DISTINCT owner FROM messages WHERE state = 'sending'"_s))
         return;
     QList<qint64> gone;
     while (query.next()) {
         const qint64 owner = query.value(0).isNull() ? 0 : query.value(0).toLongLong();
-        if (owner != ownerLock.token() && !ownerLock.isHeldElsewhere(owner))
+        if (owner != m_ownerLock.token() && !m_ownerLock.isHeldElsewhere(owner))
             gone.append(owner);
     }
     query.finish();
@@ -324,3 +358,30 @@ void HistoryStore::Private::recoverInterrupted()
         markInterrupted(owner);
 }
 
+HistoryFile::Transaction::Transaction(const HistoryFile &file) : m_file(file)
+{
+    m_active = run(u"BEGIN IMMEDIATE"_s);
+}
+
+HistoryFile::Transaction::~Transaction()
+{
+    if (m_active)
+        run(u"ROLLBACK"_s);
+}
+
+bool HistoryFile::Transaction::commit()
+{
+    if (!run(u"COMMIT"_s))
+        return false;
+    m_active = false;
+    return true;
+}
+
+bool HistoryFile::Transaction::run(const QString &statement)
+{
+    QSqlQuery *query = m_file.prepared(statement);
+    if (query && query->exec())
+        return true;
+    m_error = query ? query->lastError() : QSqlError(m_file.errorString(), QString());
+    return false;
+}

@@ -3,6 +3,7 @@
 #include "history/historymodel.h"
 
 #include "history/historystore.h"
+#include "history/searchterm.h"
 
 #include <QLocale>
 
@@ -45,7 +46,7 @@ void HistoryModel::setFilter(const QString &text)
 {
     if (text == m_filter)
         return;
-    const bool sameSearch = text.trimmed() == m_filter.trimmed();
+    const bool sameSearch = SearchTerm(text).text() == SearchTerm(m_filter).text();
     m_filter = text;
     if (!sameSearch)
         reload();

@@ -6,27 +6,40 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <chrono>
 #include <memory>
 #include <optional>
 
+class HistoryFile;
+class HistoryReader;
+
 // The record of sent messages: one SQLite file, read and written through Qt
 // SQL's QSQLITE driver. It knows nothing of windows; the History window (over
 // HistoryModel) and the command line both use it.
 //
+// Opened when first needed. Constructing a store touches no file: the first
+// call that needs the file (isOpen() included) opens it, so that a program
+// that sends nothing never loads the SQLite driver or opens the history.
+//
 // The file. $XDG_DATA_HOME/KORVANE/history.sqlite by default. Folders that
 // the store creates are 0700 and a file it creates is 0600; a mode the user
-// gave an existing file or folder is kept. Beside it live SQLite's -wal and
-// -shm files and "history.sqlite-senders", the lock file described below.
-// The schema's version is PRAGMA user_version, and PRAGMA application_id
-// marks the file as a KORVANE history: an empty file (version 0) is given the
-// current schema, a file of the current version is used as it is. The store
-// refuses, without writing to it, a history of a newer version, a file that
-// is not an SQLite database (SQLite itself would take a file shorter than its
-// header for an empty database and write over it) and another program's
-// SQLite database; isOpen() is then false and errorString() says why.
+// gave an existing file or folder is kept, except that the history and its
+// -wal and -shm files lose every right that others have (0644 becomes 0600),
+// which noticed() tells once. Beside it live SQLite's -wal and -shm files and
+// "history.sqlite-senders", the lock file described below. The schema's
+// version is PRAGMA user_version, and PRAGMA application_id marks the file as
+// a KORVANE history: an empty file (version 0) is given the current schema, a
+// file of the current version is used as it is. The store refuses, without
+// writing to it, anything but a regular file (a symbolic link included, as
+// for -wal and -shm), a history of a newer version, a file that is not an
+// SQLite database (SQLite itself would take a file shorter than its header
+// for an empty database and write over it), another program's SQLite
+// database, and a history that holds a trigger, view, table or index that
+// KORVANE did not create; isOpen() is then false and errorString() says why.
+// The file's SQL is not trusted (PRAGMA trusted_schema=OFF).
 //
 // Durability. The file is in WAL mode with synchronous=FULL. Each step of a
 // send (begin(), finish()) is one transaction, and a COMMIT has written its
@@ -35,7 +48,8 @@
 // transaction at the next open. FULL also flushes the WAL to the disk at each
 // commit, so that a power cut right after "Sent" does not roll the row back.
 // (Where the file system cannot hold a WAL, SQLite keeps its rollback
-// journal, which is just as safe against a kill.)
+// journal, which is just as safe against a kill.) secure_delete overwrites
+// deleted rows in the file.
 //
 // Sends in flight. begin() writes a row in state "sending" before the request
 // leaves and finish() gives it its outcome. Every store holds, for as long as
@@ -58,7 +72,9 @@
 // connection name of its own and removes it when it is destroyed.
 //
 // Errors. A call that fails returns false, an empty optional or no id, and
-// errorString() then says why in plain words.
+// errorString() then says why in plain words. A write that finds the file
+// read-only names the file that cannot be written, and the next call opens
+// the file again, so that a history made writable again is used at once.
 class HistoryStore final : public QObject
 {
     Q_OBJECT
@@ -79,8 +95,8 @@ public:
     Q_DISABLE_COPY_MOVE(HistoryStore)
 
     QString fileName() const;
-    // False when the file could not be opened or was refused; every other
-    // call then fails.
+    // Opens the file unless it is open; false when it could not be opened or
+    // was refused, and every other call then fails.
     bool isOpen() const;
     // Why the last failed call failed; empty after a success.
     QString errorString() const;
@@ -109,7 +125,9 @@ public:
         // Only rows whose recipient name, recipient number or message holds
         // this text, ignoring letter case (Unicode case folding). It is
         // matched literally: no character, % _ * ? " included, is a wildcard.
-        // Leading and trailing white space is ignored; empty matches every row.
+        // Leading and trailing white space and NUL characters are ignored, and
+        // only the first SearchTerm::maximumLength characters count; empty
+        // matches every row.
         QString filter;
         qint64 olderThan = 0; // only ids below this; 0: no bound
         qint64 newerThan = 0; // only ids above this; 0: no bound
@@ -132,14 +150,9 @@ public:
     [[nodiscard]] bool clear();
 
     // Writes the rows that match `filter` (every row when empty), newest
-    // first, as CSV (RFC 4180: UTF-8 without a byte-order mark, CRLF line
-    // ends, a header row, fields in double quotes when they hold a comma, a
-    // quote or a line break). Columns: id, time (ISO 8601 in UTC with
-    // milliseconds, e.g. 2026-05-01T12:03:04.123Z), sender_name,
-    // sender_number, recipient_name, recipient_number, message, culture,
-    // endpoint, state (the state key), reason, duration_ms (empty when none).
-    // The file is written through QSaveFile: it is replaced only when the
-    // whole export succeeded.
+    // first, as CSV in the layout of HistoryCsv. The file is written through
+    // QSaveFile: it is replaced only when the whole export succeeded. A new
+    // file is readable by its owner alone (PrivateFile).
     [[nodiscard]] bool exportCsv(const QString &fileName, const QString &filter = QString()) const;
 
 signals:
@@ -148,8 +161,14 @@ signals:
     void recordChanged(qint64 id);
     void recordsRemoved(const QList<qint64> &ids);
     void cleared();
+    // What the store mended on its own when it opened the file and the user
+    // is to be told (others could read the history), once per open.
+    void noticed(const QString &text);
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
+    bool indexNewRows(qint64 newestId);
+
+    std::unique_ptr<HistoryFile> m_file;
+    std::unique_ptr<HistoryReader> m_reader;
+    QSet<qint64> m_inFlight; // begun here and not finished yet
 };

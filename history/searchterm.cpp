@@ -19,11 +19,27 @@ qsizetype codePoints(const QString &text)
 
 constexpr char16_t separator = u'\x1f';
 
+// The filter as it is matched: without NULs and outer white space, and cut
+// to the maximum length, never inside a surrogate pair.
+QString usedPart(const QString &filter)
+{
+    QString text = filter;
+    text.remove(QChar(u'\0'));
+    text = text.trimmed();
+    if (text.size() > SearchTerm::maximumLength) {
+        text.truncate(text.at(SearchTerm::maximumLength).isLowSurrogate() ? SearchTerm::maximumLength - 1
+                                                                           : SearchTerm::maximumLength);
+        text = text.trimmed();
+    }
+    return text;
+}
+
 } // namespace
 
 SearchTerm::SearchTerm(const QString &filter)
 {
-    const QString term = fold(filter.trimmed());
+    const QString term = fold(usedPart(filter));
+    m_text = term;
     if (term.isEmpty())
         return;
     if (codePoints(term) >= 3) {
@@ -44,9 +60,19 @@ SearchTerm::SearchTerm(const QString &filter)
     m_scanPattern += u'*';
 }
 
+// A surrogate without its other half stands for no character. SQLite, when
+// it converts the text to UTF-8, would pair it with whatever follows (in a
+// full-text query, the closing quote), so it becomes U+FFFD on both sides.
 QString SearchTerm::fold(const QString &text)
 {
-    return text.normalized(QString::NormalizationForm_C).toCaseFolded();
+    QString folded = text.normalized(QString::NormalizationForm_C).toCaseFolded();
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        if (folded.at(i).isHighSurrogate() && i + 1 < folded.size() && folded.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (folded.at(i).isSurrogate())
+            folded[i] = QChar::ReplacementCharacter;
+    }
+    return folded;
 }
 
 QString SearchTerm::searchText(const QString &recipientName, const QString &recipientNumber, const QString &message)

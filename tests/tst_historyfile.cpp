@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The history file: the modes of what the store creates, the schema it gives
-// an empty file, and the files it refuses without writing to them.
+// The history file: the modes of what the store creates or finds, the schema
+// it gives an empty file, the settings of its connection, and the files it
+// refuses without writing to them.
 
+#include "history/historyschema.h"
 #include "history/historystore.h"
 #include "tests/support/historyfixture.h"
 
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -37,6 +40,17 @@ mode_t modeOf(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
 
+// A history as KORVANE creates it, written without a store.
+void writeGenuineHistory(RawFile &raw)
+{
+    for (const QStringList &step : HistorySchema::migrations()) {
+        for (const QString &statement : step)
+            QVERIFY(raw.exec(statement));
+    }
+    QVERIFY(raw.exec(u"PRAGMA application_id = %1"_s.arg(HistorySchema::applicationId)));
+    QVERIFY(raw.exec(u"PRAGMA user_version = %1"_s.arg(HistoryStore::schemaVersion)));
+}
+
 } // namespace
 
 class tst_HistoryFile : public QObject, public HistoryFixture
@@ -53,8 +67,15 @@ private slots:
     void migratesEmptyFile_data();
     void migratesEmptyFile();
     void opensCurrentVersionAsItIs();
+    void takesOthersRights_data();
+    void takesOthersRights();
+    void connectionSettings_data();
+    void connectionSettings();
     void refusesFile_data();
     void refusesFile();
+
+private:
+    void makeFile(const QString &kind, const QByteArray &content);
 };
 
 void tst_HistoryFile::createdFilesArePrivate_data()
@@ -139,6 +160,69 @@ void tst_HistoryFile::opensCurrentVersionAsItIs()
     QCOMPARE(RawFile(file()).value(u"SELECT group_concat(sql, ';') FROM sqlite_master"_s), schema);
 }
 
+void tst_HistoryFile::takesOthersRights_data()
+{
+    QTest::addColumn<QString>("suffix"); // of the file whose mode is set
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("expectedMode");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("history others can read") << QString() << 0644 << 0600 << true;
+    QTest::newRow("history read-only for all") << QString() << 0444 << 0400 << true;
+    QTest::newRow("-wal others can read") << u"-wal"_s << 0644 << 0600 << true;
+    // As an open of a read-only history leaves it: SQLite would take the
+    // whole history for read-only.
+    QTest::newRow("-shm its owner cannot write") << u"-shm"_s << 0400 << 0600 << false;
+}
+
+void tst_HistoryFile::takesOthersRights()
+{
+    QFETCH(QString, suffix);
+    QFETCH(int, mode);
+    QFETCH(int, expectedMode);
+    QFETCH(bool, told);
+    // Kept open, so that the -wal and -shm files stay.
+    HistoryStore first(file());
+    QVERIFY(beginOne(first) > 0);
+    QVERIFY(::chmod(QFile::encodeName(file() + suffix).constData(), mode_t(mode)) == 0);
+
+    HistoryStore store(file());
+    QSignalSpy notices(&store, &HistoryStore::noticed);
+    QVERIFY2(store.isOpen(), qPrintable(store.errorString()));
+    QCOMPARE(int(modeOf(file() + suffix)), expectedMode);
+    QCOMPARE(notices.size(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(notices.first().first().toString().contains(file()), qPrintable(notices.first().first().toString()));
+    QVERIFY(store.newest(-1));
+}
+
+// These are settings of a connection, not of the file: the store's own
+// connection is asked.
+void tst_HistoryFile::connectionSettings_data()
+{
+    QTest::addColumn<QString>("pragma");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("every commit on the disk") << u"synchronous"_s << 2; // FULL
+    QTest::newRow("deleted text overwritten") << u"secure_delete"_s << 1;
+    QTest::newRow("the file's SQL not trusted") << u"trusted_schema"_s << 0;
+}
+
+void tst_HistoryFile::connectionSettings()
+{
+    QFETCH(QString, pragma);
+    QFETCH(int, expected);
+    HistoryStore store(file());
+    QVERIFY(store.isOpen());
+    QSqlDatabase connection;
+    for (const QString &name : QSqlDatabase::connectionNames()) {
+        if (QSqlDatabase::database(name, false).databaseName() == file())
+            connection = QSqlDatabase::database(name, false);
+    }
+    QVERIFY(connection.isOpen());
+    QSqlQuery query(connection);
+    QVERIFY(query.exec(u"PRAGMA "_s + pragma) && query.next());
+    QCOMPARE(query.value(0).toInt(), expected);
+}
+
 void tst_HistoryFile::refusesFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -161,13 +245,29 @@ void tst_HistoryFile::refusesFile_data()
         << u"database"_s << QByteArray("PRAGMA application_id = 42") << u"database of something else"_s;
     QTest::newRow("directory") << u"directory"_s << QByteArray() << u"not a regular file"_s;
     QTest::newRow("fifo") << u"fifo"_s << QByteArray() << u"not a regular file"_s;
+    // Written through, the link would turn its target into the history.
+    QTest::newRow("link to a text file") << u"link"_s << QByteArray() << u"is a symbolic link"_s;
+    QTest::newRow("-wal a link") << u"wal link"_s << QByteArray() << u"-wal is a symbolic link"_s;
+    // SQL planted in a genuine history (statements one a line).
+    QTest::newRow("trigger") << u"planted"_s
+                             << QByteArray("CREATE TRIGGER rewrite AFTER INSERT ON messages BEGIN"
+                                           " UPDATE messages SET recipient_number = '0' WHERE id = new.id; END")
+                             << u"trigger \"rewrite\" that KORVANE did not create"_s;
+    QTest::newRow("view") << u"planted"_s << QByteArray("CREATE VIEW everything AS SELECT * FROM messages")
+                          << u"view \"everything\" that KORVANE did not create"_s;
+    QTest::newRow("hidden table") << u"planted"_s
+                                  << QByteArray("CREATE TABLE stash (message TEXT)\n"
+                                                "CREATE TRIGGER keep BEFORE DELETE ON messages BEGIN"
+                                                " INSERT INTO stash VALUES (old.message); END")
+                                  << u"table \"stash\" that KORVANE did not create"_s;
+    QTest::newRow("changed table") << u"planted"_s << QByteArray("ALTER TABLE messages ADD COLUMN copy TEXT")
+                                   << u"table \"messages\" that another program changed"_s;
+    QTest::newRow("missing index") << u"planted"_s << QByteArray("DROP INDEX messages_in_flight")
+                                   << u"lacks the index \"messages_in_flight\""_s;
 }
 
-void tst_HistoryFile::refusesFile()
+void tst_HistoryFile::makeFile(const QString &kind, const QByteArray &content)
 {
-    QFETCH(QString, kind);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, why);
     QVERIFY(QDir().mkpath(QFileInfo(file()).path()));
     if (kind == u"file"_s) {
         QFile made(file());
@@ -177,11 +277,33 @@ void tst_HistoryFile::refusesFile()
         RawFile raw(file());
         for (const QByteArray &statement : content.split(';'))
             QVERIFY(raw.exec(QString::fromLatin1(statement)));
+    } else if (kind == u"planted"_s) {
+        RawFile raw(file());
+        writeGenuineHistory(raw);
+        for (const QByteArray &statement : content.split('\n'))
+            QVERIFY(raw.exec(QString::fromLatin1(statement)));
+    } else if (kind == u"link"_s) {
+        QFile target(m_dir->filePath(u"notes.txt"_s));
+        QVERIFY(target.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(target.fileName(), file()));
+    } else if (kind == u"wal link"_s) {
+        RawFile raw(file());
+        writeGenuineHistory(raw);
+        QVERIFY(QFile::link(m_dir->filePath(u"elsewhere"_s), file() + u"-wal"_s));
     } else if (kind == u"directory"_s) {
         QVERIFY(QDir().mkdir(file()));
     } else {
         QVERIFY(::mkfifo(QFile::encodeName(file()).constData(), 0600) == 0);
     }
+}
+
+void tst_HistoryFile::refusesFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    makeFile(kind, content);
+    QVERIFY(!QTest::currentTestFailed());
     const QByteArray before = fileHash(file());
 
     HistoryStore store(file());
@@ -192,6 +314,7 @@ void tst_HistoryFile::refusesFile()
     QVERIFY(!store.newest(-1));
     QCOMPARE(fileHash(file()), before);
     QVERIFY(!QFileInfo::exists(file() + u"-senders"_s));
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"elsewhere"_s)));
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryFile)

