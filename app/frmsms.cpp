@@ -184,9 +184,9 @@ void frmSMS::cmdSave_Click()
 
 void frmSMS::cmdAdd_Click()
 {
-    const QString number = tbToNumber->text();
-    if (!TextRules::isValidRecipientNumber(number)) {
-        showMessage(number + QStringLiteral(" is not a valid phone number, please use a valid country code prefix"));
+    const TextRules::NewRecipient recipient = TextRules::newRecipient(tbToName->text(), tbToNumber->text());
+    if (!recipient.problem.isEmpty()) {
+        showMessage(recipient.problem);
         return;
     }
     if (AddressBook->Count() >= AddressBookEntries::MaximumCount) {
@@ -195,7 +195,7 @@ void frmSMS::cmdAdd_Click()
         return;
     }
 
-    AddressBook->Add(number, tbToName->text(), tbToName->text());
+    AddressBook->Add(recipient.number, recipient.name, recipient.name);
     AddressBook->UpdateScreen(lstAddressBook);
     const bool saved = AddressBook->Save();
     tbToName->clear();

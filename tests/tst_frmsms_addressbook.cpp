@@ -43,8 +43,10 @@ void tst_FrmSmsAddressBook::addRecipient_data()
     QTest::addColumn<bool>("accepted");
 
     QTest::newRow("14 characters") << QStringLiteral("00441234567890") << true;
-    QTest::newRow("20 characters") << QStringLiteral("00441234567890123456") << true;
+    QTest::newRow("17 characters") << QStringLiteral("00441234567890123") << true;
+    QTest::newRow("18 characters") << QStringLiteral("004412345678901234") << false;
     QTest::newRow("13 characters") << QStringLiteral("0044123456789") << false;
+    QTest::newRow("French mobile, 13 characters") << QStringLiteral("0033612345678") << true;
     QTest::newRow("14 starting 44") << QStringLiteral("44123456789012") << false;
     QTest::newRow("14 starting 0 then 4") << QStringLiteral("04412345678901") << false;
     QTest::newRow("14 with a letter") << QStringLiteral("0044123456789a") << false;
