@@ -62,12 +62,13 @@ void frmSMS::mnuImportContacts_Click()
 void frmSMS::importContacts(const QString &fileName)
 {
     // National numbers take the calling code of the country chosen in the menu.
-    const ContactsImport import = ContactsImport::fromFile(fileName, *AddressBook, culture);
+    const ContactsImport import
+        = ContactsImport::fromFile(fileName, {AddressBook->foldedNames(), AddressBook->room()}, culture);
     if (!import.error().isEmpty()) {
         showMessage(import.error());
         return;
     }
-    if (!import.applyTo(*AddressBook)) {
+    if (!AddressBook->AddAll(import.accepted())) {
         showMessage(u"Nothing was imported: the address book could not be saved. %1"_s.arg(m_store.errorString()));
         return;
     }
