@@ -36,10 +36,12 @@ qsizetype digitCount(QStringView text)
 PhoneNumberUtil::ErrorType parse(QStringView text, const char *region, PhoneNumber *number)
 {
     const PhoneNumberUtil &util = *PhoneNumberUtil::GetInstance();
-    const auto error = util.ParseAndKeepRawInput(text.toString().toStdString(), region, number);
     const bool doubleZero = text.size() >= 2 && text[0].digitValue() == 0 && text[1].digitValue() == 0;
-    if (!doubleZero || (error == PhoneNumberUtil::NO_PARSING_ERROR
-                        && number->country_code_source() != PhoneNumber::FROM_DEFAULT_COUNTRY))
+    if (!doubleZero)
+        return util.Parse(text.toString().toStdString(), region, number);
+    // Where the country's own prefix took the "00", the number says so.
+    const auto error = util.ParseAndKeepRawInput(text.toString().toStdString(), region, number);
+    if (error == PhoneNumberUtil::NO_PARSING_ERROR && number->country_code_source() != PhoneNumber::FROM_DEFAULT_COUNTRY)
         return error;
     number->Clear();
     return util.Parse("+" + text.sliced(2).toString().toStdString(), region, number);
