@@ -26,6 +26,7 @@ private slots:
     void addRecipient_data();
     void addRecipient();
     void addedRecipientsAreListedAndStored();
+    void nameIsTakenInItsOneForm();
     void duplicateNameChangesNothing();
     void failedAddIsReportedAndSavedLater();
     void fullBookRefusesAnotherRecipient();
@@ -96,6 +97,17 @@ void tst_FrmSmsAddressBook::addedRecipientsAreListedAndStored()
     // The sender panel's name box is the user's own: an add leaves it alone.
     QCOMPARE(child<QLineEdit>(*window, "tbFromName")->text(), QStringLiteral("half-typed"));
     QVERIFY(m_messages.isEmpty());
+}
+
+// Control characters and outer spaces do not reach the book; a name too
+// long is refused with its reason.
+void tst_FrmSmsAddressBook::nameIsTakenInItsOneForm()
+{
+    const auto window = makeWindow();
+    addRecipientTo(*window, QStringLiteral(" Two\nLines "), QStringLiteral("00441111111111"));
+    addRecipientTo(*window, QString(256, u'x'), QStringLiteral("00442222222222"));
+    QCOMPARE(window->AddressBook->names(), QStringList{QStringLiteral("Two Lines")});
+    QCOMPARE(m_messages, QStringList{QStringLiteral("The name has 256 characters; a recipient's name has 255 at most.")});
 }
 
 void tst_FrmSmsAddressBook::duplicateNameChangesNothing()
