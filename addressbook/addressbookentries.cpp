@@ -3,6 +3,7 @@
 
 #include "addressbook/addressbookentries.h"
 
+#include "rules/textrules.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 
@@ -11,20 +12,18 @@ AddressBookEntries::AddressBookEntries(SettingsStore &store)
 {
 }
 
-// Full case folding: QString's folding maps one character to one, so
-// upper-casing first lets "ß" meet "SS" and "ﬁ" meet "FI". Plain ASCII, the
-// common case, folds to lower case directly.
 QString AddressBookEntries::foldKey(const QString &key)
 {
-    QString folded(key.size(), Qt::Uninitialized);
-    QChar *out = folded.data();
-    for (QChar c : key) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return key.toUpper().toCaseFolded();
-        *out++ = (u >= u'A' && u <= u'Z') ? QChar(u + 0x20) : c;
-    }
-    return folded;
+    return TextRules::nameKey(key);
+}
+
+QSet<QString> AddressBookEntries::foldedNames() const
+{
+    QSet<QString> names;
+    names.reserve(m_index.size());
+    for (auto it = m_index.cbegin(); it != m_index.cend(); ++it)
+        names.insert(it.key());
+    return names;
 }
 
 AddressBookEntry AddressBookEntries::Add(const QString &Number, const QString &Name, const QString &sKey)

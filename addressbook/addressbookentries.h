@@ -6,6 +6,7 @@
 #include "addressbook/addressbookentry.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <optional>
@@ -24,9 +25,8 @@ class SettingsStore;
 class AddressBookEntries final
 {
 public:
-    // The stored "Count" is read back as a 16-bit signed number, so this is
-    // the largest book that survives a save and a load.
-    static constexpr int MaximumCount = 32767;
+    // The largest book that survives a save and a load.
+    static constexpr int MaximumCount = addressBookCapacity;
 
     explicit AddressBookEntries(SettingsStore &store);
 
@@ -43,6 +43,8 @@ public:
     std::optional<AddressBookEntry> Item(const QString &vntIndexKey) const;
 
     int Count() const { return int(m_entries.size()); }
+    // How many more entries the book takes.
+    int room() const { return MaximumCount - Count(); }
 
     // Takes out the entry at a 1-based position or under a key; false when
     // there is no such entry.
@@ -77,10 +79,14 @@ public:
     // Nothing to append means no save. Returns whether the save succeeded.
     [[nodiscard]] bool AddAll(std::span<const AddressBookEntry> entries);
 
-    // The form under which a key is registered and compared: full Unicode
-    // case folding, so "Straße", "STRASSE" and "strasse" are one key. For
-    // callers that must tell in advance whether a name would be taken.
+    // The form under which a key is registered and compared
+    // (TextRules::nameKey): full Unicode case folding, so "Straße", "STRASSE"
+    // and "strasse" are one key.
     static QString foldKey(const QString &key);
+
+    // Every registered key in that form: what a contacts import checks its
+    // names against.
+    QSet<QString> foldedNames() const;
 
     // Refills a list control (a QListWidget or anything with its calls) with
     // the names in order, with no line selected. After an add the list

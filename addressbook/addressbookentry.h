@@ -15,3 +15,7 @@ struct AddressBookEntry
 
     friend bool operator==(const AddressBookEntry &, const AddressBookEntry &) = default;
 };
+
+// The most entries a book keeps: the stored "Count" is read back as a 16-bit
+// signed number, so this is the largest book that survives a save and a load.
+inline constexpr int addressBookCapacity = 32767;

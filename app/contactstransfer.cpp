@@ -73,12 +73,13 @@ void ContactsTransfer::chooseAndImport()
 
 void ContactsTransfer::importFile(const QString &fileName)
 {
-    const ContactsImport import = ContactsImport::fromFile(fileName, m_book, m_culture);
+    const ContactsImport import
+        = ContactsImport::fromFile(fileName, {m_book.foldedNames(), m_book.room()}, m_culture);
     if (!import.error().isEmpty()) {
         m_prompts.showMessage(m_window, import.error());
         return;
     }
-    if (!import.applyTo(m_book)) {
+    if (!m_book.AddAll(import.accepted())) {
         m_prompts.showMessage(m_window, tr("Nothing was imported: the address book could not be saved. %1")
                                             .arg(m_store.errorString()));
         return;

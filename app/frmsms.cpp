@@ -182,9 +182,10 @@ void frmSMS::cmdSave_Click()
 
 void frmSMS::cmdAdd_Click()
 {
-    const QString number = m_ui->tbToNumber->text();
-    if (!TextRules::isValidRecipientNumber(number)) {
-        showMessage(tr("%1 is not a valid phone number, please use a valid country code prefix").arg(number));
+    const TextRules::NewRecipient recipient =
+        TextRules::newRecipient(m_ui->tbToName->text(), m_ui->tbToNumber->text());
+    if (!recipient.problem.isEmpty()) {
+        showMessage(recipient.problem);
         return;
     }
     if (AddressBook->Count() >= AddressBookEntries::MaximumCount) {
@@ -193,7 +194,7 @@ void frmSMS::cmdAdd_Click()
         return;
     }
 
-    AddressBook->Add(number, m_ui->tbToName->text(), m_ui->tbToName->text());
+    AddressBook->Add(recipient.number, recipient.name, recipient.name);
     AddressBook->UpdateScreen(m_ui->lstAddressBook);
     m_ui->tbToName->clear();
     saveAddressBook();

@@ -5,10 +5,33 @@
 
 #include "cli/exitstatus.h"
 #include "cli/terminal.h"
+#include "common/countries.h"
 
 #include <QCommandLineParser>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// "Countries: UK, Ireland, ..." from the country table, wrapped as the help is.
+QString countriesParagraph()
+{
+    constexpr qsizetype width = 79;
+    QString paragraph;
+    QString line = u"Countries:"_s;
+    const QString countries = Countries::captionList() + u'.';
+    for (const QString &word : countries.split(u' ')) {
+        if (line.size() + 1 + word.size() > width) {
+            paragraph += line + u'\n';
+            line = word;
+        } else {
+            line += u' ' + word;
+        }
+    }
+    return paragraph + line + u'\n';
+}
+
+} // namespace
 
 namespace Commands {
 
@@ -48,11 +71,11 @@ Sends one message through the SMS service of SendSMS.wsdl, from the name and
 number saved in the window's "Your Details", and records it in the history.
 
   --to NAME|NUMBER   A name of the address book (letter case does not count)
-                     or a number of 14 digits or more that starts with 00 and
-                     the country code, such as 00447700900123.
-  --country COUNTRY  The country sent with the message: UK (the default),
-                     Ireland, Australia, Germany, Switzerland, Austria, France,
-                     Belgium, Spain or Portugal, or its code such as de-DE.
+                     or a number that starts with 00 and the country code,
+                     such as 00447700900123: 14 to 17 digits, or fewer where
+                     its country's numbering plan has such a number.
+  --country COUNTRY  The country sent with the message: one of the countries
+                     below (UK unless given), or its code such as de-DE.
   MESSAGE            The message, 159 characters at most; a longer one is
                      refused, never cut. Put -- before a message that starts
                      with a dash.
@@ -75,7 +98,8 @@ refused ones, the message is not sent.
 The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
 2 not known whether sent (check with the recipient before sending again),
 64 the command line is wrong.
-)"_s;
+
+)"_s + countriesParagraph();
     }
     if (command == u"contacts") {
         return uR"(Usage: korvane contacts list [--json]
@@ -87,14 +111,17 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
   list      Show the address book in columns, or with --json as a JSON array
             of {"name", "number"} objects, in the book's order.
   add       Add a recipient, as the window's "Add" does: the number must
-            start with 00 and the country code and have 14 digits or more;
-            a name already in the book (letter case aside) is refused.
+            start with 00 and the country code and have 14 to 17 digits, or
+            fewer where its country's numbering plan has such a number; the
+            name has at most 255 characters, line breaks and tabs become
+            spaces, and a name already in the book (letter case aside) is
+            refused.
   remove    Take the recipient of this name (letter case aside) out.
   import    Add the contacts of a vCard (.vcf) or CSV file, under the rules
-            of add; numbers written without a country code take the one of
-            --country (UK unless given; a name such as Germany or a code
-            such as de-DE). Says how many were imported and which were
-            skipped, and why.
+            of add; numbers written without a country code are read as
+            numbers of --country (one of the countries below, UK unless
+            given, or a code such as de-DE). Says how many were imported
+            and which were skipped, and why.
   export    Write the address book to FILE: vCard 4.0 when it ends in .vcf
             or .vcard, CSV when it ends in .csv.
   -h, --help  Show this help.
@@ -102,7 +129,8 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
 add, remove and import refuse while KORVANE's window is open, which would
 otherwise save its own copy of the book over the change.
 Exit status: 0 done, 1 failed, 64 the command line is wrong.
-)"_s;
+
+)"_s + countriesParagraph();
     }
     if (command == u"history") {
         return uR"(Usage: korvane history [--json] [--limit N]

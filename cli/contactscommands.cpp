@@ -16,9 +16,9 @@
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
 #include "cli/terminal.h"
+#include "common/countries.h"
 #include "contacts/contactsfile.h"
 #include "contacts/contactsimport.h"
-#include "contacts/phonenumbers.h"
 #include "rules/textrules.h"
 #include "settings/instancelock.h"
 #include "settings/settingsstore.h"
@@ -135,13 +135,15 @@ int add(const QStringList &arguments)
         return *done;
     if (!takes(parser, 2, u"add"_s, u"the name and the number, such as: korvane contacts add Ann 00447700900123"_s))
         return UsageError;
-    const QString name = parser.positionalArguments().at(0);
-    const QString number = parser.positionalArguments().at(1);
-    // The window's "Add" checks the number first, with its words.
-    if (!TextRules::isValidRecipientNumber(number)) {
-        Terminal::tell(number + u" is not a valid phone number, please use a valid country code prefix"_s);
+    // The window's "Add" checks the number first, with its words, and takes
+    // the name in its one form.
+    const TextRules::NewRecipient recipient
+        = TextRules::newRecipient(parser.positionalArguments().at(0), parser.positionalArguments().at(1));
+    if (!recipient.problem.isEmpty()) {
+        Terminal::tell(recipient.problem);
         return Failure;
     }
+    const QString &name = recipient.name;
     // The window lets an empty name in; from a script it is an empty
     // variable, and would add a recipient that no name can find again.
     if (name.isEmpty()) {
@@ -164,7 +166,7 @@ int add(const QStringList &arguments)
                                                                                                       entry->Name));
                               return int(Failure);
                           }
-                          book.Add(number, name, name);
+                          book.Add(recipient.number, name, name);
                           return saved(book, store);
                       });
 }
@@ -198,10 +200,9 @@ int import(const QStringList &arguments)
         return UsageError;
     if (parser.values(country).size() > 1)
         return usageError(command + u" import"_s, u"Give --country once."_s);
-    if (!PhoneNumbers::country(parser.value(country))) {
-        return usageError(command + u" import"_s,
-                          u"There is no country '%1': give UK, Ireland, Australia, Germany, Switzerland, Austria, "
-                          "France, Belgium, Spain or Portugal, or a code such as de-DE."_s.arg(parser.value(country)));
+    if (!Countries::find(parser.value(country))) {
+        return usageError(command + u" import"_s, u"There is no country '%1': give %2, or a code such as de-DE."_s
+                                                      .arg(parser.value(country), Countries::captionList()));
     }
     const QString fileName = parser.positionalArguments().at(0);
 
@@ -215,12 +216,13 @@ int import(const QStringList &arguments)
         u"KORVANE's window is open; close it or import the contacts there"_s,
         [&](AddressBookEntries &book, SettingsStore &store) {
             const ContactsImport plan = ContactsImport::fromData(
-                contents.data, ContactsFile::formatOf(fileName, contents.data), book, parser.value(country));
+                contents.data, ContactsFile::formatOf(fileName, contents.data),
+                {book.foldedNames(), book.room()}, parser.value(country));
             if (!plan.error().isEmpty()) {
                 Terminal::tell(plan.error());
                 return int(Failure);
             }
-            if (!plan.applyTo(book)) {
+            if (!book.AddAll(plan.accepted())) {
                 Terminal::tell(u"The address book could not be saved. %1"_s.arg(store.errorString()));
                 return int(Failure);
             }

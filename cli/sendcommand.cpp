@@ -14,7 +14,7 @@
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
 #include "cli/terminal.h"
-#include "contacts/phonenumbers.h"
+#include "common/countries.h"
 #include "credentials/credentialstore.h"
 #include "history/historystore.h"
 #include "rules/textrules.h"
@@ -203,11 +203,10 @@ int send(const QStringList &arguments)
         return usageError(command, u"Give --country once."_s);
     QString culture = u"en-GB"_s;
     if (parser.isSet(country)) {
-        const std::optional<PhoneNumbers::Country> chosen = PhoneNumbers::country(parser.value(country));
+        const std::optional<Countries::Country> chosen = Countries::find(parser.value(country));
         if (!chosen) {
-            return usageError(command, u"There is no country '%1': give UK, Ireland, Australia, Germany, "
-                                       "Switzerland, Austria, France, Belgium, Spain or Portugal, or a code "
-                                       "such as de-DE."_s.arg(parser.value(country)));
+            return usageError(command, u"There is no country '%1': give %2, or a code such as de-DE."_s
+                                           .arg(parser.value(country), Countries::captionList()));
         }
         culture = QString::fromUtf16(chosen->cultureCode);
     }

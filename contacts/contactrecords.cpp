@@ -16,6 +16,8 @@ QString SkippedContact::reasonText() const
         return QStringLiteral("could not be read: %1").arg(detail);
     case SkipReason::NoName:
         return QStringLiteral("has no name");
+    case SkipReason::NameTooLong:
+        return QStringLiteral("has too long a name: %1").arg(detail);
     case SkipReason::AlreadyInBook:
         return QStringLiteral("is already in the address book");
     case SkipReason::TwiceInFile:

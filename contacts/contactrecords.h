@@ -13,6 +13,7 @@
 enum class SkipReason {
     Unreadable,    // the card or row itself is broken (detail says how)
     NoName,        // neither a name nor anything to build one from
+    NameTooLong,   // longer than a recipient's name can be (detail says so)
     AlreadyInBook, // a name already in the address book, letter case aside
     TwiceInFile,   // the same name was imported from earlier in the file
     NoNumber,      // no phone number at all
@@ -34,7 +35,7 @@ struct ContactOrigin
 struct ReadContact
 {
     ContactOrigin origin;
-    QString name;        // trimmed; empty when the contact has none
+    QString name;        // in the book's one form (TextRules::recipientNameForm); empty when there is none
     QStringList numbers; // as written, the mobile (or preferred) number first
 };
 
@@ -44,7 +45,7 @@ struct SkippedContact
     ContactOrigin origin;
     QString name; // may be empty
     SkipReason reason = SkipReason::Unreadable;
-    QString detail; // for Unreadable and InvalidNumber: what is wrong
+    QString detail; // for Unreadable, NameTooLong and InvalidNumber: what is wrong
 
     // The reason in words, detail included: "already in the address book".
     QString reasonText() const;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/contactsfile.h"
 
+#include "common/privatefile.h"
 #include "contacts/contactrecords.h"
 #include "contacts/csv.h"
 #include "contacts/vcard.h"
@@ -132,7 +133,7 @@ std::optional<QString> write(const QString &fileName, std::span<const AddressBoo
     }
     const QByteArray bytes = *format == ContactsFormat::VCard ? VCard::write(entries) : Csv::write(entries);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!PrivateFile::open(file))
         return QStringLiteral("%1 could not be written: %2.").arg(shown(fileName), file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
         return QStringLiteral("%1 could not be written: %2.").arg(shown(fileName), file.errorString());

@@ -43,7 +43,9 @@ Contents read(const QString &fileName);
 // Writes the entries to a file in the format its name asks for (.vcf or
 // .vcard: vCard 4.0; .csv: "Name,Number"), through a temporary file that
 // replaces it only once complete, so a failed write leaves no half file
-// and an existing file as it was. Returns why it failed, or nothing.
+// and an existing file as it was. A new file is readable by its owner
+// alone (PrivateFile::open): it holds other people's numbers. Returns why
+// it failed, or nothing.
 [[nodiscard]] std::optional<QString> write(const QString &fileName, std::span<const AddressBookEntry> entries);
 
 } // namespace ContactsFile

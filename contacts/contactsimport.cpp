@@ -2,17 +2,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/contactsimport.h"
 
-#include "addressbook/addressbookentries.h"
+#include "common/sentences.h"
 #include "contacts/csv.h"
+#include "contacts/phonenumbers.h"
 #include "contacts/textinput.h"
 #include "contacts/vcard.h"
-
-#include <QSet>
+#include "rules/textrules.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
-ContactsImport ContactsImport::fromFile(const QString &fileName, const AddressBookEntries &book, QStringView country)
+namespace {
+
+// The first of a contact's numbers that passes the rule, in the book's form;
+// else nothing, with why the first one failed.
+PhoneNumbers::Normalised firstValidNumber(const QStringList &numbers, const Countries::Country &home)
+{
+    QString problem;
+    for (const QString &written : numbers) {
+        PhoneNumbers::Normalised normalised = PhoneNumbers::normalise(written, home);
+        if (normalised.isValid())
+            return normalised;
+        if (problem.isEmpty())
+            problem = normalised.problem;
+    }
+    return {{}, problem};
+}
+
+// Why a contact's name keeps it out of the book, if it does.
+std::optional<SkippedContact> nameRefusal(const ReadContact &contact, const QString &key, const QSet<QString> &book,
+                                          const QSet<QString> &imported)
+{
+    if (contact.name.isEmpty())
+        return SkippedContact{contact.origin, contact.name, SkipReason::NoName, {}};
+    if (const QString problem = TextRules::recipientNameProblem(contact.name); !problem.isEmpty())
+        return SkippedContact{contact.origin, contact.name, SkipReason::NameTooLong, Sentences::clauseOf(problem)};
+    if (book.contains(key))
+        return SkippedContact{contact.origin, contact.name, SkipReason::AlreadyInBook, {}};
+    if (imported.contains(key))
+        return SkippedContact{contact.origin, contact.name, SkipReason::TwiceInFile, {}};
+    return std::nullopt;
+}
+
+QString phraseOf(SkipReason reason)
+{
+    switch (reason) {
+    case SkipReason::Unreadable: return QStringLiteral("could not be read");
+    case SkipReason::NoName: return QStringLiteral("without a name");
+    case SkipReason::NameTooLong: return QStringLiteral("with too long a name");
+    case SkipReason::AlreadyInBook: return QStringLiteral("already in the address book");
+    case SkipReason::TwiceInFile: return QStringLiteral("named twice in the file");
+    case SkipReason::NoNumber: return QStringLiteral("without a phone number");
+    case SkipReason::InvalidNumber: return QStringLiteral("without a valid phone number");
+    case SkipReason::BookFull:
+        return QStringLiteral("left out because the address book is full (it keeps %1 at most)")
+            .arg(TextInput::grouped(addressBookCapacity));
+    }
+    return {};
+}
+
+} // namespace
+
+ContactsImport ContactsImport::fromFile(const QString &fileName, const Book &book, QStringView country)
 {
     const ContactsFile::Contents contents = ContactsFile::read(fileName);
     if (!contents.error.isEmpty()) {
@@ -23,10 +75,10 @@ ContactsImport ContactsImport::fromFile(const QString &fileName, const AddressBo
     return fromData(contents.data, ContactsFile::formatOf(fileName, contents.data), book, country);
 }
 
-ContactsImport ContactsImport::fromData(QByteArrayView data, ContactsFormat format, const AddressBookEntries &book,
+ContactsImport ContactsImport::fromData(QByteArrayView data, ContactsFormat format, const Book &book,
                                         QStringView country)
 {
-    const std::optional<PhoneNumbers::Country> home = PhoneNumbers::country(country);
+    const std::optional<Countries::Country> home = Countries::find(country);
     if (!home) {
         ContactsImport failed;
         failed.m_error = QStringLiteral("%1 is not a country that KORVANE knows.").arg(country.toString());
@@ -36,8 +88,7 @@ ContactsImport ContactsImport::fromData(QByteArrayView data, ContactsFormat form
     return plan(read, book, *home);
 }
 
-ContactsImport ContactsImport::plan(const ContactsRead &read, const AddressBookEntries &book,
-                                    const PhoneNumbers::Country &home)
+ContactsImport ContactsImport::plan(const ContactsRead &read, const Book &book, const Countries::Country &home)
 {
     ContactsImport result;
     result.m_truncated = read.truncated;
@@ -50,43 +101,25 @@ ContactsImport ContactsImport::plan(const ContactsRead &read, const AddressBookE
         return result;
     }
 
-    int room = std::max(0, AddressBookEntries::MaximumCount - book.Count());
+    int room = std::max(0, book.room);
     QSet<QString> imported;
     result.m_skipped = read.unreadable;
     for (const ReadContact &contact : read.contacts) {
+        const QString key = TextRules::nameKey(contact.name);
+        if (std::optional<SkippedContact> refused = nameRefusal(contact, key, book.names, imported)) {
+            result.m_skipped.append(std::move(*refused));
+            continue;
+        }
         const auto skip = [&](SkipReason reason, const QString &detail = QString()) {
             result.m_skipped.append({contact.origin, contact.name, reason, detail});
         };
-        if (contact.name.isEmpty()) {
-            skip(SkipReason::NoName);
-            continue;
-        }
-        const QString key = AddressBookEntries::foldKey(contact.name);
-        if (book.Item(contact.name)) {
-            skip(SkipReason::AlreadyInBook);
-            continue;
-        }
-        if (imported.contains(key)) {
-            skip(SkipReason::TwiceInFile);
-            continue;
-        }
         if (contact.numbers.isEmpty()) {
             skip(SkipReason::NoNumber);
             continue;
         }
-        QString number;
-        QString problem;
-        for (const QString &written : contact.numbers) {
-            const PhoneNumbers::Normalised normalised = PhoneNumbers::normalise(written, home);
-            if (normalised.isValid()) {
-                number = normalised.number;
-                break;
-            }
-            if (problem.isEmpty())
-                problem = normalised.problem;
-        }
-        if (number.isEmpty()) {
-            skip(SkipReason::InvalidNumber, problem);
+        const PhoneNumbers::Normalised number = firstValidNumber(contact.numbers, home);
+        if (!number.isValid()) {
+            skip(SkipReason::InvalidNumber, number.problem);
             continue;
         }
         if (room == 0) {
@@ -95,16 +128,11 @@ ContactsImport ContactsImport::plan(const ContactsRead &read, const AddressBookE
         }
         --room;
         imported.insert(key);
-        result.m_accepted.append({contact.name, number});
+        result.m_accepted.append({contact.name, number.number});
     }
     std::stable_sort(result.m_skipped.begin(), result.m_skipped.end(),
                      [](const SkippedContact &a, const SkippedContact &b) { return a.origin.line < b.origin.line; });
     return result;
-}
-
-bool ContactsImport::applyTo(AddressBookEntries &book) const
-{
-    return book.AddAll(m_accepted);
 }
 
 QString ContactsImport::summary() const
@@ -118,29 +146,15 @@ QString ContactsImport::summary() const
         : QStringLiteral("Imported %1 recipients.").arg(count(m_accepted.size()));
 
     if (!m_skipped.isEmpty()) {
-        std::array<qsizetype, 7> byReason{};
+        std::array<qsizetype, 8> byReason{};
         for (const SkippedContact &skipped : m_skipped)
             ++byReason[size_t(skipped.reason)];
-        const auto phrase = [](SkipReason reason) -> QString {
-            switch (reason) {
-            case SkipReason::Unreadable: return QStringLiteral("could not be read");
-            case SkipReason::NoName: return QStringLiteral("without a name");
-            case SkipReason::AlreadyInBook: return QStringLiteral("already in the address book");
-            case SkipReason::TwiceInFile: return QStringLiteral("named twice in the file");
-            case SkipReason::NoNumber: return QStringLiteral("without a phone number");
-            case SkipReason::InvalidNumber: return QStringLiteral("without a valid phone number");
-            case SkipReason::BookFull:
-                return QStringLiteral("left out because the address book is full (it keeps %1 at most)")
-                    .arg(TextInput::grouped(AddressBookEntries::MaximumCount));
-            }
-            return {};
-        };
         QStringList parts;
         for (const SkipReason reason : {SkipReason::AlreadyInBook, SkipReason::TwiceInFile, SkipReason::NoName,
-                                        SkipReason::NoNumber, SkipReason::InvalidNumber, SkipReason::Unreadable,
-                                        SkipReason::BookFull}) {
+                                        SkipReason::NameTooLong, SkipReason::NoNumber, SkipReason::InvalidNumber,
+                                        SkipReason::Unreadable, SkipReason::BookFull}) {
             if (const qsizetype n = byReason[size_t(reason)])
-                parts.append(count(n) + u' ' + phrase(reason));
+                parts.append(count(n) + u' ' + phraseOf(reason));
         }
         QString list = parts.takeLast();
         if (!parts.isEmpty())

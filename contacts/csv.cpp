@@ -6,6 +6,7 @@
 // records are read in csvrecords.cpp; what the columns mean is in
 // csvlayout.cpp.
 
+#include "common/csvfield.h"
 #include "contacts/csvlayout.h"
 #include "contacts/csvrecords.h"
 #include "contacts/textinput.h"
@@ -88,22 +89,12 @@ ContactsRead read(QByteArrayView data)
 
 QByteArray write(std::span<const AddressBookEntry> entries)
 {
-    const auto field = [](const QString &text) {
-        QByteArray bytes = text.toUtf8();
-        if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')
-            || bytes.contains(';')) {
-            bytes.replace("\"", "\"\"");
-            bytes.prepend('"');
-            bytes.append('"');
-        }
-        return bytes;
-    };
     QByteArray out = "Name,Number\r\n";
     out.reserve(qsizetype(entries.size()) * 32 + out.size());
     for (const AddressBookEntry &entry : entries) {
-        out.append(field(entry.Name));
+        out.append(CsvField::written(entry.Name).toUtf8());
         out.append(',');
-        out.append(field(entry.Number));
+        out.append(CsvField::written(entry.Number).toUtf8());
         out.append("\r\n");
     }
     return out;

@@ -31,8 +31,10 @@ namespace Csv {
 ContactsRead read(QByteArrayView data);
 
 // The entries as "Name,Number" CSV: UTF-8 without byte-order mark, CRLF
-// line ends, fields quoted where RFC 4180 needs it (and where they hold a
-// semicolon, for programs that split at semicolons).
+// line ends, each field as CsvField::written makes it: quoted where RFC 4180
+// needs it (and where it holds a semicolon, for programs that split at
+// semicolons), and a name that a spreadsheet would run as a formula behind
+// an apostrophe, which read() takes off again.
 QByteArray write(std::span<const AddressBookEntry> entries);
 
 } // namespace Csv

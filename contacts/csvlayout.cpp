@@ -3,6 +3,7 @@
 #include "contacts/csvlayout.h"
 
 #include "contacts/textinput.h"
+#include "rules/textrules.h"
 
 #include <QHash>
 
@@ -147,19 +148,44 @@ bool Layout::recognise(QByteArrayView text, const std::vector<Field> &header)
     return names && numbers;
 }
 
-std::variant<ReadContact, QString> Layout::contact(QByteArrayView text, const std::vector<Field> &row) const
+// A row's values by what they hold: the parts a name is made of, indexed by
+// their role, and the numbers with what orders them.
+struct Layout::Values
 {
-    QString name, given, middle, family, fileAs, nickname, organisation;
-    QHash<int, QString> labels;
     struct Number
     {
         QString number;
         int rank;
         bool preferred;
-        int order;
     };
+    std::array<QString, size_t(Role::Organisation) + 1> nameParts;
+    QHash<int, QString> labels;
     std::vector<Number> numbers;
 
+    const QString &part(Role role) const { return nameParts[size_t(role)]; }
+
+    // The whole name; else one built from its parts; else the first of the
+    // names it is filed under.
+    QString name() const
+    {
+        if (QString whole = TextRules::recipientNameForm(part(Role::Name)); !whole.isEmpty())
+            return whole;
+        QStringList parts;
+        for (const Role role : {Role::Given, Role::Middle, Role::Family}) {
+            if (!part(role).isEmpty())
+                parts.append(part(role));
+        }
+        QString name = TextRules::recipientNameForm(parts.join(u' '));
+        for (const Role role : {Role::FileAs, Role::Nickname, Role::Organisation}) {
+            if (name.isEmpty())
+                name = TextRules::recipientNameForm(part(role));
+        }
+        return name;
+    }
+};
+
+std::optional<QString> Layout::gather(QByteArrayView text, const std::vector<Field> &row, Values &values) const
+{
     for (const Column &column : m_columns) {
         if (column.index >= int(row.size()))
             continue;
@@ -171,56 +197,51 @@ std::variant<ReadContact, QString> Layout::contact(QByteArrayView text, const st
         QString value = fieldText(text, field).trimmed();
         if (value.isEmpty())
             continue;
-        // Of two columns for the same thing, the first that is filled in.
-        const auto first = [&value](QString &part) {
+        if (column.role <= Role::Organisation) {
+            // Of two columns for the same thing, the first that is filled in.
+            QString &part = values.nameParts[size_t(column.role)];
             if (part.isEmpty())
                 part = value;
-        };
-        switch (column.role) {
-        case Role::Name: first(name); break;
-        case Role::Given: first(given); break;
-        case Role::Middle: first(middle); break;
-        case Role::Family: first(family); break;
-        case Role::FileAs: first(fileAs); break;
-        case Role::Nickname: first(nickname); break;
-        case Role::Organisation: first(organisation); break;
-        case Role::Phone: numbers.push_back({value, column.rank, column.preferred, column.index}); break;
-        case Role::PhoneLabel: labels.insert(column.slot, value); break;
-        case Role::PhoneValue: break; // once every label is known, below
+        } else if (column.role == Role::Phone) {
+            values.numbers.push_back({value, column.rank, column.preferred});
+        } else if (column.role == Role::PhoneLabel) {
+            values.labels.insert(column.slot, value);
         }
+        // Role::PhoneValue: once every label is known, in gatherGoogleNumbers().
     }
+    return std::nullopt;
+}
+
+void Layout::gatherGoogleNumbers(QByteArrayView text, const std::vector<Field> &row, Values &values) const
+{
     for (const Column &column : m_columns) {
         if (column.role != Role::PhoneValue || column.index >= int(row.size()))
             continue;
         const QString value = fieldText(text, row[size_t(column.index)]);
-        const QString label = labels.value(column.slot);
+        const QString label = values.labels.value(column.slot);
         const bool mobile = label.contains(u"mobile"_s, Qt::CaseInsensitive);
         const bool starred = label.startsWith(u'*');
         // Google puts several numbers of one kind into one field.
         for (const QString &number : value.split(u" ::: "_s)) {
             if (const QString trimmed = number.trimmed(); !trimmed.isEmpty())
-                numbers.push_back({trimmed, mobile ? 0 : 1, starred, column.index});
+                values.numbers.push_back({trimmed, mobile ? 0 : 1, starred});
         }
     }
-    std::stable_sort(numbers.begin(), numbers.end(), [](const Number &a, const Number &b) {
+}
+
+std::variant<ReadContact, QString> Layout::contact(QByteArrayView text, const std::vector<Field> &row) const
+{
+    Values values;
+    if (std::optional<QString> problem = gather(text, row, values))
+        return *problem;
+    gatherGoogleNumbers(text, row, values);
+    std::stable_sort(values.numbers.begin(), values.numbers.end(), [](const Values::Number &a, const Values::Number &b) {
         return a.rank != b.rank ? a.rank < b.rank : a.preferred > b.preferred;
     });
 
     ReadContact contact;
-    contact.name = TextInput::cleanName(name);
-    if (contact.name.isEmpty()) {
-        QStringList parts;
-        for (const QString &part : {given, middle, family}) {
-            if (!part.isEmpty())
-                parts.append(part);
-        }
-        contact.name = TextInput::cleanName(parts.join(u' '));
-    }
-    for (const QString &fallback : {fileAs, nickname, organisation}) {
-        if (contact.name.isEmpty())
-            contact.name = TextInput::cleanName(fallback);
-    }
-    for (const Number &number : numbers)
+    contact.name = values.name();
+    for (const Values::Number &number : values.numbers)
         contact.numbers.append(number.number);
     return contact;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -16,7 +17,8 @@
 // contact that a row's fields make.
 namespace Csv::Detail {
 
-// What a column holds, for the contacts import.
+// What a column holds, for the contacts import. The parts of a name come
+// first, up to Organisation.
 enum class Role {
     Name,         // the whole name as shown
     Given,        // parts a name is built from when there is no whole name
@@ -52,6 +54,10 @@ public:
     std::variant<ReadContact, QString> contact(QByteArrayView text, const std::vector<Field> &row) const;
 
 private:
+    struct Values;
+    std::optional<QString> gather(QByteArrayView text, const std::vector<Field> &row, Values &values) const;
+    void gatherGoogleNumbers(QByteArrayView text, const std::vector<Field> &row, Values &values) const;
+
     std::vector<Column> m_columns;
     QStringList m_headers;
     int m_columnsUsed = 0;

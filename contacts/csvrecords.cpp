@@ -2,80 +2,111 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/csvrecords.h"
 
+#include "common/csvfield.h"
+
 namespace Csv::Detail {
 
 using namespace Qt::Literals::StringLiterals;
 
+// A record is read field by field: a field begins quoted or plain, and
+// ends at a separator, a line end or the end of the file; only a separator
+// goes on to another field of the same record.
 bool Records::next(std::vector<Field> &fields, qsizetype keep)
 {
     fields.clear();
     m_blank = true;
     m_recordLine = m_line;
-    const qsizetype size = m_text.size();
-    if (m_position >= size)
+    if (m_position >= m_text.size())
         return false;
-    const char *data = m_text.data();
     while (true) {
-        if (m_position >= size) {
-            // A separator was the file's last byte: an empty last field.
-            if (qsizetype(fields.size()) < keep)
-                fields.push_back({size, size, false});
-            return true;
-        }
-        Field field;
-        if (data[m_position] == '"') {
-            field.quoted = true;
-            qsizetype i = m_position + 1;
-            field.begin = i;
-            while (true) {
-                while (i < size && data[i] != '"') {
-                    if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= size || data[i + 1] != '\n')))
-                        ++m_line;
-                    ++i;
-                }
-                if (i >= size) {
-                    // The quote is never closed: the rest of the file is
-                    // this field, and the record cannot be trusted.
-                    m_unterminated = true;
-                    field.end = size;
-                    m_position = size;
-                    break;
-                }
-                if (i + 1 < size && data[i + 1] == '"') {
-                    i += 2;
-                    continue;
-                }
-                field.end = i;
-                m_position = i + 1;
-                break;
-            }
-            // Anything between the closing quote and the separator is
-            // not RFC 4180; it is passed over.
-            while (m_position < size && data[m_position] != m_separator && data[m_position] != '\n'
-                   && data[m_position] != '\r')
-                ++m_position;
-        } else {
-            field.begin = m_position;
-            while (m_position < size && data[m_position] != m_separator && data[m_position] != '\n'
-                   && data[m_position] != '\r')
-                ++m_position;
-            field.end = m_position;
-        }
+        const Field field = m_text[m_position] == '"' ? quotedField() : plainField();
         if (qsizetype(fields.size()) < keep)
             fields.push_back(field);
         if (m_blank && !m_text.sliced(field.begin, field.end - field.begin).trimmed().isEmpty())
             m_blank = false;
-
-        if (m_position >= size)
+        switch (endOfField()) {
+        case FieldEnd::Separator:
+            if (m_position < m_text.size())
+                continue;
+            // A separator was the file's last byte: an empty last field.
+            if (qsizetype(fields.size()) < keep)
+                fields.push_back({m_position, m_position, false});
             return true;
-        const char c = data[m_position++];
-        if (c == m_separator)
-            continue;
-        if (c == '\r' && m_position < size && data[m_position] == '\n')
-            ++m_position;
-        ++m_line;
-        return true;
+        case FieldEnd::LineEnd:
+        case FieldEnd::FileEnd:
+            return true;
+        }
     }
+}
+
+Field Records::quotedField()
+{
+    const qsizetype size = m_text.size();
+    Field field{m_position + 1, size, true};
+    qsizetype i = field.begin;
+    while (true) {
+        i = nextQuote(i);
+        if (i >= size) {
+            // The quote is never closed: the rest of the file is this
+            // field, and the record cannot be trusted.
+            m_unterminated = true;
+            m_position = size;
+            return field;
+        }
+        if (i + 1 < size && m_text[i + 1] == '"') {
+            i += 2; // a doubled quote is part of the text
+            continue;
+        }
+        field.end = i;
+        m_position = i + 1;
+        // Anything between the closing quote and the separator is not
+        // RFC 4180; it is passed over.
+        skipToFieldEnd();
+        return field;
+    }
+}
+
+Field Records::plainField()
+{
+    Field field{m_position, m_position, false};
+    skipToFieldEnd();
+    field.end = m_position;
+    return field;
+}
+
+// The next quote from `from` on, or the end; counts the line breaks passed.
+qsizetype Records::nextQuote(qsizetype from)
+{
+    const char *data = m_text.data();
+    const qsizetype size = m_text.size();
+    qsizetype i = from;
+    for (; i < size && data[i] != '"'; ++i) {
+        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= size || data[i + 1] != '\n')))
+            ++m_line;
+    }
+    return i;
+}
+
+void Records::skipToFieldEnd()
+{
+    const char *data = m_text.data();
+    const qsizetype size = m_text.size();
+    while (m_position < size && data[m_position] != m_separator && data[m_position] != '\n'
+           && data[m_position] != '\r')
+        ++m_position;
+}
+
+Records::FieldEnd Records::endOfField()
+{
+    if (m_position >= m_text.size())
+        return FieldEnd::FileEnd;
+    const char c = m_text[m_position++];
+    if (c == m_separator)
+        return FieldEnd::Separator;
+    if (c == '\r' && m_position < m_text.size() && m_text[m_position] == '\n')
+        ++m_position;
+    ++m_line;
+    return FieldEnd::LineEnd;
 }
 
 char separatorOf(QByteArrayView text)
@@ -107,7 +138,7 @@ QString fieldText(QByteArrayView text, const Field &field)
     QString result = QString::fromUtf8(bytes);
     if (field.quoted)
         result.replace(u"\"\""_s, u"\""_s);
-    return result;
+    return CsvField::read(result);
 }
 
 } // namespace Csv::Detail

@@ -37,6 +37,16 @@ public:
     bool unterminated() const { return m_unterminated; }
 
 private:
+    // How a field ends: with a separator (another field follows), with a
+    // line end (the record ends), or with the file.
+    enum class FieldEnd { Separator, LineEnd, FileEnd };
+
+    Field quotedField();
+    Field plainField();
+    qsizetype nextQuote(qsizetype from);
+    void skipToFieldEnd();
+    FieldEnd endOfField();
+
     QByteArrayView m_text;
     char m_separator;
     qsizetype m_position = 0;
@@ -49,7 +59,8 @@ private:
 // The separator the header row uses more: comma or semicolon.
 char separatorOf(QByteArrayView text);
 
-// A field's text, its doubled quotes undone.
+// A field's text, its doubled quotes undone and the apostrophe that guards
+// a formula taken off (CsvField::read).
 QString fieldText(QByteArrayView text, const Field &field);
 
 } // namespace Csv::Detail

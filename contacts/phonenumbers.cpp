@@ -4,46 +4,16 @@
 
 #include "rules/textrules.h"
 
-#include <array>
+#include <phonenumbers/phonenumberutil.h>
+
+#include <algorithm>
 
 namespace PhoneNumbers {
 
 namespace {
 
-constexpr std::array<Country, 10> s_countries{{
-    {u"UK", u"en-GB", u"44", true},
-    {u"Ireland", u"en-IE", u"353", true},
-    {u"Australia", u"en-AU", u"61", true},
-    {u"Germany", u"de-DE", u"49", true},
-    {u"Switzerland", u"de-CH", u"41", true},
-    {u"Austria", u"de-AT", u"43", true},
-    {u"France", u"fr-FR", u"33", true},
-    {u"Belgium", u"fr-BE", u"32", true},
-    {u"Spain", u"es-ES", u"34", false},
-    {u"Portugal", u"pt-PT", u"351", false},
-}};
-
-bool isSeparator(QChar c)
-{
-    switch (c.unicode()) {
-    case u' ':
-    case u'-':
-    case u'.':
-    case u'/':
-    case u'(':
-    case u')':
-    case u'\t':
-    case 0x00A0: // no-break space
-    case 0x2010: // hyphen
-    case 0x2011: // non-breaking hyphen
-    case 0x2012: // figure dash
-    case 0x2013: // en dash
-    case 0x2212: // minus sign
-        return true;
-    default:
-        return c.isSpace();
-    }
-}
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
 
 QString quoted(QStringView written)
 {
@@ -54,82 +24,101 @@ QString quoted(QStringView written)
     return u'"' + written.first(shown).toString() + u"…\"";
 }
 
+qsizetype digitCount(QStringView text)
+{
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// The book writes every number with "00" in front, and no national number
+// of the ten countries begins so; where the library does not read "00" as
+// the international prefix (Australia dials 0011), it is taken as "+".
+// Digits of other scripts count as the digits they are.
+PhoneNumberUtil::ErrorType parse(QStringView text, const char *region, PhoneNumber *number)
+{
+    const PhoneNumberUtil &util = *PhoneNumberUtil::GetInstance();
+    const bool doubleZero = text.size() >= 2 && text[0].digitValue() == 0 && text[1].digitValue() == 0;
+    if (!doubleZero)
+        return util.Parse(text.toString().toStdString(), region, number);
+    // Where the country's own prefix took the "00", the number says so.
+    const auto error = util.ParseAndKeepRawInput(text.toString().toStdString(), region, number);
+    if (error == PhoneNumberUtil::NO_PARSING_ERROR && number->country_code_source() != PhoneNumber::FROM_DEFAULT_COUNTRY)
+        return error;
+    number->Clear();
+    return util.Parse("+" + text.sliced(2).toString().toStdString(), region, number);
+}
+
+QString parseProblem(PhoneNumberUtil::ErrorType error, QStringView text)
+{
+    switch (error) {
+    case PhoneNumberUtil::INVALID_COUNTRY_CODE_ERROR:
+        return QStringLiteral(" has a country code that no country has, so its country is unknown");
+    case PhoneNumberUtil::TOO_LONG_NSN:
+        return QStringLiteral(" is too long");
+    case PhoneNumberUtil::NOT_A_NUMBER:
+        if (digitCount(text) >= 3)
+            return QStringLiteral(" has letters or signs that are not part of a phone number");
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral(" is too short");
+}
+
+// The library takes letters for the digits of a phone's keypad ("0800
+// FLOWERS") and passes over letters between digits; only an extension may
+// follow the number. So the number before the first letter must be the
+// whole number. A "tel:" URI is the library's to read, parameters and all.
+bool hasLettersInNumber(QStringView text, const PhoneNumber &number, const char *region)
+{
+    if (text.startsWith(u"tel:", Qt::CaseInsensitive))
+        return false;
+    const auto letter = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    if (letter == text.end())
+        return false;
+    PhoneNumber beforeLetters;
+    return parse(text.first(letter - text.begin()), region, &beforeLetters) != PhoneNumberUtil::NO_PARSING_ERROR
+        || beforeLetters.country_code() != number.country_code()
+        || beforeLetters.national_number() != number.national_number()
+        || beforeLetters.italian_leading_zero() != number.italian_leading_zero();
+}
+
+// Why a number that the library could read fails the recipient rule.
+QString ruleProblem(const PhoneNumber &number, const QString &bookForm)
+{
+    if (bookForm.size() > TextRules::maximumRecipientNumberLength)
+        return QStringLiteral(" is too long: %1 has more than the 15 digits of an international number").arg(bookForm);
+    switch (PhoneNumberUtil::GetInstance()->IsPossibleNumberWithReason(number)) {
+    case PhoneNumberUtil::TOO_SHORT:
+    case PhoneNumberUtil::IS_POSSIBLE_LOCAL_ONLY:
+        return QStringLiteral(" is too short for a phone number of its country (%1)").arg(bookForm);
+    case PhoneNumberUtil::TOO_LONG:
+        return QStringLiteral(" is too long for a phone number of its country (%1)").arg(bookForm);
+    default:
+        return QStringLiteral(" is not a phone number in the numbering plan of its country (%1)").arg(bookForm);
+    }
+}
+
 } // namespace
 
-std::span<const Country> countries()
+Normalised normalise(QStringView written, const Countries::Country &home)
 {
-    return s_countries;
-}
-
-std::optional<Country> country(QStringView nameOrCultureCode)
-{
-    const QStringView wanted = nameOrCultureCode.trimmed();
-    for (const Country &c : s_countries) {
-        if (wanted.compare(QStringView(c.name), Qt::CaseInsensitive) == 0
-            || wanted.compare(QStringView(c.cultureCode), Qt::CaseInsensitive) == 0)
-            return c;
-    }
-    return std::nullopt;
-}
-
-Normalised normalise(QStringView written, const Country &home)
-{
-    QStringView text = written.trimmed();
-    if (text.startsWith(u"tel:", Qt::CaseInsensitive))
-        text = text.sliced(4).trimmed();
+    const QStringView text = written.trimmed();
     if (text.isEmpty())
         return {{}, QStringLiteral("has no phone number")};
-
-    // Digits only, with the international prefix as "00". Digits of other
-    // scripts (a phone set to Arabic writes ٠٧٧٠٠) count as the digits they are.
-    QString digits;
-    digits.reserve(text.size() + 1);
-    bool international = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'+' && digits.isEmpty() && !international) {
-            international = true;
-            continue;
-        }
-        const bool afterCountryCode = international ? !digits.isEmpty()
-                                                    : digits.size() > 2 && digits.startsWith(u"00");
-        if (c == u'(' && afterCountryCode && i + 2 < text.size() && text[i + 1] == u'0'
-            && text[i + 2] == u')') {
-            i += 2; // "+44 (0)7700": the trunk 0 stays at home
-            continue;
-        }
-        if (isSeparator(c))
-            continue;
-        if (c.isDigit()) {
-            digits.append(QChar(u'0' + c.digitValue()));
-            continue;
-        }
-        return {{}, quoted(written) + QStringLiteral(" has letters or signs that are not part of a phone number")};
-    }
-    if (digits.isEmpty())
+    if (digitCount(text) == 0)
         return {{}, quoted(written) + QStringLiteral(" has no digits")};
+    PhoneNumber number;
+    if (const auto error = parse(text, home.regionCode, &number); error != PhoneNumberUtil::NO_PARSING_ERROR)
+        return {{}, quoted(written) + parseProblem(error, text)};
+    if (hasLettersInNumber(text, number, home.regionCode))
+        return {{}, quoted(written) + QStringLiteral(" has letters or signs that are not part of a phone number")};
 
-    QString number;
-    if (international) {
-        if (digits.startsWith(u'0'))
-            return {{}, quoted(written) + QStringLiteral(" has a 0 after the +")};
-        number = u"00" + digits;
-    } else if (digits.startsWith(u"00")) {
-        number = digits;
-    } else if (home.trunkZero) {
-        if (!digits.startsWith(u'0')) {
-            return {{}, quoted(written)
-                        + QStringLiteral(" has no country code and does not start with 0, so its country is unknown")};
-        }
-        number = u"00" + QStringView(home.callingCode) + QStringView(digits).sliced(1);
-    } else {
-        number = u"00" + QStringView(home.callingCode) + digits;
-    }
-
-    if (!TextRules::isValidRecipientNumber(number)) {
-        return {{}, quoted(written) + QStringLiteral(" is too short: as %1 it has fewer than 14 digits").arg(number)};
-    }
-    return {number, {}};
+    std::string e164;
+    PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::E164, &e164);
+    const QString bookForm = u"00" + QString::fromStdString(e164).sliced(1);
+    if (!TextRules::isValidRecipientNumber(bookForm))
+        return {{}, quoted(written) + ruleProblem(number, bookForm)};
+    return {bookForm, {}};
 }
 
 } // namespace PhoneNumbers

@@ -95,25 +95,6 @@ int lineAt(QByteArrayView text, qsizetype offset)
     return 1 + int(std::count(text.data(), text.data() + end, '\n'));
 }
 
-QString cleanName(const QString &text)
-{
-    // A run of line breaks and other control characters is one space.
-    QString result;
-    result.reserve(text.size());
-    bool inRun = false;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator
-            || u == QChar::ParagraphSeparator;
-        if (control && !inRun)
-            result.append(u' ');
-        else if (!control)
-            result.append(c);
-        inRun = control;
-    }
-    return result.trimmed();
-}
-
 QString grouped(qint64 count)
 {
     QLocale locale = QLocale::c();

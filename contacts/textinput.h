@@ -35,10 +35,6 @@ qsizetype firstInvalidUtf8(QByteArrayView text);
 // The 1-based line on which `offset` lies.
 int lineAt(QByteArrayView text, qsizetype offset);
 
-// Text for a name: each run of control characters (line breaks, tabs) becomes one space
-// and the ends are trimmed.
-QString cleanName(const QString &text);
-
 // A count for messages, with thousands grouped the same way everywhere:
 // "32,767".
 QString grouped(qint64 count);

@@ -8,6 +8,7 @@
 
 #include "contacts/textinput.h"
 #include "contacts/vcardproperty.h"
+#include "rules/textrules.h"
 
 #include <algorithm>
 #include <cstring>
@@ -55,6 +56,8 @@ public:
     ContactsRead run();
 
 private:
+    QByteArrayView nextLine(qsizetype &position);
+    void continueProperty(QByteArrayView line);
     void startProperty(QByteArrayView line);
     void finishProperty();
     void handle(Property property, QByteArrayView line);
@@ -84,37 +87,10 @@ ContactsRead Reader::run()
 {
     qsizetype position = 0;
     while (position < m_text.size() && !m_result.truncated) {
-        const char *start = m_text.data() + position;
-        const void *newline = std::memchr(start, '\n', size_t(m_text.size() - position));
-        qsizetype end = newline ? static_cast<const char *>(newline) - m_text.data() : m_text.size();
-        const qsizetype next = newline ? end + 1 : end;
-        if (end > position && m_text[end - 1] == '\r')
-            --end;
-        QByteArrayView line = m_text.sliced(position, end - position);
-        position = next;
-        ++m_lineNumber;
-
+        const QByteArrayView line = nextLine(position);
         const bool folded = !line.isEmpty() && (line[0] == ' ' || line[0] == '\t');
         if (m_pending && (m_softBreak || folded)) {
-            // A continuation: 3.0 and 4.0 drop the one blank that folding
-            // put in; 2.1 and quoted-printable keep the line as it is.
-            if (m_property != Property::Other && !m_tooLong) {
-                if (!m_continued) {
-                    m_logicalLine.truncate(0);
-                    m_logicalLine.append(m_firstLine);
-                    m_continued = true;
-                }
-                QByteArrayView rest = line;
-                if (m_softBreak)
-                    m_logicalLine.chop(1);
-                else if (!(m_card && m_card->version21))
-                    rest = rest.sliced(1);
-                if (m_logicalLine.size() + rest.size() > maximumValueLength)
-                    m_tooLong = true;
-                else
-                    m_logicalLine.append(rest);
-            }
-            m_softBreak = m_quotedPrintable && line.endsWith('=');
+            continueProperty(line);
             continue;
         }
         finishProperty();
@@ -132,6 +108,44 @@ ContactsRead Reader::run()
         m_result.unreadable.clear();
     }
     return std::move(m_result);
+}
+
+QByteArrayView Reader::nextLine(qsizetype &position)
+{
+    const char *start = m_text.data() + position;
+    const void *newline = std::memchr(start, '\n', size_t(m_text.size() - position));
+    qsizetype end = newline ? static_cast<const char *>(newline) - m_text.data() : m_text.size();
+    const qsizetype next = newline ? end + 1 : end;
+    if (end > position && m_text[end - 1] == '\r')
+        --end;
+    const QByteArrayView line = m_text.sliced(position, end - position);
+    position = next;
+    ++m_lineNumber;
+    return line;
+}
+
+// A continuation: 3.0 and 4.0 drop the one blank that folding put in; 2.1
+// and quoted-printable keep the line as it is.
+void Reader::continueProperty(QByteArrayView line)
+{
+    const bool softBreak = m_softBreak;
+    m_softBreak = m_quotedPrintable && line.endsWith('=');
+    if (m_property == Property::Other || m_tooLong)
+        return;
+    if (!m_continued) {
+        m_logicalLine.truncate(0);
+        m_logicalLine.append(m_firstLine);
+        m_continued = true;
+    }
+    QByteArrayView rest = line;
+    if (softBreak)
+        m_logicalLine.chop(1);
+    else if (!(m_card && m_card->version21))
+        rest = rest.sliced(1);
+    if (m_logicalLine.size() + rest.size() > maximumValueLength)
+        m_tooLong = true;
+    else
+        m_logicalLine.append(rest);
 }
 
 void Reader::startProperty(QByteArrayView line)
@@ -216,7 +230,7 @@ void Reader::handle(Property property, QByteArrayView line)
         return;
     }
     if (property == Property::FN) {
-        m_card->fn = TextInput::cleanName(unescape(*text));
+        m_card->fn = TextRules::recipientNameForm(unescape(*text));
     } else if (property == Property::Tel) {
         if (QString number = unescape(*text).trimmed(); !number.isEmpty())
             m_card->telephones.append({number, rankOf(parameters), parameters.preferred});

@@ -3,6 +3,7 @@
 #include "contacts/vcardproperty.h"
 
 #include "contacts/textinput.h"
+#include "rules/textrules.h"
 
 #include <QList>
 #include <QStringDecoder>
@@ -49,6 +50,43 @@ void addType(Parameters &result, QByteArrayView type)
         result.preferred = true;
 }
 
+// TYPE=WORK,VOICE: each type of the list.
+void addTypes(Parameters &result, QByteArrayView types)
+{
+    qsizetype from = 0;
+    for (qsizetype j = 0; j <= types.size(); ++j) {
+        if (j == types.size() || types[j] == ',') {
+            addType(result, types.sliced(from, j - from));
+            from = j + 1;
+        }
+    }
+}
+
+// One parameter, "KEY=value" or, in vCard 2.1, a bare value:
+// TEL;CELL;PREF;QUOTED-PRINTABLE
+void addParameter(Parameters &result, QByteArrayView parameter)
+{
+    const qsizetype equals = parameter.indexOf('=');
+    const QByteArrayView key = equals < 0 ? QByteArrayView() : parameter.first(equals).trimmed();
+    const QByteArrayView value = equals < 0 ? parameter : unquoted(parameter.sliced(equals + 1).trimmed());
+    if (equals < 0 || equalsUpper(key, "ENCODING")) {
+        if (equalsUpper(value, "QUOTED-PRINTABLE"))
+            result.encoding = Parameters::Encoding::QuotedPrintable;
+        else if (equalsUpper(value, "BASE64") || equalsUpper(value, "B"))
+            result.encoding = Parameters::Encoding::Base64;
+        else if (equals < 0)
+            addType(result, value);
+    } else if (equalsUpper(key, "CHARSET")) {
+        result.charset = value;
+    } else if (equalsUpper(key, "PREF")) {
+        result.preferred = true; // vCard 4.0: PREF=1 is the most preferred
+    } else if (equalsUpper(key, "TYPE")) {
+        addTypes(result, value);
+    }
+}
+
+// The parameters between a property's name and its value, split at every
+// semicolon outside a quoted value.
 Parameters parseParameters(QByteArrayView text)
 {
     Parameters result;
@@ -59,34 +97,9 @@ Parameters parseParameters(QByteArrayView text)
             quoted = !quoted;
         if (i < text.size() && (text[i] != ';' || quoted))
             continue;
-        const QByteArrayView parameter = text.sliced(start, i - start).trimmed();
+        if (const QByteArrayView parameter = text.sliced(start, i - start).trimmed(); !parameter.isEmpty())
+            addParameter(result, parameter);
         start = i + 1;
-        if (parameter.isEmpty())
-            continue;
-        const qsizetype equals = parameter.indexOf('=');
-        const QByteArrayView key = equals < 0 ? QByteArrayView() : parameter.first(equals).trimmed();
-        const QByteArrayView value = equals < 0 ? parameter : unquoted(parameter.sliced(equals + 1).trimmed());
-        // vCard 2.1 names types and encodings bare: TEL;CELL;PREF;QUOTED-PRINTABLE
-        if (equals < 0 || equalsUpper(key, "ENCODING")) {
-            if (equalsUpper(value, "QUOTED-PRINTABLE"))
-                result.encoding = Parameters::Encoding::QuotedPrintable;
-            else if (equalsUpper(value, "BASE64") || equalsUpper(value, "B"))
-                result.encoding = Parameters::Encoding::Base64;
-            else if (equals < 0)
-                addType(result, value);
-        } else if (equalsUpper(key, "CHARSET")) {
-            result.charset = value;
-        } else if (equalsUpper(key, "PREF")) {
-            result.preferred = true; // vCard 4.0: PREF=1 is the most preferred
-        } else if (equalsUpper(key, "TYPE")) {
-            qsizetype from = 0;
-            for (qsizetype j = 0; j <= value.size(); ++j) {
-                if (j == value.size() || value[j] == ',') {
-                    addType(result, value.sliced(from, j - from));
-                    from = j + 1;
-                }
-            }
-        }
     }
     return result;
 }
@@ -278,7 +291,7 @@ QString nameFromN(QStringView value)
         if (component >= parts.size())
             continue;
         for (QStringView word : splitUnescaped(parts[component], u',')) {
-            const QString text = TextInput::cleanName(unescape(word.toString()));
+            const QString text = TextRules::recipientNameForm(unescape(word.toString()));
             if (!text.isEmpty())
                 words.append(text);
         }

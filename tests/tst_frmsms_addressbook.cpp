@@ -26,6 +26,7 @@ private slots:
     void addRecipient_data();
     void addRecipient();
     void addedRecipientsAreListedAndStored();
+    void nameIsTakenInItsOneForm();
     void duplicateNameChangesNothing();
     void failedAddIsReportedAndSavedLater();
     void fullBookRefusesAnotherRecipient();
@@ -43,8 +44,10 @@ void tst_FrmSmsAddressBook::addRecipient_data()
     QTest::addColumn<bool>("accepted");
 
     QTest::newRow("14 characters") << QStringLiteral("00441234567890") << true;
-    QTest::newRow("20 characters") << QStringLiteral("00441234567890123456") << true;
+    QTest::newRow("17 characters") << QStringLiteral("00441234567890123") << true;
+    QTest::newRow("18 characters") << QStringLiteral("004412345678901234") << false;
     QTest::newRow("13 characters") << QStringLiteral("0044123456789") << false;
+    QTest::newRow("French mobile, 13 characters") << QStringLiteral("0033612345678") << true;
     QTest::newRow("14 starting 44") << QStringLiteral("44123456789012") << false;
     QTest::newRow("14 starting 0 then 4") << QStringLiteral("04412345678901") << false;
     QTest::newRow("14 with a letter") << QStringLiteral("0044123456789a") << false;
@@ -94,6 +97,17 @@ void tst_FrmSmsAddressBook::addedRecipientsAreListedAndStored()
     // The sender panel's name box is the user's own: an add leaves it alone.
     QCOMPARE(child<QLineEdit>(*window, "tbFromName")->text(), QStringLiteral("half-typed"));
     QVERIFY(m_messages.isEmpty());
+}
+
+// Control characters and outer spaces do not reach the book; a name too
+// long is refused with its reason.
+void tst_FrmSmsAddressBook::nameIsTakenInItsOneForm()
+{
+    const auto window = makeWindow();
+    addRecipientTo(*window, QStringLiteral(" Two\nLines "), QStringLiteral("00441111111111"));
+    addRecipientTo(*window, QString(256, u'x'), QStringLiteral("00442222222222"));
+    QCOMPARE(window->AddressBook->names(), QStringList{QStringLiteral("Two Lines")});
+    QCOMPARE(m_messages, QStringList{QStringLiteral("The name has 256 characters; a recipient's name has 255 at most.")});
 }
 
 void tst_FrmSmsAddressBook::duplicateNameChangesNothing()

@@ -5,11 +5,16 @@
 // tests written in other languages:
 //   contactstool import FILE COUNTRY   prints the outcome as JSON
 //   contactstool export FILE           writes the book given as JSON on stdin
+//   contactstool numbers COUNTRY       for each line of stdin, the recipient
+//                                      rule's verdict on it and the number
+//                                      it becomes, as JSON
 // The book lives in a settings store in a temporary folder.
 
 #include "addressbook/addressbookentries.h"
 #include "contacts/contactsfile.h"
 #include "contacts/contactsimport.h"
+#include "contacts/phonenumbers.h"
+#include "rules/textrules.h"
 #include "settings/settingsstore.h"
 
 #include <QCoreApplication>
@@ -50,10 +55,10 @@ int main(int argc, char **argv)
     AddressBookEntries book(store);
 
     if (arguments.size() == 4 && arguments[1] == u"import") {
-        const ContactsImport import = ContactsImport::fromFile(arguments[2], book, arguments[3]);
+        const ContactsImport import = ContactsImport::fromFile(arguments[2], {book.foldedNames(), book.room()}, arguments[3]);
         QJsonObject outcome{{QStringLiteral("error"), import.error()}};
         if (import.error().isEmpty()) {
-            if (!import.applyTo(book))
+            if (!book.AddAll(import.accepted()))
                 return fail(store.errorString());
             QJsonArray skipped;
             for (const SkippedContact &s : import.skipped()) {
@@ -88,5 +93,21 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    return fail(QStringLiteral("usage: contactstool import FILE COUNTRY | contactstool export FILE < book.json"));
+    if (arguments.size() == 3 && arguments[1] == u"numbers" && Countries::find(arguments[2])) {
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read standard input"));
+        QJsonArray verdicts;
+        for (const QByteArray &line : input.readAll().split('\n')) {
+            const QString text = QString::fromUtf8(line);
+            const PhoneNumbers::Normalised normalised = PhoneNumbers::normalise(text, *Countries::find(arguments[2]));
+            verdicts.append(QJsonObject{{QStringLiteral("rule"), TextRules::isValidRecipientNumber(text)},
+                                        {QStringLiteral("number"), normalised.number}});
+        }
+        std::fputs(QJsonDocument(verdicts).toJson(QJsonDocument::Compact).constData(), stdout);
+        return 0;
+    }
+
+    return fail(QStringLiteral("usage: contactstool import FILE COUNTRY | contactstool export FILE < book.json | "
+                               "contactstool numbers COUNTRY < numbers"));
 }
