@@ -53,9 +53,15 @@ public:
 private:
     struct Index;
     struct PortChoice;
+    struct PortSearch;
 
     std::optional<PortChoice> selectPort(const QString &serviceName, const QString &portName,
                                          const QString &operationName);
+    const XmlElement *bindingOf(const XmlElement *port) const;
+    std::nullopt_t failForBinding(const XmlElement *port);
+    // Whether the port's binding is a SOAP binding (its version into \a choice) with the operation.
+    bool offers(PortChoice *choice, PortSearch *search) const;
+    void failToFind(const PortSearch &search);
     bool parse(const QByteArray &bytes);
     bool fail(const QString &reason);
     // "the service description", or "the service description file <name>" once read from a file.
