@@ -62,6 +62,13 @@ private:
     // Whether the port's binding is a SOAP binding (its version into \a choice) with the operation.
     bool offers(PortChoice *choice, PortSearch *search) const;
     void failToFind(const PortSearch &search);
+    // The pieces of operation(); readEndpoint(), portTypeOf() and readParameters() set
+    // errorString() when they fail.
+    bool readEndpoint(const PortChoice &choice, SoapOperation *operation);
+    const XmlElement *portTypeOf(const XmlElement *binding);
+    const XmlElement *messageOf(const XmlElement *abstractOperation, QStringView direction) const;
+    bool readParameters(const XmlElement *input, const XmlElement *soapBody, SoapOperation *operation);
+    QList<XmlName> responseElements(const XmlElement *output, const XmlElement *soapBody) const;
     bool parse(const QByteArray &bytes);
     bool fail(const QString &reason);
     // "the service description", or "the service description file <name>" once read from a file.

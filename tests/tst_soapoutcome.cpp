@@ -154,8 +154,24 @@ void tst_SoapOutcome::outcomeOfEachAnswer_data()
         u"the service at 127.0.0.1:PORT answered with something that is not HTTP"_s);
     row("html page", answer(ScriptedHttpServer::response("200 OK", "Welcome to nginx!", "text/html")),
         Outcome::NotKnown, u"the service's answer is not readable XML"_s);
+    // A confirmation holds an answer in its body.
+    const QByteArray envelopeStart = "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"";
+    row("envelope without a body", answer(ScriptedHttpServer::response("200 OK", envelopeStart + "/>")),
+        Outcome::NotKnown, u"is a SOAP envelope without a body"_s);
+    row("envelope with an empty body",
+        answer(ScriptedHttpServer::response("200 OK", envelopeStart + "><s:Body/></s:Envelope>")), Outcome::NotKnown,
+        u"has an empty SOAP body"_s);
     row("fault", answer(ScriptedHttpServer::response("500 Internal Server Error", fault("Number barred"))),
         Outcome::NotSent, u"the service refused the request: Number barred"_s);
+    // Only a complete fault refuses: a server error without one says nothing of the message.
+    row("500 with an html page",
+        answer(ScriptedHttpServer::response("500 Internal Server Error", "<h1>Oops</h1>", "text/html")),
+        Outcome::NotKnown, u"HTTP status 500 (Internal Server Error) and no SOAP fault"_s);
+    row("500 with a fault cut short",
+        answer(ScriptedHttpServer::response("500 Internal Server Error", fault("Number barred").chopped(40))),
+        Outcome::NotKnown, u"HTTP status 500 (Internal Server Error) and no SOAP fault"_s);
+    row("503", answer(ScriptedHttpServer::response("503 Service Unavailable", "", "text/html")), Outcome::NotSent,
+        u"the service answered with HTTP status 503 (Service Unavailable)"_s);
     row("404", answer(ScriptedHttpServer::response("404 Not Found", "")), Outcome::NotSent,
         u"the service answered with HTTP status 404 (Not Found)"_s);
     row("502 from a gateway", answer(ScriptedHttpServer::response("502 Bad Gateway", "", "text/html")),
