@@ -127,7 +127,6 @@ bool isTlsFailure(CURLcode code)
 {
     switch (code) {
     case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CERTPROBLEM:
     case CURLE_SSL_CIPHER:
     case CURLE_SSL_CACERT_BADFILE:
@@ -185,6 +184,9 @@ public:
         if (connectCode >= 300)
             return u"the proxy at %1 refused to open a connection to the service at %2 (%3)"_s.arg(
                 proxy, m_where, MessageText::httpStatus(int(connectCode), m_transfer.reasonPhrase));
+        if (code == CURLE_PEER_FAILED_VERIFICATION)
+            return u"a secure connection to %1 could not be established: its certificate could not be verified "
+                   "(%2)"_s.arg(m_service, detailOf(code, errorBuffer));
         if (isTlsFailure(code))
             return u"a secure connection to %1 could not be established: %2"_s.arg(m_service,
                                                                                     detailOf(code, errorBuffer));
