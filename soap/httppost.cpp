@@ -155,12 +155,13 @@ bool isOversizedHeader(CURLcode code)
     return code == CURLE_OUT_OF_MEMORY;
 }
 
+// libcurl's own words, which may quote an address as it was given.
 QString detailOf(CURLcode code, const char *errorBuffer)
 {
     QString detail = QString::fromUtf8(errorBuffer).trimmed();
     if (detail.isEmpty())
         detail = QString::fromUtf8(curl_easy_strerror(code));
-    return MessageText::address(detail);
+    return MessageText::quoted(detail);
 }
 
 class Describer

@@ -90,8 +90,10 @@ QString descriptionOf(const SoapOperation &operation)
 SoapCallResult redirect(const HttpAnswer &answer, const SoapOperation &operation)
 {
     const QByteArray location = answer.location.trimmed();
-    const QString target =
-        MessageText::address(operation.endpoint.resolved(QUrl(QString::fromLatin1(location), QUrl::TolerantMode)));
+    const QUrl resolved = operation.endpoint.resolved(QUrl(QString::fromLatin1(location), QUrl::TolerantMode));
+    // An address Qt refuses keeps no text of its own: the one the service sent is shown instead.
+    const QString target = MessageText::address(resolved.isValid() ? resolved.toString()
+                                                                    : QString::fromLatin1(location));
     if (answer.status == 303) {
         // See Other is how a service shows the result of a request it carried out elsewhere.
         return SoapCallResult::notKnown(
