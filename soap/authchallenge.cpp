@@ -124,6 +124,12 @@ private:
     qsizetype m_at = 0;
 };
 
+bool hasControlCharacter(const QByteArray &text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
 int defaultPort(const QString &scheme)
 {
     return scheme == u"https" ? 443 : 80;
@@ -203,6 +209,12 @@ bool readDigest(const RawChallenge &raw, AuthChallenge *challenge)
         return false; // SHA-512-256, or a name this client does not know
     if (challenge->nonce.isEmpty() || !raw.parameters.contains("realm"))
         return false;
+    // The answer repeats these in a header of the next request, where a line break would
+    // start a header of the service's choosing.
+    for (const char *name : {"realm", "nonce", "opaque"}) {
+        if (hasControlCharacter(raw.parameters.value(name)))
+            return false;
+    }
     if (raw.parameters.contains("qop")) {
         const QList<QByteArray> offered = raw.parameters.value("qop").split(',');
         challenge->qopAuth = std::any_of(offered.begin(), offered.end(), [](const QByteArray &qop) {
