@@ -4,6 +4,7 @@
 
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -24,22 +25,35 @@ QString shortened(QString text)
     return text;
 }
 
-// Where the user information of one address lies: from the start of its authority (after
-// "://", else the start of the text) to just after its last '@'. In text that is no valid
-// address, a password may hold '/', '?' or '#' unencoded, so the last '@' of all counts.
+// Where the user information of one address lies, from `from` up to `to`.
 struct UserInfo
 {
     qsizetype from = 0;
     qsizetype to = 0;
 };
 
+// Whether \a text is a URL scheme: a letter, then letters, digits, '+', '-' or '.'.
+bool isScheme(QStringView text)
+{
+    const auto schemeCharacter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'+'
+               || c == u'-' || c == u'.';
+    };
+    return !text.isEmpty() && text.front().isLetter() && std::all_of(text.begin(), text.end(), schemeCharacter);
+}
+
+// From the start of the authority (after "scheme://", else the start of the text) to just
+// after the last '@'. In text that is no valid address, a password may hold '/', '?' or '#'
+// unencoded, so the last '@' of all counts.
 std::optional<UserInfo> userInfoOf(QStringView address)
 {
     const qsizetype at = address.lastIndexOf(u'@');
     if (at < 0)
         return std::nullopt;
+    // "://" counts only after a scheme: "user:pa://ss@host" has none, and all of it up to '@' goes.
     const qsizetype scheme = address.left(at).indexOf(u"://");
-    return UserInfo{scheme < 0 ? 0 : scheme + 3, at + 1};
+    const bool schemeFirst = scheme > 0 && isScheme(address.left(scheme));
+    return UserInfo{schemeFirst ? scheme + 3 : 0, at + 1};
 }
 
 enum class Leave { AnyUserInfo, Passwords };

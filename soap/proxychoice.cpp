@@ -88,6 +88,8 @@ ProxyChoice ProxyChoice::forUrl(const QUrl &url)
     // A host Qt refuses (a double dot, a leading hyphen) is shown from the text itself.
     choice.where = parsed.isValid() && !parsed.host().isEmpty() ? MessageText::hostAndPort(parsed)
                                                                 : MessageText::address(text);
+    if (choice.where.isEmpty())
+        choice.where = u"\"\""_s; // a variable that names no host at all
     const QString scheme = parsed.scheme().toLower();
     choice.forwardsRequests = !secure && (scheme == u"http" || scheme == u"https");
     return choice;
