@@ -152,6 +152,18 @@ bool declaresEncoding(const QByteArray &xml)
     return end > 0 && xml.left(end).contains("encoding");
 }
 
+// A name the service sent, as a message may quote it: short, and without control characters
+// that would drive a terminal.
+QString shown(const QByteArray &name)
+{
+    QString text = QString::fromLatin1(name.left(40));
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    }
+    return text;
+}
+
 // The root part of a multipart/related body: the one its "start" parameter names, else the
 // first. Sets xml->error when there is none.
 const Part *rootOf(const QList<Part> &parts, const MediaType &media, ReplyContent::Xml *xml)
@@ -210,13 +222,12 @@ ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByte
         return xml;
     QStringDecoder decode(charset.constData());
     if (!decode.isValid()) {
-        xml.error = u"it is written in the character set \"%1\", which cannot be read"_s.arg(
-            QString::fromLatin1(charset.left(40)));
+        xml.error = u"it is written in the character set \"%1\", which cannot be read"_s.arg(shown(charset));
         return xml;
     }
     const QString text = decode(xml.bytes);
     if (decode.hasError()) {
-        xml.error = u"it is not valid %1 text"_s.arg(QString::fromLatin1(charset.left(40)));
+        xml.error = u"it is not valid %1 text"_s.arg(shown(charset));
         return xml;
     }
     // Without a declared encoding the XML reader reads UTF-8.

@@ -185,6 +185,10 @@ void tst_SoapReply::readsOutcome_data()
     row("unknown charset in the header", 200, "OK", "text/xml; charset=x-no-such-set", ok11, true, Outcome::NotKnown,
         none, u"the service's answer could not be read: it is written in the character set \"x-no-such-set\", "
               "which cannot be read"_s);
+    // Quoted to the user, and printed on a terminal by the command line: no escape sequence.
+    row("charset with control characters", 200, "OK", "text/xml; charset=\"x\x1b[2J\x85y\"", ok11, true,
+        Outcome::NotKnown, none, u"the service's answer could not be read: it is written in the character set "
+                                 "\"x?[2J?y\", which cannot be read"_s);
 
     // A fault behind a document type declaration is not read, so it is no complete fault.
     const QByteArray withDtd = "<!DOCTYPE x [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
