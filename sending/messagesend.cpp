@@ -8,6 +8,7 @@
 #include "history/historystore.h"
 #include "sending/serviceaddress.h"
 #include "signin/signinflow.h"
+#include "soap/messagetext.h"
 #include "soap/soapcall.h"
 #include "soap/soapclient.h"
 
@@ -147,7 +148,9 @@ void MessageSend::finish(Outcome outcome, const QString &reason)
     m_finished = true;
     m_client.reset();
     m_result.outcome = outcome;
-    m_result.reason = outcome == Outcome::Sent ? QString() : reason;
+    // Every path to here already leaves passwords out; this is the last gate before the words
+    // reach the disk and the user, should a new one forget.
+    m_result.reason = outcome == Outcome::Sent ? QString() : MessageText::withoutPasswords(reason);
     m_result.duration = std::chrono::milliseconds(m_clock.elapsed());
     if (m_history && m_result.historyId) {
         const QString words = m_result.reason.isEmpty() ? QString() : Sentences::sentenceOf(m_result.reason);

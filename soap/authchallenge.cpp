@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -123,6 +124,12 @@ private:
     qsizetype m_at = 0;
 };
 
+bool hasControlCharacter(const QByteArray &text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
 int defaultPort(const QString &scheme)
 {
     return scheme == u"https" ? 443 : 80;
@@ -194,44 +201,64 @@ bool AuthChallenge::isFrom(const QUrl &service) const
     return scheme == urlScheme && service.host().toLower() == host && service.port(defaultPort(scheme)) == port;
 }
 
+namespace {
+
+// The Digest side of \a challenge from \a raw; false when this client cannot answer it.
+bool readDigest(const RawChallenge &raw, AuthChallenge *challenge)
+{
+    challenge->scheme = AuthChallenge::Scheme::Digest;
+    challenge->nonce = raw.parameters.value("nonce");
+    challenge->opaque = raw.parameters.value("opaque");
+    const QByteArray algorithm = raw.parameters.value("algorithm", "MD5").toUpper();
+    if (algorithm == "MD5" || algorithm == "SHA-256")
+        challenge->algorithm = algorithm;
+    else if (algorithm == "MD5-SESS" || algorithm == "SHA-256-SESS")
+        challenge->algorithm = algorithm.chopped(4) + "sess";
+    else
+        return false; // SHA-512-256, or a name this client does not know
+    if (challenge->nonce.isEmpty() || !raw.parameters.contains("realm"))
+        return false;
+    // The answer repeats these in a header of the next request, where a line break would
+    // start a header of the service's choosing.
+    for (const char *name : {"realm", "nonce", "opaque"}) {
+        if (hasControlCharacter(raw.parameters.value(name)))
+            return false;
+    }
+    if (raw.parameters.contains("qop")) {
+        const QList<QByteArray> offered = raw.parameters.value("qop").split(',');
+        challenge->qopAuth = std::any_of(offered.begin(), offered.end(), [](const QByteArray &qop) {
+            return qop.trimmed().toLower() == "auth";
+        });
+        if (!challenge->qopAuth)
+            return false; // auth-int alone, which would need the body hashed
+    }
+    challenge->userhash = raw.parameters.value("userhash").toLower() == "true";
+    return true;
+}
+
+std::optional<AuthChallenge> challengeOf(const RawChallenge &raw, const QUrl &service)
+{
+    AuthChallenge challenge;
+    challenge.urlScheme = service.scheme().toLower();
+    challenge.host = service.host().toLower();
+    challenge.port = service.port(defaultPort(challenge.urlScheme));
+    challenge.realm = QString::fromUtf8(raw.parameters.value("realm"));
+    if (raw.scheme == "basic")
+        return challenge;
+    if (raw.scheme == "digest" && readDigest(raw, &challenge))
+        return challenge;
+    return std::nullopt;
+}
+
+} // namespace
+
 QList<AuthChallenge> AuthChallenge::parse(const QList<QByteArray> &headers, const QUrl &service)
 {
     QList<AuthChallenge> usable;
     for (const QByteArray &header : headers) {
         for (const RawChallenge &raw : ChallengeParser(header).parse()) {
-            AuthChallenge challenge;
-            challenge.urlScheme = service.scheme().toLower();
-            challenge.host = service.host().toLower();
-            challenge.port = service.port(defaultPort(challenge.urlScheme));
-            challenge.realm = QString::fromUtf8(raw.parameters.value("realm"));
-            if (raw.scheme == "basic") {
-                challenge.scheme = Scheme::Basic;
-            } else if (raw.scheme == "digest") {
-                challenge.scheme = Scheme::Digest;
-                challenge.nonce = raw.parameters.value("nonce");
-                challenge.opaque = raw.parameters.value("opaque");
-                const QByteArray algorithm = raw.parameters.value("algorithm", "MD5").toUpper();
-                if (algorithm == "MD5" || algorithm == "SHA-256")
-                    challenge.algorithm = algorithm;
-                else if (algorithm == "MD5-SESS" || algorithm == "SHA-256-SESS")
-                    challenge.algorithm = algorithm.chopped(4) + "sess";
-                else
-                    continue; // SHA-512-256, or a name this client does not know
-                if (challenge.nonce.isEmpty() || !raw.parameters.contains("realm"))
-                    continue;
-                if (raw.parameters.contains("qop")) {
-                    const QList<QByteArray> offered = raw.parameters.value("qop").split(',');
-                    challenge.qopAuth = std::any_of(offered.begin(), offered.end(), [](const QByteArray &qop) {
-                        return qop.trimmed().toLower() == "auth";
-                    });
-                    if (!challenge.qopAuth)
-                        continue; // auth-int alone, which would need the body hashed
-                }
-                challenge.userhash = raw.parameters.value("userhash").toLower() == "true";
-            } else {
-                continue;
-            }
-            usable.append(challenge);
+            if (std::optional<AuthChallenge> challenge = challengeOf(raw, service))
+                usable.append(*challenge);
         }
     }
     std::stable_sort(usable.begin(), usable.end(), [](const AuthChallenge &a, const AuthChallenge &b) {

@@ -3,6 +3,7 @@
 #include "soap/httppost.h"
 
 #include "soap/messagetext.h"
+#include "soap/responsehead.h"
 #include "soap/soapreplyreader.h"
 
 #include <curl/curl.h>
@@ -28,57 +29,18 @@ struct Transfer
     const std::atomic<bool> *cancelled = nullptr;
     // Some byte of the request itself (not of a proxy's CONNECT) was handed to the connection.
     bool requestLeft = false;
-    qint64 headBytes = 0;
-    bool headTooLarge = false;
     bool bodyTooLarge = false;
-    // The head of a final response to the request has ended.
-    bool headComplete = false;
-    int status = 0;
-    QByteArray reasonPhrase;
-    QByteArray contentType;
-    QByteArray location;
-    QList<QByteArray> authenticate;
+    ResponseHead head;
     QByteArray body;
 };
 
-// Every line of every response head, CONNECT and 1xx responses included, counts against the
-// cap: a head longer than any real service sends is cut off here, at the same size on every
-// machine. (libcurl refuses a single line longer than its own limit, which is larger than ours,
-// before it reaches this function; see the mapping of its error below.)
+// libcurl refuses a single line longer than its own limit, which is larger than ours, before
+// it reaches this function; see the mapping of its error below.
 size_t onHeader(char *data, size_t size, size_t count, void *user)
 {
     auto *t = static_cast<Transfer *>(user);
     const size_t length = size * count;
-    t->headBytes += qint64(length);
-    if (t->headBytes > SoapReplyReader::MaximumHeadSize) {
-        t->headTooLarge = true;
-        return 0;
-    }
-    const QByteArray line = QByteArray(data, qsizetype(length)).trimmed();
-    if (line.startsWith("HTTP/")) {
-        // A new response begins (after 100 Continue, or after the proxy's tunnel answer).
-        const QList<QByteArray> words = line.split(' ');
-        t->status = words.size() > 1 ? words.at(1).toInt() : 0;
-        const qsizetype reasonAt = words.size() > 2 ? line.indexOf(' ', line.indexOf(' ') + 1) : -1;
-        t->reasonPhrase = reasonAt < 0 ? QByteArray() : line.mid(reasonAt + 1);
-        t->contentType.clear();
-        t->location.clear();
-        t->authenticate.clear();
-        t->headComplete = false;
-    } else if (line.isEmpty()) {
-        if (t->requestLeft && t->status >= 200)
-            t->headComplete = true;
-    } else if (!t->headComplete) {
-        const qsizetype colon = line.indexOf(':');
-        const QByteArray name = line.left(colon).trimmed().toLower();
-        if (name == "content-type")
-            t->contentType = line.mid(colon + 1).trimmed();
-        else if (name == "location")
-            t->location = line.mid(colon + 1).trimmed();
-        else if (name == "www-authenticate")
-            t->authenticate.append(line.mid(colon + 1).trimmed());
-    }
-    return length;
+    return t->head.read(QByteArrayView(data, qsizetype(length)), t->requestLeft) ? length : 0;
 }
 
 size_t onBody(char *data, size_t size, size_t count, void *user)
@@ -127,7 +89,6 @@ bool isTlsFailure(CURLcode code)
 {
     switch (code) {
     case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CERTPROBLEM:
     case CURLE_SSL_CIPHER:
     case CURLE_SSL_CACERT_BADFILE:
@@ -156,12 +117,13 @@ bool isOversizedHeader(CURLcode code)
     return code == CURLE_OUT_OF_MEMORY;
 }
 
+// libcurl's own words, which may quote an address as it was given.
 QString detailOf(CURLcode code, const char *errorBuffer)
 {
     QString detail = QString::fromUtf8(errorBuffer).trimmed();
     if (detail.isEmpty())
         detail = QString::fromUtf8(curl_easy_strerror(code));
-    return MessageText::address(detail);
+    return MessageText::quoted(detail);
 }
 
 class Describer
@@ -184,7 +146,10 @@ public:
             return u"the call was cancelled before the request was sent"_s;
         if (connectCode >= 300)
             return u"the proxy at %1 refused to open a connection to the service at %2 (%3)"_s.arg(
-                proxy, m_where, MessageText::httpStatus(int(connectCode), m_transfer.reasonPhrase));
+                proxy, m_where, MessageText::httpStatus(int(connectCode), m_transfer.head.reasonPhrase()));
+        if (code == CURLE_PEER_FAILED_VERIFICATION)
+            return u"a secure connection to %1 could not be established: its certificate could not be verified "
+                   "(%2)"_s.arg(m_service, detailOf(code, errorBuffer));
         if (isTlsFailure(code))
             return u"a secure connection to %1 could not be established: %2"_s.arg(m_service,
                                                                                     detailOf(code, errorBuffer));
@@ -217,7 +182,7 @@ public:
     {
         if (code == CURLE_ABORTED_BY_CALLBACK)
             return u"the call was cancelled after the request had been sent"_s;
-        if (m_transfer.headTooLarge || (!m_transfer.headComplete && isOversizedHeader(code)))
+        if (m_transfer.head.isTooLarge() || (!m_transfer.head.isComplete() && isOversizedHeader(code)))
             return u"the head of the service's answer is larger than %1 KiB, too large to be an answer"_s.arg(
                 SoapReplyReader::MaximumHeadSize / 1024);
         if (m_transfer.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
@@ -225,7 +190,7 @@ public:
                 SoapReplyReader::MaximumReplySize / 1024);
         switch (code) {
         case CURLE_OPERATION_TIMEDOUT:
-            return m_transfer.headComplete
+            return m_transfer.head.isComplete()
                        ? u"%1 did not finish its answer within %2"_s.arg(
                            m_service, MessageText::duration(m_request.timeout))
                        : u"%1 did not answer within %2"_s.arg(m_service,
@@ -349,10 +314,10 @@ HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<b
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
         result.stage = HttpPostResult::Stage::Answered;
         result.answer.status = int(status);
-        result.answer.reasonPhrase = transfer.reasonPhrase;
-        result.answer.contentType = transfer.contentType;
-        result.answer.location = transfer.location;
-        result.answer.authenticate = transfer.authenticate;
+        result.answer.reasonPhrase = transfer.head.reasonPhrase();
+        result.answer.contentType = transfer.head.contentType();
+        result.answer.location = transfer.head.location();
+        result.answer.authenticate = transfer.head.authenticate();
         result.answer.body = std::move(transfer.body);
         if (request.proxy.forwardsRequests)
             result.answer.proxy = request.proxy.where;

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soap/messagetext.h"
 
-#include <QRegularExpression>
 #include <QUrl>
+
+#include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -23,20 +25,97 @@ QString shortened(QString text)
     return text;
 }
 
+// Where the user information of one address lies, from `from` up to `to`.
+struct UserInfo
+{
+    qsizetype from = 0;
+    qsizetype to = 0;
+};
+
+// Whether \a text is a URL scheme: a letter, then letters, digits, '+', '-' or '.'.
+bool isScheme(QStringView text)
+{
+    const auto schemeCharacter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'+'
+               || c == u'-' || c == u'.';
+    };
+    return !text.isEmpty() && text.front().isLetter() && std::all_of(text.begin(), text.end(), schemeCharacter);
+}
+
+// From the start of the authority (after "scheme://", else the start of the text) to just
+// after the last '@'. In text that is no valid address, a password may hold '/', '?' or '#'
+// unencoded, so the last '@' of all counts.
+std::optional<UserInfo> userInfoOf(QStringView address)
+{
+    const qsizetype at = address.lastIndexOf(u'@');
+    if (at < 0)
+        return std::nullopt;
+    // "://" counts only after a scheme: "user:pa://ss@host" has none, and all of it up to '@' goes.
+    const qsizetype scheme = address.left(at).indexOf(u"://");
+    const bool schemeFirst = scheme > 0 && isScheme(address.left(scheme));
+    return UserInfo{schemeFirst ? scheme + 3 : 0, at + 1};
+}
+
+enum class Leave { AnyUserInfo, Passwords };
+
+QString withoutUserInfoOf(QStringView address, Leave leave)
+{
+    const std::optional<UserInfo> info = userInfoOf(address);
+    if (!info || (leave == Leave::Passwords && !address.mid(info->from, info->to - info->from).contains(u':')))
+        return address.toString();
+    return address.left(info->from) + address.mid(info->to);
+}
+
+QString withoutUserInfoInWords(const QString &text, Leave leave)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype end = at;
+        const bool space = text.at(at).isSpace();
+        while (end < text.size() && text.at(end).isSpace() == space)
+            ++end;
+        const QStringView piece = QStringView(text).mid(at, end - at);
+        out += space ? piece.toString() : withoutUserInfoOf(piece, leave);
+        at = end;
+    }
+    return out;
+}
+
 } // namespace
 
 QString MessageText::address(const QString &address)
 {
-    const QUrl url(address.trimmed(), QUrl::TolerantMode);
+    const QString trimmed = address.trimmed();
+    const QUrl url(trimmed, QUrl::TolerantMode);
     if (url.isValid() && !url.scheme().isEmpty() && !url.host().isEmpty())
         return MessageText::address(url);
-    // Not a URL Qt can take apart: strip whatever stands between "//" and "@".
-    static const QRegularExpression userInfo(u"//[^/?#]*@"_s);
-    return shortened(QString(address.trimmed()).replace(userInfo, u"//"_s));
+    // Not a URL Qt can take apart (a host it refuses, no scheme): the whole text is one address.
+    return shortened(withoutUserInfoOf(trimmed, Leave::AnyUserInfo));
+}
+
+QString MessageText::withoutUserInfo(const QString &text)
+{
+    return withoutUserInfoInWords(text, Leave::AnyUserInfo);
+}
+
+QString MessageText::quoted(const QString &text)
+{
+    return shortened(withoutUserInfo(text));
+}
+
+QString MessageText::withoutPasswords(const QString &text)
+{
+    return withoutUserInfoInWords(text, Leave::Passwords);
 }
 
 QString MessageText::address(const QUrl &address)
 {
+    // Without a host (no "//", so that Qt took the user name for a scheme) the user information
+    // is no part of the authority Qt would remove: read the text instead.
+    if (!address.isValid() || address.host().isEmpty())
+        return MessageText::address(address.toString());
     return shortened(address.toDisplayString(QUrl::RemoveUserInfo));
 }
 

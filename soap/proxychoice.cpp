@@ -85,7 +85,11 @@ ProxyChoice ProxyChoice::forUrl(const QUrl &url)
     // A proxy written without a scheme is an HTTP proxy, on port 1080 unless it names one.
     const QString text = QString::fromLatin1(proxy);
     const QUrl parsed(text.contains(u"://") ? text : u"http://"_s + text, QUrl::TolerantMode);
-    choice.where = parsed.host().isEmpty() ? MessageText::address(text) : MessageText::hostAndPort(parsed);
+    // A host Qt refuses (a double dot, a leading hyphen) is shown from the text itself.
+    choice.where = parsed.isValid() && !parsed.host().isEmpty() ? MessageText::hostAndPort(parsed)
+                                                                : MessageText::address(text);
+    if (choice.where.isEmpty())
+        choice.where = u"\"\""_s; // a variable that names no host at all
     const QString scheme = parsed.scheme().toLower();
     choice.forwardsRequests = !secure && (scheme == u"http" || scheme == u"https");
     return choice;

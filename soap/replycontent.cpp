@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +18,30 @@ struct MediaType
     QByteArray type; // lower case, e.g. "multipart/related"
     QHash<QByteArray, QByteArray> parameters; // names in lower case, values unquoted
 };
+
+// A quoted-string parameter value from the opening quote at \a at; leaves \a at on the ';'
+// after it, or -1.
+QByteArray quotedValue(const QByteArray &value, qsizetype *at)
+{
+    QByteArray parameter;
+    qsizetype i = *at + 1;
+    for (; i < value.size() && value[i] != '"'; ++i) {
+        if (value[i] == '\\' && i + 1 < value.size())
+            ++i;
+        parameter += value[i];
+    }
+    *at = value.indexOf(';', i);
+    return parameter;
+}
+
+// A token parameter value from \a at; leaves \a at on the ';' after it, or -1.
+QByteArray tokenValue(const QByteArray &value, qsizetype *at)
+{
+    const qsizetype end = value.indexOf(';', *at);
+    const QByteArray parameter = value.mid(*at, end < 0 ? -1 : end - *at).trimmed();
+    *at = end;
+    return parameter;
+}
 
 // "type/subtype; name=value; name=\"quoted; value\"" (RFC 9110 section 8.3.1).
 MediaType parseMediaType(const QByteArray &value)
@@ -33,19 +58,8 @@ MediaType parseMediaType(const QByteArray &value)
         at = equals + 1;
         while (at < value.size() && (value[at] == ' ' || value[at] == '\t'))
             ++at;
-        QByteArray parameter;
-        if (at < value.size() && value[at] == '"') {
-            for (++at; at < value.size() && value[at] != '"'; ++at) {
-                if (value[at] == '\\' && at + 1 < value.size())
-                    ++at;
-                parameter += value[at];
-            }
-            at = value.indexOf(';', at);
-        } else {
-            const qsizetype end = value.indexOf(';', at);
-            parameter = value.mid(at, end < 0 ? -1 : end - at).trimmed();
-            at = end;
-        }
+        const QByteArray parameter =
+            at < value.size() && value[at] == '"' ? quotedValue(value, &at) : tokenValue(value, &at);
         if (!name.isEmpty() && !media.parameters.contains(name))
             media.parameters.insert(name, parameter);
     }
@@ -64,6 +78,29 @@ QByteArray withoutAngles(QByteArray id)
     if (id.startsWith('<') && id.endsWith('>'))
         id = id.mid(1, id.size() - 2);
     return id;
+}
+
+// One part of a multipart body, its headers and content; none when its headers do not end.
+std::optional<Part> partOf(QByteArray raw)
+{
+    if (raw.endsWith('\r'))
+        raw.chop(1);
+    qsizetype headEnd = raw.startsWith("\r\n") ? 0 : raw.indexOf("\r\n\r\n");
+    qsizetype contentStart = headEnd < 0 ? -1 : headEnd + (headEnd == 0 ? 2 : 4);
+    if (headEnd < 0) {
+        headEnd = raw.startsWith('\n') ? 0 : raw.indexOf("\n\n");
+        contentStart = headEnd < 0 ? -1 : headEnd + (headEnd == 0 ? 1 : 2);
+    }
+    if (contentStart < 0)
+        return std::nullopt;
+    Part part;
+    for (const QByteArray &line : raw.left(headEnd).split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0)
+            part.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
+    }
+    part.content = raw.mid(contentStart);
+    return part;
 }
 
 // The parts of a multipart body (RFC 2046 section 5.1.1), or an error when it is cut short.
@@ -89,27 +126,12 @@ QList<Part> splitParts(const QByteArray &body, const QByteArray &boundary, QStri
             *error = u"its multipart body is cut short"_s;
             return {};
         }
-        QByteArray raw = body.mid(lineEnd + 1, next - lineEnd - 1);
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        Part part;
-        qsizetype headEnd = raw.startsWith("\r\n") ? 0 : raw.indexOf("\r\n\r\n");
-        qsizetype contentStart = headEnd < 0 ? -1 : headEnd + (headEnd == 0 ? 2 : 4);
-        if (headEnd < 0) {
-            headEnd = raw.startsWith('\n') ? 0 : raw.indexOf("\n\n");
-            contentStart = headEnd < 0 ? -1 : headEnd + (headEnd == 0 ? 1 : 2);
-        }
-        if (contentStart < 0) {
+        std::optional<Part> part = partOf(body.mid(lineEnd + 1, next - lineEnd - 1));
+        if (!part) {
             *error = u"a part of its multipart body has no end to its headers"_s;
             return {};
         }
-        for (const QByteArray &line : raw.left(headEnd).split('\n')) {
-            const qsizetype colon = line.indexOf(':');
-            if (colon > 0)
-                part.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
-        }
-        part.content = raw.mid(contentStart);
-        parts.append(part);
+        parts.append(std::move(*part));
         at = next + 1;
     }
 }
@@ -130,6 +152,56 @@ bool declaresEncoding(const QByteArray &xml)
     return end > 0 && xml.left(end).contains("encoding");
 }
 
+// A name the service sent, as a message may quote it: short, and without control characters
+// that would drive a terminal.
+QString shown(const QByteArray &name)
+{
+    QString text = QString::fromLatin1(name.left(40));
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    }
+    return text;
+}
+
+// The root part of a multipart/related body: the one its "start" parameter names, else the
+// first. Sets xml->error when there is none.
+const Part *rootOf(const QList<Part> &parts, const MediaType &media, ReplyContent::Xml *xml)
+{
+    if (parts.isEmpty()) {
+        if (xml->error.isEmpty())
+            xml->error = u"its multipart body has no part"_s;
+        return nullptr;
+    }
+    const QByteArray start = withoutAngles(media.parameters.value("start"));
+    if (start.isEmpty())
+        return &parts.first();
+    for (const Part &part : parts) {
+        if (withoutAngles(part.headers.value("content-id")) == start)
+            return &part;
+    }
+    xml->error = u"its multipart body has no part with the root's Content-ID"_s;
+    return nullptr;
+}
+
+// The XML of the root part into \a xml; its own media type, or none when it has no root part.
+std::optional<MediaType> readRootPart(const MediaType &media, const QByteArray &body, ReplyContent::Xml *xml)
+{
+    const QByteArray boundary = media.parameters.value("boundary");
+    if (boundary.isEmpty()) {
+        xml->error = u"it is a multipart answer without a boundary"_s;
+        return std::nullopt;
+    }
+    const QList<Part> parts = splitParts(body, boundary, &xml->error);
+    const Part *root = rootOf(parts, media, xml);
+    if (!root)
+        return std::nullopt;
+    xml->bytes = root->content;
+    if (root->headers.value("content-transfer-encoding").trimmed().toLower() == "base64")
+        xml->bytes = QByteArray::fromBase64(xml->bytes);
+    return parseMediaType(root->headers.value("content-type"));
+}
+
 } // namespace
 
 ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByteArray &body)
@@ -139,34 +211,10 @@ ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByte
     xml.bytes = body;
 
     if (media.type == "multipart/related") {
-        const QByteArray boundary = media.parameters.value("boundary");
-        if (boundary.isEmpty()) {
-            xml.error = u"it is a multipart answer without a boundary"_s;
+        std::optional<MediaType> root = readRootPart(media, body, &xml);
+        if (!root)
             return xml;
-        }
-        const QList<Part> parts = splitParts(body, boundary, &xml.error);
-        if (parts.isEmpty()) {
-            if (xml.error.isEmpty())
-                xml.error = u"its multipart body has no part"_s;
-            return xml;
-        }
-        const QByteArray start = withoutAngles(media.parameters.value("start"));
-        const Part *root = &parts.first();
-        if (!start.isEmpty()) {
-            root = nullptr;
-            for (const Part &part : parts) {
-                if (withoutAngles(part.headers.value("content-id")) == start)
-                    root = &part;
-            }
-            if (!root) {
-                xml.error = u"its multipart body has no part with the root's Content-ID"_s;
-                return xml;
-            }
-        }
-        xml.bytes = root->content;
-        if (root->headers.value("content-transfer-encoding").trimmed().toLower() == "base64")
-            xml.bytes = QByteArray::fromBase64(xml.bytes);
-        media = parseMediaType(root->headers.value("content-type"));
+        media = std::move(*root);
     }
 
     const QByteArray charset = media.parameters.value("charset").trimmed();
@@ -174,13 +222,12 @@ ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByte
         return xml;
     QStringDecoder decode(charset.constData());
     if (!decode.isValid()) {
-        xml.error = u"it is written in the character set \"%1\", which cannot be read"_s.arg(
-            QString::fromLatin1(charset.left(40)));
+        xml.error = u"it is written in the character set \"%1\", which cannot be read"_s.arg(shown(charset));
         return xml;
     }
     const QString text = decode(xml.bytes);
     if (decode.hasError()) {
-        xml.error = u"it is not valid %1 text"_s.arg(QString::fromLatin1(charset.left(40)));
+        xml.error = u"it is not valid %1 text"_s.arg(shown(charset));
         return xml;
     }
     // Without a declared encoding the XML reader reads UTF-8.

@@ -18,8 +18,9 @@
 struct SoapCallResult
 {
     enum class Outcome {
-        /// A complete SOAP envelope without a fault confirmed the call (or, for an operation
-        /// that declares no output message, a complete and empty 2xx answer).
+        /// A complete SOAP envelope whose body holds the answer and no fault confirmed the call
+        /// (or, for an operation that declares no output message, any envelope or a complete
+        /// and empty 2xx answer).
         Sent,
         /// The service did not act on the call: nothing left the machine (no usable description,
         /// a name that does not resolve, a refused connection or TLS handshake, an argument that
@@ -27,7 +28,8 @@ struct SoapCallResult
         /// HTTP error status).
         NotSent,
         /// The request left the machine, but no complete answer says what became of it: the
-        /// connection dropped, the answer was cut short or could not be read, or the time ran out.
+        /// connection dropped, the answer was cut short, could not be read or held no answer,
+        /// a server error came without a SOAP fault, or the time ran out.
         NotKnown,
     };
 

@@ -27,8 +27,13 @@ struct SoapOperation
     Use use = Use::Literal;
     QString soapAction;
     /// The operation's port type declares an output message: the service promises an answer,
-    /// so only a SOAP envelope confirms a call. Without one, an empty 2xx answer does too.
+    /// so only a SOAP body that holds it confirms a call. Without one, an empty 2xx answer does too.
     bool declaresOutput = false;
+    /// The elements the body of the answer holds, as the output message's parts name them in
+    /// document style. Empty when the description names none that can be matched (rpc style,
+    /// whose wrapper's name is not significant; parts given by type; no output message): any
+    /// element in the body then stands for the answer.
+    QList<XmlName> responseElements;
     /// The description file the operation was read from; empty when read from bytes.
     QString descriptionFile;
     /// For encoded use: the URI written as the encodingStyle of the body's content.

@@ -11,22 +11,12 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The fault in a parsed envelope, or nullptr; *soap12 tells which version it is.
-const XmlElement *findFault(const XmlElement *envelope, bool *soap12)
-{
-    for (const QString &ns : {SoapNamespaces::Soap11Envelope, SoapNamespaces::Soap12Envelope}) {
-        if (!envelope->is(ns, u"Envelope"))
-            continue;
-        *soap12 = ns == SoapNamespaces::Soap12Envelope;
-        const XmlElement *body = envelope->firstChildElement(ns, u"Body");
-        return body ? body->firstChildElement(ns, u"Fault") : nullptr;
-    }
-    return nullptr;
-}
 
 QString faultText(const XmlElement *fault, bool soap12)
 {
@@ -54,12 +44,36 @@ QString faultText(const XmlElement *fault, bool soap12)
     return first;
 }
 
-bool isEnvelope(const XmlElement *root)
+// What the body of an answer turned out to hold.
+struct Reply
 {
-    return root
-           && (root->is(SoapNamespaces::Soap11Envelope, u"Envelope")
-               || root->is(SoapNamespaces::Soap12Envelope, u"Envelope"));
-}
+    ReplyContent::Xml xml;
+    // No error, and nothing but white space.
+    bool blank = false;
+    std::unique_ptr<XmlElement> root;
+    // The root when it is a SOAP 1.1 or 1.2 envelope.
+    const XmlElement *envelope = nullptr;
+    bool soap12 = false;
+    const XmlElement *body = nullptr;
+    const XmlElement *fault = nullptr;
+
+    Reply(const QByteArray &contentType, const QByteArray &bytes)
+        : xml(ReplyContent::xmlOf(contentType, bytes))
+        , blank(xml.error.isEmpty() && xml.bytes.trimmed().isEmpty())
+    {
+        if (!xml.error.isEmpty() || blank)
+            return;
+        root = XmlElement::parse(xml.bytes, nullptr);
+        for (const QString &ns : {SoapNamespaces::Soap11Envelope, SoapNamespaces::Soap12Envelope}) {
+            if (root && root->is(ns, u"Envelope")) {
+                envelope = root.get();
+                soap12 = ns == SoapNamespaces::Soap12Envelope;
+                body = envelope->firstChildElement(ns, u"Body");
+                fault = body ? body->firstChildElement(ns, u"Fault") : nullptr;
+            }
+        }
+    }
+};
 
 QString statusText(const HttpAnswer &answer)
 {
@@ -76,8 +90,10 @@ QString descriptionOf(const SoapOperation &operation)
 SoapCallResult redirect(const HttpAnswer &answer, const SoapOperation &operation)
 {
     const QByteArray location = answer.location.trimmed();
-    const QString target =
-        MessageText::address(operation.endpoint.resolved(QUrl(QString::fromLatin1(location), QUrl::TolerantMode)));
+    const QUrl resolved = operation.endpoint.resolved(QUrl(QString::fromLatin1(location), QUrl::TolerantMode));
+    // An address Qt refuses keeps no text of its own: the one the service sent is shown instead.
+    const QString target = MessageText::address(resolved.isValid() ? resolved.toString()
+                                                                    : QString::fromLatin1(location));
     if (answer.status == 303) {
         // See Other is how a service shows the result of a request it carried out elsewhere.
         return SoapCallResult::notKnown(
@@ -92,62 +108,87 @@ SoapCallResult redirect(const HttpAnswer &answer, const SoapOperation &operation
                                    "address"_s.arg(target, statusText(answer), descriptionOf(operation)));
 }
 
-} // namespace
+std::optional<SoapCallResult> signInAsked(const HttpAnswer &answer, const SoapOperation &operation)
+{
+    const QList<AuthChallenge> challenges = AuthChallenge::parse(answer.authenticate, operation.endpoint);
+    if (challenges.isEmpty())
+        return std::nullopt;
+    SoapCallResult result = SoapCallResult::notSent(QString());
+    result.challenge = challenges.first();
+    const QString realm = result.challenge->displayRealm();
+    result.reason = realm.isEmpty()
+                        ? u"the service at %1 asks you to sign in"_s.arg(result.challenge->where())
+                        : u"the service at %1 asks you to sign in (%2)"_s.arg(result.challenge->where(), realm);
+    return result;
+}
 
-SoapCallResult SoapReplyReader::read(const HttpAnswer &answer, const SoapOperation &operation)
+SoapCallResult refusal(const Reply &reply)
+{
+    SoapCallResult result = SoapCallResult::notSent(QString());
+    result.isFault = true;
+    result.faultString = faultText(reply.fault, reply.soap12);
+    result.reason = result.faultString.isEmpty()
+                        ? u"the service refused the request without giving a reason"_s
+                        : u"the service refused the request: %1"_s.arg(result.faultString);
+    return result;
+}
+
+bool holdsOneOf(const XmlElement *body, const QList<XmlName> &elements)
+{
+    // By local name: a namespace that differs is tolerated, as in the description's own references.
+    return std::any_of(body->children().begin(), body->children().end(), [&elements](const auto &child) {
+        return std::any_of(elements.begin(), elements.end(),
+                           [&child](const XmlName &name) { return name.localName == child->name(); });
+    });
+}
+
+// A SOAP envelope without a fault in a 2xx answer to an operation that promises an answer.
+SoapCallResult confirmation(const HttpAnswer &answer, const SoapOperation &operation, const Reply &reply)
+{
+    if (!reply.body)
+        return SoapCallResult::notKnown(
+            u"the service's answer (%1) is a SOAP envelope without a body, though its description promises an "
+            "answer"_s.arg(statusText(answer)));
+    if (reply.body->children().empty())
+        return SoapCallResult::notKnown(
+            u"the service's answer (%1) has an empty SOAP body, though its description promises an answer"_s.arg(
+                statusText(answer)));
+    if (operation.responseElements.isEmpty() || holdsOneOf(reply.body, operation.responseElements))
+        return SoapCallResult::sent();
+    return SoapCallResult::notKnown(
+        u"the service's answer (%1) does not hold the element \"%2\" that its description promises"_s.arg(
+            statusText(answer), operation.responseElements.first().localName.left(80)));
+}
+
+SoapCallResult success(const HttpAnswer &answer, const SoapOperation &operation, const Reply &reply)
+{
+    if (reply.envelope)
+        return operation.declaresOutput ? confirmation(answer, operation, reply) : SoapCallResult::sent();
+    if (reply.blank) {
+        if (!operation.declaresOutput)
+            return SoapCallResult::sent();
+        return SoapCallResult::notKnown(
+            u"the service's answer (%1) was empty, though its description promises a SOAP answer"_s.arg(
+                statusText(answer)));
+    }
+    if (!reply.xml.error.isEmpty())
+        return SoapCallResult::notKnown(u"the service's answer could not be read: %1"_s.arg(reply.xml.error));
+    if (!reply.root)
+        return SoapCallResult::notKnown(u"the service's answer is not readable XML"_s);
+    return SoapCallResult::notKnown(u"the service's answer is not a SOAP message"_s);
+}
+
+// 5xx statuses by which a server says that it did not take the request: not implemented,
+// unavailable, an HTTP version it does not speak, or a network that wants a sign-in first.
+bool refusesRequest(int status)
+{
+    return status == 501 || status == 503 || status == 505 || status == 511;
+}
+
+// A 4xx or 5xx answer without a SOAP fault, or any other status.
+SoapCallResult errorStatus(const HttpAnswer &answer)
 {
     const int status = answer.status;
-    const ReplyContent::Xml xml = ReplyContent::xmlOf(answer.contentType, answer.body);
-    const bool blank = xml.error.isEmpty() && xml.bytes.trimmed().isEmpty();
-
-    std::unique_ptr<XmlElement> root;
-    if (xml.error.isEmpty() && !blank)
-        root = XmlElement::parse(xml.bytes, nullptr);
-
-    if (status == 401) {
-        const QList<AuthChallenge> challenges = AuthChallenge::parse(answer.authenticate, operation.endpoint);
-        if (!challenges.isEmpty()) {
-            SoapCallResult result = SoapCallResult::notSent(QString());
-            result.challenge = challenges.first();
-            const QString realm = result.challenge->displayRealm();
-            result.reason = realm.isEmpty()
-                                ? u"the service at %1 asks you to sign in"_s.arg(result.challenge->where())
-                                : u"the service at %1 asks you to sign in (%2)"_s.arg(result.challenge->where(), realm);
-            return result;
-        }
-    }
-
-    bool soap12 = false;
-    if (const XmlElement *fault = isEnvelope(root.get()) ? findFault(root.get(), &soap12) : nullptr) {
-        SoapCallResult result = SoapCallResult::notSent(QString());
-        result.isFault = true;
-        result.faultString = faultText(fault, soap12);
-        result.reason = result.faultString.isEmpty()
-                            ? u"the service refused the request without giving a reason"_s
-                            : u"the service refused the request: %1"_s.arg(result.faultString);
-        return result;
-    }
-
-    if (status >= 200 && status < 300) {
-        if (isEnvelope(root.get()))
-            return SoapCallResult::sent();
-        if (blank) {
-            if (!operation.declaresOutput)
-                return SoapCallResult::sent();
-            return SoapCallResult::notKnown(
-                u"the service's answer (%1) was empty, though its description promises a SOAP answer"_s.arg(
-                    statusText(answer)));
-        }
-        if (!xml.error.isEmpty())
-            return SoapCallResult::notKnown(u"the service's answer could not be read: %1"_s.arg(xml.error));
-        if (!root)
-            return SoapCallResult::notKnown(u"the service's answer is not readable XML"_s);
-        return SoapCallResult::notKnown(u"the service's answer is not a SOAP message"_s);
-    }
-
-    if (status >= 300 && status < 400)
-        return redirect(answer, operation);
-
     if (status == 407 && !answer.proxy.isEmpty())
         return SoapCallResult::notSent(u"the proxy at %1 refused the request: it asks for a user name and password "
                                        "(%2)"_s.arg(answer.proxy, statusText(answer)));
@@ -158,9 +199,34 @@ SoapCallResult SoapReplyReader::read(const HttpAnswer &answer, const SoapOperati
         return SoapCallResult::notKnown(u"%1 answered with %2, so the request may have reached the service"_s.arg(
             gateway, statusText(answer)));
     }
-    const QString who = answer.proxy.isEmpty() ? u"the service"_s : u"the service or the proxy at %1"_s.arg(answer.proxy);
-    if (status >= 400 && status < 600)
+    const QString who =
+        answer.proxy.isEmpty() ? u"the service"_s : u"the service or the proxy at %1"_s.arg(answer.proxy);
+    if ((status >= 400 && status < 500) || refusesRequest(status))
         return SoapCallResult::notSent(u"%1 answered with %2"_s.arg(who, statusText(answer)));
+    // A server error after the request arrived says nothing of what became of it; only a
+    // complete SOAP fault refuses the request.
+    if (status >= 500 && status < 600)
+        return SoapCallResult::notKnown(
+            u"%1 answered with %2 and no SOAP fault, which does not tell whether it took the request"_s.arg(
+                who, statusText(answer)));
     return SoapCallResult::notKnown(u"the service answered with %1, which is not a final answer"_s.arg(
         statusText(answer)));
+}
+
+} // namespace
+
+SoapCallResult SoapReplyReader::read(const HttpAnswer &answer, const SoapOperation &operation)
+{
+    const Reply reply(answer.contentType, answer.body);
+    if (answer.status == 401) {
+        if (auto asked = signInAsked(answer, operation))
+            return *asked;
+    }
+    if (reply.fault)
+        return refusal(reply);
+    if (answer.status >= 200 && answer.status < 300)
+        return success(answer, operation, reply);
+    if (answer.status >= 300 && answer.status < 400)
+        return redirect(answer, operation);
+    return errorStatus(answer);
 }

@@ -47,6 +47,9 @@ struct WsdlReader::Index
     QList<WsdlLookup::Named> bindings;
     QList<WsdlLookup::Named> schemaElements;
     QList<WsdlLookup::Named> schemaTypes;
+
+    /// Adds the global elements and types of the schemas in a description's types section.
+    void addSchemas(const XmlElement *types);
 };
 
 struct WsdlReader::PortChoice

@@ -88,6 +88,21 @@ QString kindOf(mode_t mode)
 
 } // namespace
 
+void WsdlReader::Index::addSchemas(const XmlElement *types)
+{
+    for (const XmlElement *schema : types->childElements(SoapNamespaces::Xsd, u"schema")) {
+        const QString schemaNamespace = schema->attribute(u"targetNamespace");
+        for (const auto &declaration : schema->children()) {
+            const XmlName declared{schemaNamespace, declaration->attribute(u"name")};
+            if (declaration->is(SoapNamespaces::Xsd, u"element"))
+                schemaElements.append({declared, declaration.get()});
+            else if (declaration->is(SoapNamespaces::Xsd, u"complexType")
+                     || declaration->is(SoapNamespaces::Xsd, u"simpleType"))
+                schemaTypes.append({declared, declaration.get()});
+        }
+    }
+}
+
 WsdlReader::WsdlReader() = default;
 WsdlReader::~WsdlReader() = default;
 
@@ -184,24 +199,24 @@ bool WsdlReader::parse(const QByteArray &bytes)
             index->portTypes.append({name, e});
         else if (e->is(SoapNamespaces::Wsdl, u"binding"))
             index->bindings.append({name, e});
-        else if (e->is(SoapNamespaces::Wsdl, u"types")) {
-            for (const XmlElement *schema : e->childElements(SoapNamespaces::Xsd, u"schema")) {
-                const QString schemaNamespace = schema->attribute(u"targetNamespace");
-                for (const auto &declaration : schema->children()) {
-                    const XmlName declared{schemaNamespace, declaration->attribute(u"name")};
-                    if (declaration->is(SoapNamespaces::Xsd, u"element"))
-                        index->schemaElements.append({declared, declaration.get()});
-                    else if (declaration->is(SoapNamespaces::Xsd, u"complexType")
-                             || declaration->is(SoapNamespaces::Xsd, u"simpleType"))
-                        index->schemaTypes.append({declared, declaration.get()});
-                }
-            }
-        }
+        else if (e->is(SoapNamespaces::Wsdl, u"types"))
+            index->addSchemas(e);
     }
     m_root = std::move(root);
     m_index = std::move(index);
     return true;
 }
+
+// How far the search for a port came: what it found of what was asked for.
+struct WsdlReader::PortSearch
+{
+    QString serviceName;
+    QString portName;
+    QString operationName;
+    bool serviceFound = false;
+    bool portFound = false;
+    bool soapPortFound = false;
+};
 
 std::optional<WsdlReader::PortChoice> WsdlReader::selectPort(const QString &serviceName, const QString &portName,
                                                              const QString &operationName)
@@ -210,50 +225,65 @@ std::optional<WsdlReader::PortChoice> WsdlReader::selectPort(const QString &serv
         fail(u"No service description has been read."_s);
         return std::nullopt;
     }
-    bool serviceFound = serviceName.isEmpty();
-    bool portFound = portName.isEmpty();
-    bool soapPortFound = false;
+    PortSearch search{serviceName, portName, operationName, serviceName.isEmpty(), portName.isEmpty()};
     for (const XmlElement *service : std::as_const(m_index->services)) {
         if (!serviceName.isEmpty() && service->attribute(u"name") != serviceName)
             continue;
-        serviceFound = true;
+        search.serviceFound = true;
         for (const XmlElement *port : service->childElements(SoapNamespaces::Wsdl, u"port")) {
             if (!portName.isEmpty() && port->attribute(u"name") != portName)
                 continue;
-            portFound = true;
-            const auto bindingName = qnameAttribute(port, u"binding");
-            const XmlElement *binding = bindingName ? find(m_index->bindings, *bindingName) : nullptr;
-            if (!binding) {
-                // An explicitly chosen port must be usable; otherwise look further.
-                if (!portName.isEmpty()) {
-                    fail(u"The port %1 of %2 refers to the binding %3, which it does not define."_s.arg(
-                        quoted(port->attribute(u"name")), described(), quoted(port->attribute(u"binding"))));
-                    return std::nullopt;
-                }
-                continue;
-            }
+            search.portFound = true;
+            const XmlElement *binding = bindingOf(port);
+            // An explicitly chosen port must be usable; otherwise look further.
+            if (!binding && !portName.isEmpty())
+                return failForBinding(port);
             PortChoice choice{service, port, binding, SoapOperation::Version::Soap11};
-            if (!soapChild(binding, u"binding", &choice.version))
-                continue;
-            soapPortFound = true;
-            if (!operationName.isEmpty() && !childByName(binding, u"operation", operationName))
-                continue;
-            return choice;
+            if (binding && offers(&choice, &search))
+                return choice;
         }
     }
-    if (!serviceFound)
+    failToFind(search);
+    return std::nullopt;
+}
+
+const XmlElement *WsdlReader::bindingOf(const XmlElement *port) const
+{
+    const auto bindingName = qnameAttribute(port, u"binding");
+    return bindingName ? find(m_index->bindings, *bindingName) : nullptr;
+}
+
+std::nullopt_t WsdlReader::failForBinding(const XmlElement *port)
+{
+    fail(u"The port %1 of %2 refers to the binding %3, which it does not define."_s.arg(
+        quoted(port->attribute(u"name")), described(), quoted(port->attribute(u"binding"))));
+    return std::nullopt;
+}
+
+bool WsdlReader::offers(PortChoice *choice, PortSearch *search) const
+{
+    if (!soapChild(choice->binding, u"binding", &choice->version))
+        return false;
+    search->soapPortFound = true;
+    return search->operationName.isEmpty() || childByName(choice->binding, u"operation", search->operationName);
+}
+
+void WsdlReader::failToFind(const PortSearch &search)
+{
+    const QString &serviceName = search.serviceName;
+    const QString &portName = search.portName;
+    if (!search.serviceFound)
         fail(u"%1 has no service named %2."_s.arg(Described(), quoted(serviceName)));
-    else if (!portFound)
+    else if (!search.portFound)
         fail(serviceName.isEmpty()
                  ? u"%1 has no port named %2."_s.arg(Described(), quoted(portName))
                  : u"The service %1 of %2 has no port named %3."_s.arg(quoted(serviceName), described(),
                                                                     quoted(portName)));
-    else if (!soapPortFound)
+    else if (!search.soapPortFound)
         fail(portName.isEmpty() ? u"%1 offers no SOAP 1.1 or SOAP 1.2 port."_s.arg(Described())
                                 : u"The port %1 of %2 is not a SOAP port."_s.arg(quoted(portName), described()));
     else
-        fail(u"%1 offers no operation %2."_s.arg(Described(), quoted(operationName)));
-    return std::nullopt;
+        fail(u"%1 offers no operation %2."_s.arg(Described(), quoted(search.operationName)));
 }
 
 bool WsdlReader::checkPort(const QString &serviceName, const QString &portName)

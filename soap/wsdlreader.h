@@ -53,9 +53,22 @@ public:
 private:
     struct Index;
     struct PortChoice;
+    struct PortSearch;
 
     std::optional<PortChoice> selectPort(const QString &serviceName, const QString &portName,
                                          const QString &operationName);
+    const XmlElement *bindingOf(const XmlElement *port) const;
+    std::nullopt_t failForBinding(const XmlElement *port);
+    // Whether the port's binding is a SOAP binding (its version into \a choice) with the operation.
+    bool offers(PortChoice *choice, PortSearch *search) const;
+    void failToFind(const PortSearch &search);
+    // The pieces of operation(); readEndpoint(), portTypeOf() and readParameters() set
+    // errorString() when they fail.
+    bool readEndpoint(const PortChoice &choice, SoapOperation *operation);
+    const XmlElement *portTypeOf(const XmlElement *binding);
+    const XmlElement *messageOf(const XmlElement *abstractOperation, QStringView direction) const;
+    bool readParameters(const XmlElement *input, const XmlElement *soapBody, SoapOperation *operation);
+    QList<XmlName> responseElements(const XmlElement *output, const XmlElement *soapBody) const;
     bool parse(const QByteArray &bytes);
     bool fail(const QString &reason);
     // "the service description", or "the service description file <name>" once read from a file.

@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -18,75 +19,103 @@ namespace {
 // instructions are skipped. Works on any encoding that keeps ASCII as single bytes, and on
 // UTF-16 text once decoded.
 template <typename Char>
-int mostAttributesInOneTag(const Char *text, qsizetype size)
+class AttributeCounter
 {
+public:
+    AttributeCounter(const Char *text, qsizetype size)
+        : m_text(text)
+        , m_size(size)
+    {
+    }
+
+    int most()
+    {
+        for (m_at = 0; m_at < m_size; ++m_at) {
+            const Char c = m_text[m_at];
+            switch (m_state) {
+            case State::Text:
+                inText(c);
+                break;
+            case State::Tag:
+                inTag(c);
+                break;
+            case State::Quoted:
+                if (c == m_quote)
+                    m_state = State::Tag;
+                break;
+            case State::Comment:
+                leaveAt("-->");
+                break;
+            case State::CData:
+                leaveAt("]]>");
+                break;
+            case State::Instruction:
+                leaveAt("?>");
+                break;
+            }
+        }
+        return m_most;
+    }
+
+private:
     enum class State { Text, Tag, Quoted, Comment, CData, Instruction };
-    const auto startsAt = [text, size](qsizetype at, const char *what) {
+
+    bool startsAt(qsizetype at, const char *what) const
+    {
         for (qsizetype i = 0; what[i]; ++i) {
-            if (at + i >= size || text[at + i] != Char(what[i]))
+            if (at + i >= m_size || m_text[at + i] != Char(what[i]))
                 return false;
         }
         return true;
-    };
-    State state = State::Text;
-    Char quote = 0;
-    int inThisTag = 0;
-    int most = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const Char c = text[i];
-        switch (state) {
-        case State::Text:
-            if (c != '<')
-                break;
-            if (startsAt(i + 1, "!--")) {
-                state = State::Comment;
-                i += 3;
-            } else if (startsAt(i + 1, "![CDATA[")) {
-                state = State::CData;
-                i += 8;
-            } else if (startsAt(i + 1, "?")) {
-                state = State::Instruction;
-            } else {
-                state = State::Tag;
-                inThisTag = 0;
-            }
-            break;
-        case State::Tag:
-            if (c == '"' || c == '\'') {
-                quote = c;
-                state = State::Quoted;
-            } else if (c == '=') {
-                most = std::max(most, ++inThisTag);
-            } else if (c == '>') {
-                state = State::Text;
-            }
-            break;
-        case State::Quoted:
-            if (c == quote)
-                state = State::Tag;
-            break;
-        case State::Comment:
-            if (c == '-' && startsAt(i, "-->")) {
-                state = State::Text;
-                i += 2;
-            }
-            break;
-        case State::CData:
-            if (c == ']' && startsAt(i, "]]>")) {
-                state = State::Text;
-                i += 2;
-            }
-            break;
-        case State::Instruction:
-            if (c == '?' && startsAt(i, "?>")) {
-                state = State::Text;
-                i += 1;
-            }
-            break;
+    }
+
+    void inText(Char c)
+    {
+        if (c != '<')
+            return;
+        if (startsAt(m_at + 1, "!--")) {
+            m_state = State::Comment;
+            m_at += 3;
+        } else if (startsAt(m_at + 1, "![CDATA[")) {
+            m_state = State::CData;
+            m_at += 8;
+        } else if (startsAt(m_at + 1, "?")) {
+            m_state = State::Instruction;
+        } else {
+            m_state = State::Tag;
+            m_inThisTag = 0;
         }
     }
-    return most;
-}
+
+    void inTag(Char c)
+    {
+        if (c == '"' || c == '\'') {
+            m_quote = c;
+            m_state = State::Quoted;
+        } else if (c == '=') {
+            m_most = std::max(m_most, ++m_inThisTag);
+        } else if (c == '>') {
+            m_state = State::Text;
+        }
+    }
+
+    // Back to text after the end of a comment, a CDATA section or an instruction.
+    void leaveAt(const char *closing)
+    {
+        if (!startsAt(m_at, closing))
+            return;
+        m_state = State::Text;
+        m_at += qsizetype(std::strlen(closing)) - 1;
+    }
+
+    const Char *m_text;
+    qsizetype m_size;
+    qsizetype m_at = 0;
+    State m_state = State::Text;
+    Char m_quote = 0;
+    int m_inThisTag = 0;
+    int m_most = 0;
+};
 
 int mostAttributesInOneTag(const QByteArray &bytes)
 {
@@ -96,9 +125,9 @@ int mostAttributesInOneTag(const QByteArray &bytes)
     if (littleEndian || bigEndian) {
         QStringDecoder decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         const QString text = decode(bytes);
-        return mostAttributesInOneTag(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+        return AttributeCounter(reinterpret_cast<const char16_t *>(text.utf16()), text.size()).most();
     }
-    return mostAttributesInOneTag(bytes.constData(), bytes.size());
+    return AttributeCounter(bytes.constData(), bytes.size()).most();
 }
 
 } // namespace
@@ -133,28 +162,11 @@ public:
                 return fail(u"it refers to the undeclared entity \"%1\" at line %2"_s
                                 .arg(reader.name().toString())
                                 .arg(reader.lineNumber()));
-            case QXmlStreamReader::StartElement: {
+            case QXmlStreamReader::StartElement:
                 if (++depth > XmlElement::MaximumDepth)
                     return fail(u"its elements nest more than %1 levels deep"_s.arg(XmlElement::MaximumDepth));
-                auto element = std::unique_ptr<XmlElement>(new XmlElement);
-                element->m_name = {reader.namespaceUri().toString(), reader.name().toString()};
-                element->m_lineNumber = reader.lineNumber();
-                const QXmlStreamAttributes attributes = reader.attributes();
-                element->m_attributes.reserve(attributes.size());
-                for (const QXmlStreamAttribute &a : attributes)
-                    element->m_attributes.append({a.namespaceUri().toString(), a.name().toString(), a.value().toString()});
-                const QXmlStreamNamespaceDeclarations declarations = reader.namespaceDeclarations();
-                for (const QXmlStreamNamespaceDeclaration &d : declarations)
-                    element->m_namespaceDeclarations.append({d.prefix().toString(), d.namespaceUri().toString()});
-                element->m_parent = current;
-                XmlElement *raw = element.get();
-                if (current)
-                    current->m_children.push_back(std::move(element));
-                else
-                    root = std::move(element);
-                current = raw;
+                current = append(elementAt(reader, current), &root);
                 break;
-            }
             case QXmlStreamReader::EndElement:
                 --depth;
                 current = const_cast<XmlElement *>(current->m_parent);
@@ -167,16 +179,42 @@ public:
                 break;
             }
         }
-        if (reader.hasError()) {
-            if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && !root)
-                return fail(u"it is empty or holds no element"_s);
+        if (reader.hasError() && !(reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && !root))
             return fail(u"%1 at line %2, column %3"_s.arg(reader.errorString())
                             .arg(reader.lineNumber())
                             .arg(reader.columnNumber()));
-        }
         if (!root)
             return fail(u"it is empty or holds no element"_s);
         return root;
+    }
+
+private:
+    // The element the reader stands at the start of, as a child of \a parent (none for the root).
+    static std::unique_ptr<XmlElement> elementAt(const QXmlStreamReader &reader, const XmlElement *parent)
+    {
+        auto element = std::unique_ptr<XmlElement>(new XmlElement);
+        element->m_name = {reader.namespaceUri().toString(), reader.name().toString()};
+        element->m_lineNumber = reader.lineNumber();
+        const QXmlStreamAttributes attributes = reader.attributes();
+        element->m_attributes.reserve(attributes.size());
+        for (const QXmlStreamAttribute &a : attributes)
+            element->m_attributes.append({a.namespaceUri().toString(), a.name().toString(), a.value().toString()});
+        const QXmlStreamNamespaceDeclarations declarations = reader.namespaceDeclarations();
+        for (const QXmlStreamNamespaceDeclaration &d : declarations)
+            element->m_namespaceDeclarations.append({d.prefix().toString(), d.namespaceUri().toString()});
+        element->m_parent = parent;
+        return element;
+    }
+
+    // Hangs \a element under its parent, or makes it the root; returns it.
+    static XmlElement *append(std::unique_ptr<XmlElement> element, std::unique_ptr<XmlElement> *root)
+    {
+        XmlElement *raw = element.get();
+        if (auto *parent = const_cast<XmlElement *>(raw->m_parent))
+            parent->m_children.push_back(std::move(element));
+        else
+            *root = std::move(element);
+        return raw;
     }
 };
 

@@ -252,7 +252,8 @@ void tst_Sending::outcomeIsToldInFull_data()
 
     using State = HistoryRecord::State;
     QTest::newRow("sent") << ScriptedHttpServer::response(
-        "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body/></s:Envelope>")
+        "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><r/></s:Body>"
+                  "</s:Envelope>")
                           << QString() << State::Sent;
     QTest::newRow("not sent: refused")
         << ScriptedHttpServer::response("403 Forbidden", "", "text/html")

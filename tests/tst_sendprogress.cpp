@@ -33,7 +33,7 @@ using State = HistoryRecord::State;
 namespace {
 
 const QByteArray okAnswer = ScriptedHttpServer::response(
-    "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body/></s:Envelope>");
+    "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><r/></s:Body></s:Envelope>");
 
 } // namespace
 

@@ -252,8 +252,8 @@ void tst_SignInFlow::clearTextIsAskedFirst()
     proxy.setScripts({{ScriptedHttpServer::response("401 Unauthorized", "", "text/plain",
                                                     "WWW-Authenticate: Basic realm=\"r\"\r\n")},
                       {ScriptedHttpServer::response(
-                          "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body/>"
-                                    "</s:Envelope>")}});
+                          "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><r/>"
+                                    "</s:Body></s:Envelope>")}});
     QTemporaryDir folder;
     const QString description = folder.filePath(u"SendSMS.wsdl"_s);
     QVERIFY(TestDescription::write(description,

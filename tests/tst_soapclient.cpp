@@ -27,7 +27,15 @@ namespace {
 const QStringList Arguments{u"Ann"_s, u"00441234567"_s, u"00447654321098"_s, u"Tom & \"Jerry\" <3 \U0001F600"_s,
                             u"en-GB"_s};
 
-const QByteArray EmptyEnvelope = "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body/></s:Envelope>";
+// The answer a description here promises: any element in rpc style, its response element in
+// document style.
+QByteArray confirmation(const QString &fixture = QString())
+{
+    const QByteArray element = fixture == u"doc-bare.wsdl" ? "sendSMSResult" : "sendSMSResponse";
+    return ScriptedHttpServer::response(
+        "200 OK", "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><t:" + element
+                      + " xmlns:t=\"http://example.test/korvane/types\"/></s:Body></s:Envelope>");
+}
 
 // "depth {ns}name=text" for every element, attributes and prefixes left aside.
 QStringList elementOutline(const QByteArray &xml)
@@ -123,7 +131,7 @@ void tst_SoapClient::sendsWhatTheBindingAsks()
 
     ScriptedHttpServer server;
     QVERIFY(server.listen());
-    server.answerWith(ScriptedHttpServer::response("200 OK", EmptyEnvelope));
+    server.answerWith(confirmation());
     SoapClient client;
     QVERIFY2(client.MSSoapInit(description(fixture, server.url("/the/endpoint?x=1"))), qPrintable(client.errorString()));
     client.setTimeout(10s);
@@ -187,7 +195,7 @@ void tst_SoapClient::matchesIndependentClient()
 
     ScriptedHttpServer server;
     QVERIFY(server.listen());
-    server.answerWith(ScriptedHttpServer::response("200 OK", EmptyEnvelope));
+    server.answerWith(confirmation(fixture));
     SoapClient client;
     QVERIFY(client.MSSoapInit(description(fixture, server.url())));
     client.setTimeout(10s);
@@ -200,7 +208,7 @@ void tst_SoapClient::refusesUnsendableArgumentBeforeSending()
 {
     ScriptedHttpServer server;
     QVERIFY(server.listen());
-    server.answerWith(ScriptedHttpServer::response("200 OK", EmptyEnvelope));
+    server.answerWith(confirmation());
     SoapClient client;
     QVERIFY(client.MSSoapInit(description(u"rpc-literal.wsdl"_s, server.url())));
     QStringList arguments = Arguments;
@@ -260,7 +268,7 @@ void tst_SoapClient::callOutlivesItsClient()
 {
     ScriptedHttpServer server;
     QVERIFY(server.listen());
-    server.answerWith(ScriptedHttpServer::response("200 OK", EmptyEnvelope));
+    server.answerWith(confirmation());
     auto client = std::make_unique<SoapClient>();
     QVERIFY(client->MSSoapInit(description(u"rpc-literal.wsdl"_s, server.url())));
     QPointer<SoapCall> call = client->start(u"sendSMS"_s, Arguments);
@@ -280,7 +288,7 @@ void tst_SoapClient::callsRunSideBySide()
     quiet.stayQuiet();
     ScriptedHttpServer answering;
     QVERIFY(answering.listen());
-    answering.answerWith(ScriptedHttpServer::response("200 OK", EmptyEnvelope));
+    answering.answerWith(confirmation());
 
     SoapClient slow;
     slow.setTimeout(20s);

@@ -9,6 +9,8 @@
 #include "tests/support/scriptedhttpserver.h"
 #include "tests/support/testdescription.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +75,7 @@ private slots:
     void initTestCase();
     void outcomeOfEachAnswer_data();
     void outcomeOfEachAnswer();
+    void selfSignedServiceIsRefused();
     void nothingLeavesWithoutAConnection_data();
     void nothingLeavesWithoutAConnection();
     void passwordIsNeverShown_data();
@@ -154,8 +157,24 @@ void tst_SoapOutcome::outcomeOfEachAnswer_data()
         u"the service at 127.0.0.1:PORT answered with something that is not HTTP"_s);
     row("html page", answer(ScriptedHttpServer::response("200 OK", "Welcome to nginx!", "text/html")),
         Outcome::NotKnown, u"the service's answer is not readable XML"_s);
+    // A confirmation holds an answer in its body.
+    const QByteArray envelopeStart = "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"";
+    row("envelope without a body", answer(ScriptedHttpServer::response("200 OK", envelopeStart + "/>")),
+        Outcome::NotKnown, u"is a SOAP envelope without a body"_s);
+    row("envelope with an empty body",
+        answer(ScriptedHttpServer::response("200 OK", envelopeStart + "><s:Body/></s:Envelope>")), Outcome::NotKnown,
+        u"has an empty SOAP body"_s);
     row("fault", answer(ScriptedHttpServer::response("500 Internal Server Error", fault("Number barred"))),
         Outcome::NotSent, u"the service refused the request: Number barred"_s);
+    // Only a complete fault refuses: a server error without one says nothing of the message.
+    row("500 with an html page",
+        answer(ScriptedHttpServer::response("500 Internal Server Error", "<h1>Oops</h1>", "text/html")),
+        Outcome::NotKnown, u"HTTP status 500 (Internal Server Error) and no SOAP fault"_s);
+    row("500 with a fault cut short",
+        answer(ScriptedHttpServer::response("500 Internal Server Error", fault("Number barred").chopped(40))),
+        Outcome::NotKnown, u"HTTP status 500 (Internal Server Error) and no SOAP fault"_s);
+    row("503", answer(ScriptedHttpServer::response("503 Service Unavailable", "", "text/html")), Outcome::NotSent,
+        u"the service answered with HTTP status 503 (Service Unavailable)"_s);
     row("404", answer(ScriptedHttpServer::response("404 Not Found", "")), Outcome::NotSent,
         u"the service answered with HTTP status 404 (Not Found)"_s);
     row("502 from a gateway", answer(ScriptedHttpServer::response("502 Bad Gateway", "", "text/html")),
@@ -210,6 +229,36 @@ void tst_SoapOutcome::outcomeOfEachAnswer()
     QCOMPARE(result.reason.isEmpty(), result.outcome == Outcome::Sent);
     QCOMPARE(server.posts(), posts);
     QCOMPARE(server.connections(), 1);
+}
+
+// Certificates are verified: one made for this test, valid for 127.0.0.1 but signed by no
+// authority the system trusts, ends the send before the request leaves.
+void tst_SoapOutcome::selfSignedServiceIsRefused()
+{
+    const QString certificate = m_dir.filePath(u"service.crt"_s);
+    const QString key = m_dir.filePath(u"service.key"_s);
+    QProcess openssl;
+    openssl.start(u"openssl"_s, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-days"_s, u"2"_s,
+                                 u"-subj"_s, u"/CN=127.0.0.1"_s, u"-addext"_s, u"subjectAltName=IP:127.0.0.1"_s,
+                                 u"-keyout"_s, key, u"-out"_s, certificate});
+    QVERIFY(openssl.waitForFinished(60000));
+    QVERIFY2(openssl.exitCode() == 0, openssl.readAllStandardError().constData());
+    QFile certificateFile(certificate);
+    QFile keyFile(key);
+    QVERIFY(certificateFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly));
+
+    ScriptedHttpServer server;
+    QVERIFY(server.listenTls(certificateFile.readAll(), keyFile.readAll()));
+    server.answerWith(ScriptedHttpServer::response("200 OK", Envelope));
+    SoapClient client;
+    client.setTimeout(20s);
+    QVERIFY(client.MSSoapInit(description(server.url("/sms", "https"))));
+    const SoapCallResult result = client.invoke(u"sendSMS"_s, Arguments);
+    QCOMPARE(result.outcome, Outcome::NotSent);
+    QVERIFY2(result.reason.startsWith(u"a secure connection to the service at 127.0.0.1:%1 could not be established: "
+                                      "its certificate could not be verified ("_s.arg(server.port())),
+             qPrintable(result.reason));
+    QCOMPARE(server.posts(), 0);
 }
 
 void tst_SoapOutcome::nothingLeavesWithoutAConnection_data()

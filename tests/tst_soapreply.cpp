@@ -71,13 +71,14 @@ void tst_SoapReply::readsOutcome_data()
     QTest::addColumn<bool>("isFault");
     QTest::addColumn<QString>("faultString");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("response"); // the response element the description names, if any
 
     const QByteArray xml = "text/xml; charset=utf-8";
     const auto row = [](const char *name, int status, const QByteArray &reason, const QByteArray &type,
                         const QByteArray &body, bool output, Outcome outcome, const QString &fault,
-                        const QString &why, const QString &proxy = QString()) {
+                        const QString &why, const QString &proxy = QString(), const QString &response = QString()) {
         QTest::newRow(name) << status << reason << type << body << output << proxy << outcome
-                            << (!fault.isNull()) << fault << why;
+                            << (!fault.isNull()) << fault << why << response;
     };
     const QString none;
     const QString noReason = u"the service refused the request without giving a reason"_s;
@@ -90,6 +91,23 @@ void tst_SoapReply::readsOutcome_data()
         u"the service's answer (HTTP status 202 (Accepted)) was empty, though its description promises a SOAP "
         "answer"_s);
     row("200 empty body, one-way operation", 200, "OK", xml, QByteArray(), false, Outcome::Sent, none, QString());
+    // An envelope confirms only when its body holds the answer.
+    const QByteArray noBody = "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"/>";
+    const QByteArray emptyBody = "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+                                 "<soap:Header><x/></soap:Header><soap:Body> </soap:Body></soap:Envelope>";
+    row("200 envelope without a body", 200, "OK", xml, noBody, true, Outcome::NotKnown, none,
+        u"the service's answer (HTTP status 200 (OK)) is a SOAP envelope without a body, though its description "
+        "promises an answer"_s);
+    row("200 envelope with an empty body", 200, "OK", xml, emptyBody, true, Outcome::NotKnown, none,
+        u"the service's answer (HTTP status 200 (OK)) has an empty SOAP body, though its description promises an "
+        "answer"_s);
+    row("200 envelope with an empty body, one-way operation", 200, "OK", xml, emptyBody, false, Outcome::Sent, none,
+        QString());
+    row("200 body without the response element", 200, "OK", xml, ok11, true, Outcome::NotKnown, none,
+        u"the service's answer (HTTP status 200 (OK)) does not hold the element \"sendSMSResult\" that its "
+        "description promises"_s, QString(), u"sendSMSResult"_s);
+    row("200 response element in another namespace", 200, "OK", xml, ok11, true, Outcome::Sent, none, QString(),
+        QString(), u"sendSMSResponse"_s);
     row("200 html, not soap", 200, "OK", "text/html", "<html><body>Login</body></html>", true, Outcome::NotKnown,
         none, u"the service's answer is not a SOAP message"_s);
     row("200 cut mid-envelope", 200, "OK", xml, ok11.left(60), true, Outcome::NotKnown, none,
@@ -116,8 +134,18 @@ void tst_SoapReply::readsOutcome_data()
     row("1.2 envelope, 1.1 fault text", 500, "", xml, soap12Fault("<faultstring>misplaced</faultstring>"), true,
         Outcome::NotSent, u""_s, noReason);
 
-    row("500 not xml", 500, "Internal Server Error", "text/plain", "Traceback: boom", true, Outcome::NotSent, none,
-        u"the service answered with HTTP status 500 (Internal Server Error)"_s);
+    // A server error without a fault comes after the request arrived.
+    const QString noFault = u"the service answered with HTTP status 500 (Internal Server Error) and no SOAP fault, "
+                            "which does not tell whether it took the request"_s;
+    row("500 not xml", 500, "Internal Server Error", "text/html", "<html>Oops</html>", true, Outcome::NotKnown, none,
+        noFault);
+    row("500 fault cut short", 500, "Internal Server Error", xml,
+        soap11Fault("<faultstring>Number barred</faultstring>").chopped(30), true, Outcome::NotKnown, none, noFault);
+    row("507 without a fault", 507, "", xml, QByteArray(), true, Outcome::NotKnown, none,
+        u"the service answered with HTTP status 507 and no SOAP fault, which does not tell whether it took the "
+        "request"_s);
+    row("501 not implemented", 501, "Not Implemented", "text/html", "", true, Outcome::NotSent, none,
+        u"the service answered with HTTP status 501 (Not Implemented)"_s);
     row("404 envelope without fault", 404, "Not Found", xml, ok11, true, Outcome::NotSent, none,
         u"the service answered with HTTP status 404 (Not Found)"_s);
     row("503 no reason phrase", 503, "", xml, QByteArray(), true, Outcome::NotSent, none,
@@ -157,12 +185,15 @@ void tst_SoapReply::readsOutcome_data()
     row("unknown charset in the header", 200, "OK", "text/xml; charset=x-no-such-set", ok11, true, Outcome::NotKnown,
         none, u"the service's answer could not be read: it is written in the character set \"x-no-such-set\", "
               "which cannot be read"_s);
+    // Quoted to the user, and printed on a terminal by the command line: no escape sequence.
+    row("charset with control characters", 200, "OK", "text/xml; charset=\"x\x1b[2J\x85y\"", ok11, true,
+        Outcome::NotKnown, none, u"the service's answer could not be read: it is written in the character set "
+                                 "\"x?[2J?y\", which cannot be read"_s);
 
-    // A fault behind a document type declaration is not read; the status decides.
+    // A fault behind a document type declaration is not read, so it is no complete fault.
     const QByteArray withDtd = "<!DOCTYPE x [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
                                + soap11Fault("<faultstring>&b;&b;&b;&b;&b;&b;</faultstring>").mid(38);
-    row("dtd refused", 500, "Internal Server Error", xml, withDtd, true, Outcome::NotSent, none,
-        u"the service answered with HTTP status 500 (Internal Server Error)"_s);
+    row("dtd refused", 500, "Internal Server Error", xml, withDtd, true, Outcome::NotKnown, none, noFault);
 
     // MTOM/XOP: the root part holds the envelope.
     row("mtom fault in the root part", 500, "Server Error", mtomType,
@@ -189,10 +220,13 @@ void tst_SoapReply::readsOutcome()
     QFETCH(QByteArray, body);
     QFETCH(bool, declaresOutput);
     QFETCH(QString, proxy);
+    QFETCH(QString, response);
 
     SoapOperation operation;
     operation.endpoint = QUrl(u"http://sms.example.org/sms"_s);
     operation.declaresOutput = declaresOutput;
+    if (!response.isEmpty())
+        operation.responseElements = {{u"urn:korvane:other"_s, response}};
     const SoapCallResult result = SoapReplyReader::read({status, reasonPhrase, contentType, {}, body, proxy, {}}, operation);
     QTEST(result.outcome, "outcome");
     QTEST(result.isFault, "isFault");

@@ -124,6 +124,10 @@ void tst_SoapSignIn::readsChallenges_data()
     QTest::newRow("digest with an unknown algorithm")
         << QList<QByteArray>{"Digest realm=\"r\", nonce=\"n\", qop=\"auth\", algorithm=SHA-512-256"} << 0
         << QString() << QString() << false;
+    // The answer would carry the line break into a header of the next request.
+    QTest::newRow("digest with a line break in its nonce")
+        << QList<QByteArray>{"Digest realm=\"r\", nonce=\"n\r\nX-Injected: 1\", qop=\"auth\""} << 0 << QString()
+        << QString() << false;
     QTest::newRow("bearer only") << QList<QByteArray>{"Bearer realm=\"api\", error=\"invalid_token\""} << 0
                                  << QString() << QString() << false;
     QTest::newRow("garbage") << QList<QByteArray>{"=,,\"\\", ""} << 0 << QString() << QString() << false;

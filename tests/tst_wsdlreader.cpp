@@ -23,6 +23,14 @@ QString fixture(const QString &name)
 {
     return QStringLiteral(KORVANE_TEST_DATA_DIR "/wsdl/") + name;
 }
+
+QByteArray bytesOf(const QString &name)
+{
+    QFile file(fixture(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    return file.readAll();
+}
 } // namespace
 
 class tst_WsdlReader : public QObject
@@ -221,13 +229,22 @@ void tst_WsdlReader::recordsWhetherAnAnswerIsPromised_data()
 {
     QTest::addColumn<QByteArray>("description");
     QTest::addColumn<bool>("declaresOutput");
+    QTest::addColumn<QString>("response"); // the response element's namespace and name; empty for any element
 
-    QFile rpc(fixture(u"rpc-literal.wsdl"_s));
-    QVERIFY(rpc.open(QIODevice::ReadOnly));
-    const QByteArray requestResponse = rpc.readAll();
-    QTest::newRow("request-response") << requestResponse << true;
+    const QByteArray requestResponse = bytesOf(u"rpc-literal.wsdl"_s);
+    // rpc style: the wrapper of the answer may have any name.
+    QTest::newRow("request-response, rpc") << requestResponse << true << QString();
     QTest::newRow("one-way") << QByteArray(requestResponse).replace(
-        "<wsdl:output message=\"tns:sendSMSResponse\"/>", "") << false;
+        "<wsdl:output message=\"tns:sendSMSResponse\"/>", "") << false << QString();
+    const QString types = u"http://example.test/korvane/types "_s;
+    QTest::newRow("document, wrapped") << bytesOf(u"doc-wrapped-qualified.wsdl"_s) << true
+                                       << types + u"sendSMSResponse"_s;
+    QTest::newRow("document, bare") << bytesOf(u"doc-bare.wsdl"_s) << true
+                                    << types + u"sendSMSResult"_s;
+    QTest::newRow("document, output part given by type")
+        << bytesOf(u"doc-bare.wsdl"_s)
+               .replace("name=\"result\" element=\"types:sendSMSResult\"", "name=\"result\" type=\"xsd:string\"")
+        << true << QString();
 }
 
 void tst_WsdlReader::recordsWhetherAnAnswerIsPromised()
@@ -239,6 +256,10 @@ void tst_WsdlReader::recordsWhetherAnAnswerIsPromised()
     const auto op = reader.operation(u"sendSMS"_s);
     QVERIFY2(op, qPrintable(reader.errorString()));
     QTEST(op->declaresOutput, "declaresOutput");
+    QStringList response;
+    for (const XmlName &name : op->responseElements)
+        response.append(name.namespaceUri + u' ' + name.localName);
+    QTEST(response.join(u", "_s), "response");
     // Read from bytes: no file to name.
     QVERIFY(op->descriptionFile.isEmpty());
     QVERIFY(!reader.operation(u"sendMMS"_s));

@@ -2,20 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/scriptedhttpserver.h"
 
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
 
 ScriptedHttpServer::ScriptedHttpServer(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_server, &QTcpServer::newConnection, this, &ScriptedHttpServer::accept);
 }
 
 ScriptedHttpServer::~ScriptedHttpServer() = default;
 
 bool ScriptedHttpServer::listen()
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return listenOn(std::make_unique<QTcpServer>());
+}
+
+bool ScriptedHttpServer::listenTls(const QByteArray &certificate, const QByteArray &key)
+{
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificate(QSslCertificate(certificate));
+    configuration.setPrivateKey(QSslKey(key, QSsl::Rsa));
+    if (configuration.localCertificate().isNull() || configuration.privateKey().isNull())
+        return false;
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(configuration);
+    return listenOn(std::move(server));
+}
+
+bool ScriptedHttpServer::listenOn(std::unique_ptr<QTcpServer> server)
+{
+    m_server = std::move(server);
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &ScriptedHttpServer::accept);
+    return m_server->listen(QHostAddress::LocalHost, 0);
 }
 
 QByteArray ScriptedHttpServer::url(const QByteArray &path, const QByteArray &scheme) const
@@ -38,7 +60,7 @@ QByteArray ScriptedHttpServer::response(const QByteArray &statusLine, const QByt
 
 void ScriptedHttpServer::accept()
 {
-    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         ++m_connections;
         socket->setParent(this);
         m_scripts.insert(socket, m_sequence.isEmpty() ? m_script : m_sequence.takeFirst());
@@ -84,6 +106,8 @@ void ScriptedHttpServer::readFrom(QTcpSocket *socket)
         return;
     request.body = buffer.mid(headEnd + 4, length);
     m_requests.append(request);
+    if (m_onRequest)
+        m_onRequest(request);
     respond(socket);
 }
 

@@ -10,6 +10,8 @@
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 
 class QTcpSocket;
 
@@ -60,7 +62,10 @@ public:
 
     /// Listens on a free port of 127.0.0.1; false if it cannot.
     bool listen();
-    quint16 port() const { return m_server.serverPort(); }
+    /// Listens as listen() does, speaking TLS with the certificate and key in PEM form; false
+    /// if it cannot. url() then wants the scheme "https".
+    bool listenTls(const QByteArray &certificate, const QByteArray &key);
+    quint16 port() const { return m_server ? m_server->serverPort() : 0; }
     /// "http://127.0.0.1:<port><path>" (or another scheme, for a TLS client that meets plain HTTP).
     QByteArray url(const QByteArray &path = "/sms", const QByteArray &scheme = "http") const;
 
@@ -82,6 +87,9 @@ public:
     void answerWith(const QByteArray &bytes) { setScript({bytes, Then::Close}); }
     void closeAfterRequest() { setScript({QByteArray(), Then::Close}); }
     void stayQuiet() { setScript({QByteArray(), Then::KeepOpen}); }
+    /// Calls \a handler with every whole request as it arrives, before its answer goes out: to
+    /// look at the client's state at the moment the request reaches the service.
+    void setOnRequest(std::function<void(const Request &)> handler) { m_onRequest = std::move(handler); }
     /// Answers every connection still open after its scripted answer (stayQuiet()) with \a bytes
     /// and closes it: a slow service that answers when the test says so.
     void answerWaiting(const QByteArray &bytes);
@@ -107,7 +115,10 @@ private:
     void readFrom(QTcpSocket *socket);
     void respond(QTcpSocket *socket);
 
-    QTcpServer m_server;
+    bool listenOn(std::unique_ptr<QTcpServer> server);
+
+    std::unique_ptr<QTcpServer> m_server;
+    std::function<void(const Request &)> m_onRequest;
     Script m_script;
     QList<Script> m_sequence;
     QHash<QTcpSocket *, Script> m_scripts;
