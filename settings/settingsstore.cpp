@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -123,26 +124,64 @@ bool SettingsStore::saveSetting(const QString &section, const QString &key, cons
 
 bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &values)
 {
-    if (!prepareSave())
-        return false;
-    m_settings->beginGroup(section);
-    for (const auto &[key, value] : values)
-        m_settings->setValue(key, value);
-    m_settings->endGroup();
-    return sync();
+    return write(section, values, Others::Kept);
 }
 
 bool SettingsStore::replaceSection(const QString &section, const QList<KeyValue> &values)
 {
+    return write(section, values, Others::Removed);
+}
+
+bool SettingsStore::write(const QString &section, const QList<KeyValue> &values, Others others)
+{
     if (!prepareSave())
         return false;
+    // QSettings keeps what it could not write, in its cache of the file that
+    // every QSettings over the file shares, and writes it with the next save
+    // of anything. So only what differs from the file is handed to it, each
+    // change noted with what it replaced, to be put back, newest first,
+    // should the write fail. Compared with the file as it is now, not as it
+    // was read; where it cannot be reached, everything is written.
+    const bool reached = QFileInfo::exists(m_fileName);
+    if (reached)
+        m_settings->sync();
+    QList<std::pair<QString, QVariant>> before;
     m_settings->beginGroup(section);
-    // Within a group, an empty key stands for every key of the group.
-    m_settings->remove(QString());
-    for (const auto &[key, value] : values)
+    for (const auto &[key, value] : values) {
+        const QVariant stored = m_settings->value(key);
+        if (reached && stored.typeId() == QMetaType::QString && stored.toString() == value)
+            continue;
+        before.append({key, stored});
         m_settings->setValue(key, value);
+    }
+    if (others == Others::Removed)
+        removeOthers(values, before);
+    const bool written = sync();
+    if (!written) {
+        for (auto it = before.crbegin(); it != before.crend(); ++it) {
+            if (it->second.isValid())
+                m_settings->setValue(it->first, it->second);
+            else
+                m_settings->remove(it->first);
+        }
+    }
     m_settings->endGroup();
-    return sync();
+    return written;
+}
+
+// Removes the keys of the current group that `values` does not name.
+void SettingsStore::removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before)
+{
+    QSet<QString> named;
+    named.reserve(values.size());
+    for (const auto &[key, value] : values)
+        named.insert(key);
+    for (const QString &key : m_settings->allKeys()) {
+        if (named.contains(key))
+            continue;
+        before.append({key, m_settings->value(key)});
+        m_settings->remove(key);
+    }
 }
 
 bool SettingsStore::prepareSave()
@@ -176,8 +215,7 @@ bool SettingsStore::sync()
     m_errorString = describeWriteFailure();
     // QSettings keeps an error status for good, even after a later write
     // succeeds; the next save starts afresh so that it reports its own
-    // outcome. The unwritten values stay with the file's shared state in
-    // QSettings, and every caller rewrites what it owns at its next save.
+    // outcome.
     m_reopenBeforeSave = true;
     return false;
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 #include <utility>
@@ -18,7 +19,9 @@ class QSettings;
 // returns: the file is rewritten through a temporary file and renamed over
 // the old one, so a crash mid-save leaves either the old or the new file.
 // A save that cannot be written returns false and errorString() says why;
-// the value is still held in memory and the next successful save writes it.
+// the store is then as it was before the save, in memory as on disk, so
+// what the user was told is not saved never reaches the disk with a later
+// save.
 //
 // A new file is made readable by the user alone (mode 0600), in folders of
 // the user's alone (0700); an existing file keeps its mode. Only a regular
@@ -64,6 +67,11 @@ public:
     QString errorString() const { return m_errorString; }
 
 private:
+    // Whether the keys of the section that a write does not name stay.
+    enum class Others { Kept, Removed };
+
+    bool write(const QString &section, const QList<KeyValue> &values, Others others);
+    void removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before);
     void open();
     bool isRegularOrAbsent();
     bool prepareSave();
