@@ -3,6 +3,7 @@
 
 #include "settings/settingsstore.h"
 
+#include "settings/filekind.h"
 #include "settings/privatefolder.h"
 #include "settings/settingskeys.h"
 
@@ -39,25 +40,6 @@ QString userStoreFileName()
         + QLatin1Char('/') + application + QStringLiteral(".conf");
 }
 
-// What the path names when it is there but is no regular file (a symbolic
-// link counts as what it leads to), as words that follow "it is"; empty for
-// a regular file or nothing at all.
-QString nonRegularKind(const QString &fileName)
-{
-    struct stat info = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
-        return QString();
-    if (S_ISDIR(info.st_mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(info.st_mode))
-        return QStringLiteral("a named pipe");
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QStringLiteral("a device");
-    if (S_ISSOCK(info.st_mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something other than a file");
-}
-
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -78,7 +60,7 @@ SettingsStore::SettingsStore(const QString &fileName)
 
 bool SettingsStore::isRegularOrAbsent()
 {
-    const QString kind = nonRegularKind(m_fileName);
+    const QString kind = FileKind::at(m_fileName);
     if (kind.isEmpty())
         return true;
     m_errorString = QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
@@ -90,7 +72,8 @@ void SettingsStore::open()
 {
     m_reopenBeforeSave = false;
     m_settings.reset();
-    // Reading a named pipe or a device would wait for ever, or never end.
+    // Reading a named pipe or a device would wait for ever, or never end;
+    // writing through a link would write whatever file it leads to.
     if (!isRegularOrAbsent())
         return;
     m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);

@@ -25,9 +25,9 @@ class QSettings;
 //
 // A new file is made readable by the user alone (mode 0600), in folders of
 // the user's alone (0700); an existing file keeps its mode. Only a regular
-// file is ever opened: a store over a named pipe, a device or a folder is
-// not usable, reads give the defaults and saves fail, and errorString() says
-// why.
+// file is ever opened: a store over a symbolic link, a named pipe, a device
+// or a folder is not usable, reads give the defaults and saves fail, and
+// errorString() says why.
 class SettingsStore final
 {
 public:
@@ -45,8 +45,8 @@ public:
 
     QString fileName() const;
 
-    // False when the file is there but is no regular file; errorString()
-    // then says what it is.
+    // False when the file is there but is no regular file (a symbolic link
+    // included); errorString() then says what it is.
     bool isUsable() const { return m_settings != nullptr; }
 
     // The stored text, or defaultValue when nothing is stored under the key.

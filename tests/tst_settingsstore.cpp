@@ -289,10 +289,15 @@ void tst_SettingsStore::modeTheUserSetIsKept()
 void tst_SettingsStore::onlyARegularFileIsOpened_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("named pipe") << QStringLiteral("a named pipe");
-    QTest::newRow("folder") << QStringLiteral("a folder");
-    QTest::newRow("socket") << QStringLiteral("a socket");
-    QTest::newRow("link to a device") << QStringLiteral("a device");
+    QTest::addColumn<QString>("target"); // where a link leads
+    QTest::newRow("named pipe") << QStringLiteral("a named pipe") << QString();
+    QTest::newRow("folder") << QStringLiteral("a folder") << QString();
+    QTest::newRow("socket") << QStringLiteral("a socket") << QString();
+    QTest::newRow("link to a device") << QStringLiteral("a symbolic link") << QStringLiteral("/dev/null");
+    // Written through, a link would create the file it names with the
+    // umask's mode, or change a file elsewhere.
+    QTest::newRow("link to nothing") << QStringLiteral("a symbolic link") << QStringLiteral("missing.conf");
+    QTest::newRow("link to a file") << QStringLiteral("a symbolic link") << QStringLiteral("elsewhere.conf");
 }
 
 // Reading a named pipe would wait for a writer for ever, and a device may
@@ -300,8 +305,11 @@ void tst_SettingsStore::onlyARegularFileIsOpened_data()
 void tst_SettingsStore::onlyARegularFileIsOpened()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, target);
     QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
     const QByteArray path = QFile::encodeName(storeFile());
+    const QByteArray elsewhere = "[KORVANE]\nFromName=Elsewhere\n";
+    const QString targetFile = target.startsWith(u'/') ? target : m_dir->filePath(target);
     QLocalServer socket;
     if (kind == QStringLiteral("a named pipe")) {
         QVERIFY(::mkfifo(path.constData(), 0600) == 0);
@@ -311,7 +319,12 @@ void tst_SettingsStore::onlyARegularFileIsOpened()
         socket.setSocketOptions(QLocalServer::UserAccessOption);
         QVERIFY(socket.listen(storeFile()));
     } else {
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), storeFile()));
+        if (target == QStringLiteral("elsewhere.conf")) {
+            QFile file(targetFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(elsewhere), elsewhere.size());
+        }
+        QVERIFY(QFile::link(targetFile, storeFile()));
     }
 
     SettingsStore store(storeFile());
@@ -320,12 +333,16 @@ void tst_SettingsStore::onlyARegularFileIsOpened()
                                       .arg(storeFile(), kind));
     QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("none")),
              QStringLiteral("none"));
-    // A device behind a link is left untouched: no save is tried on it.
-    if (kind == QStringLiteral("a device"))
-        return;
     QVERIFY(!store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
     QVERIFY(!store.replaceSection(QStringLiteral("AddressBook"), {}));
     QVERIFY2(store.errorString().contains(kind), qPrintable(store.errorString()));
+    if (target == QStringLiteral("missing.conf")) {
+        QVERIFY(!QFile::exists(targetFile));
+    } else if (target == QStringLiteral("elsewhere.conf")) {
+        QFile file(targetFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), elsewhere);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)

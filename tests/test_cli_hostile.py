@@ -1,0 +1,54 @@
+# SPDX-FileCopyrightText: 2026 The KORVANE developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Commands given what was made to hurt: bytes that are not UTF-8, settings files and locks that are links,
+names that disguise themselves, a service description that is a named pipe. Each is refused with its reason
+or shown harmlessly; nothing of it is sent, and nothing is written elsewhere."""
+
+import os
+import unittest
+
+from clihome import CliTest
+
+
+class Links(CliTest):
+    """The settings file and the change lock are regular files in every command, as in the window."""
+
+    def test_a_settings_file_that_is_a_link(self):
+        settings = self.home.file("KORVANE.conf")
+        elsewhere = os.path.join(self.home.folder.name, "elsewhere.conf")
+        kept = "[KORVANE]\nFromName=Ann\nFromNumber=00441234567890\n"
+        rows = {
+            "add, to a file not there yet": (["contacts", "add", "Bo", "00447700900002"], None),
+            "add, to a file": (["contacts", "add", "Bo", "00447700900002"], kept),
+            "list": (["contacts", "list"], kept),
+            "send": (["send", "--to", "00447700900002", "Hello"], kept),
+        }
+        for name, (args, contents) in rows.items():
+            with self.subTest(name):
+                for path in (settings, elsewhere):
+                    if os.path.lexists(path):
+                        os.remove(path)
+                if contents is not None:
+                    with open(elsewhere, "w", encoding="utf-8") as f:
+                        f.write(contents)
+                os.symlink(elsewhere, settings)
+                done = self.home.run(*args)
+                self.assertEqual((done.returncode, done.stdout), (1, b""))
+                self.assertIn(f"The settings file {settings} cannot be used: it is a symbolic link, not a regular "
+                              "file.", done.stderr.decode())
+                if contents is None:
+                    self.assertFalse(os.path.exists(elsewhere))
+                else:
+                    with open(elsewhere, encoding="utf-8") as f:
+                        self.assertEqual(f.read(), contents)
+
+    def test_a_change_lock_that_is_a_link(self):
+        lock = self.home.file("KORVANE.change.lock")
+        os.symlink(os.path.join(self.home.folder.name, "elsewhere.lock"), lock)
+        self.assertFails(self.home.run("contacts", "add", "Ann", "00447700900001"), 1,
+                         f"The lock file {lock} cannot be used: it is a symbolic link. Remove it and try again.")
+        self.assertEqual(self.home.book(), [])
+
+
+if __name__ == "__main__":
+    unittest.main()
