@@ -50,5 +50,15 @@ class Links(CliTest):
         self.assertEqual(self.home.book(), [])
 
 
+class OwnDescription(CliTest):
+    def test_own_description_that_is_a_named_pipe(self):
+        self.home.set_sender()
+        pipe = self.home.file("SendSMS.wsdl")
+        os.mkfifo(pipe)
+        done = self.home.run("send", "--to", "00447700900001", "Hello")
+        self.assertEqual((done.returncode, done.stdout), (1, b""))
+        self.assertIn(f"{pipe} is a named pipe", done.stderr.decode())
+
+
 if __name__ == "__main__":
     unittest.main()
