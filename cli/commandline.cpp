@@ -6,6 +6,7 @@
 #include "common/programversion.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
+#include "cli/inputtext.h"
 #include "cli/terminal.h"
 #include "settings/settingskeys.h"
 
@@ -198,7 +199,12 @@ int run(int argc, char **argv)
     // The package's version, as the window sets it; --version prints the one people are shown.
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
 
-    int status = dispatch(QCoreApplication::arguments().mid(1));
+    // Read here rather than through QCoreApplication::arguments(), which
+    // would turn bytes that are not UTF-8 into U+FFFD and send them so.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(InputText::argument(argv[i]));
+    int status = dispatch(arguments);
     if (!Terminal::flushOutput()) {
         Terminal::tell(Terminal::outputError());
         if (status == Success)

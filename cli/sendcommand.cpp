@@ -13,6 +13,7 @@
 #include "cli/commandlineprompt.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
+#include "cli/inputtext.h"
 #include "cli/terminal.h"
 #include "contacts/phonenumbers.h"
 #include "credentials/credentialstore.h"
@@ -27,7 +28,6 @@
 
 #include <QCommandLineParser>
 #include <QScopeGuard>
-#include <QStringDecoder>
 
 #include <termios.h>
 #include <unistd.h>
@@ -83,11 +83,18 @@ Input readStandardInput()
         bytes.chop(2);
     else if (bytes.endsWith('\n'))
         bytes.chop(1);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    std::optional<QString> text = InputText::fromUtf8(bytes);
+    if (!text)
         return {QString(), u"Your message was not sent: standard input is not UTF-8 text."_s};
-    return {text, QString()};
+    return {*text, QString()};
+}
+
+// The message given as an argument.
+Input messageArgument(const QString &argument)
+{
+    if (!InputText::isText(argument))
+        return {QString(), u"Your message was not sent: the message is not UTF-8 text."_s};
+    return {argument, QString()};
 }
 
 struct Password
@@ -135,9 +142,8 @@ Password readPasswordLine()
         bytes.chop(1);
     if (bytes.isEmpty())
         return {std::nullopt, u"Your message was not sent: standard input holds no password for --user."_s};
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString password = decoder.decode(bytes);
-    if (decoder.hasError())
+    std::optional<QString> password = InputText::fromUtf8(bytes);
+    if (!password)
         return {std::nullopt, u"Your message was not sent: the password on standard input is not UTF-8 text."_s};
     return {password, QString()};
 }
@@ -192,7 +198,7 @@ int send(const QStringList &arguments)
     const QCommandLineOption passwordStdin(u"password-stdin"_s);
     const QCommandLineOption allowUnencrypted(u"allow-unencrypted"_s);
     parser.addOptions({to, country, user, passwordStdin, allowUnencrypted});
-    if (const std::optional<int> done = parse(parser, command, u"send"_s, arguments))
+    if (const std::optional<int> done = parse(parser, command, u"send"_s, arguments, Positionals::AnyBytes))
         return *done;
 
     if (!parser.isSet(to))
@@ -232,7 +238,7 @@ int send(const QStringList &arguments)
     // Read before anything else, so that the writer at the other end of a
     // pipe is never left waiting; what is wrong with it is told in the
     // order of the window's checks, after the recipient and the sender.
-    const Input input = rest.first() == u"-" ? readStandardInput() : Input{rest.first(), QString()};
+    const Input input = rest.first() == u"-" ? readStandardInput() : messageArgument(rest.first());
     std::optional<HttpCredentials> given;
     if (parser.isSet(user)) {
         Password password;

@@ -19,7 +19,8 @@ class QJsonDocument;
 namespace Terminal {
 
 // The text on one line with nothing a terminal acts on: tabs and line
-// breaks become spaces, other control characters U+FFFD.
+// breaks become spaces; other control characters, and broken surrogates,
+// U+FFFD.
 QString printable(const QString &text);
 
 // One line on standard output.

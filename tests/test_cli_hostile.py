@@ -8,6 +8,55 @@ import os
 import unittest
 
 from clihome import CliTest
+from test_sms_gateway import Gateway
+
+
+class NotUtf8(CliTest):
+    """Never sent as U+FFFD nor cut short: refused, in the words used for standard input."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.gateway = Gateway()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.gateway.stop()
+
+    def setUp(self):
+        super().setUp()
+        with open(self.gateway.wsdl_file, encoding="utf-8") as source, \
+                open(self.home.file("SendSMS.wsdl"), "w", encoding="utf-8") as own:
+            own.write(source.read())
+        self.home.set_sender()
+        self.home.korvane("contacts", "add", "Ann", "00447700900001")
+        self.sent_before = len(self.gateway.stored())
+
+    def test_standard_input_cut_short(self):
+        rows = {
+            "Latin-1 at the end": b"caf\xe9",
+            "Latin-1 before the line end": b"x\xe9\n",
+            "a character cut short": b"abc\xf0\x9f\x98",
+        }
+        for name, given in rows.items():
+            with self.subTest(name):
+                self.assertFails(self.home.run("send", "--to", "Ann", "-", input=given), 1,
+                                 "Your message was not sent: standard input is not UTF-8 text.")
+        self.assertEqual(self.gateway.stored()[self.sent_before:], [])
+
+    def test_arguments(self):
+        rows = {
+            "message": (["send", "--to", "Ann", b"\xff\xfe"], 1,
+                        "Your message was not sent: the message is not UTF-8 text."),
+            "recipient": (["send", "--to", b"Ann\xe9", "Hello"], 64,
+                          "korvane send: The value of --to is not UTF-8 text. See 'korvane send --help'."),
+            "name to add": (["contacts", "add", b"Zo\xeb", "00447700900002"], 64,
+                            "korvane contacts add: 'Zo\ufffd' is not UTF-8 text. See 'korvane contacts --help'."),
+        }
+        for name, (args, status, message) in rows.items():
+            with self.subTest(name):
+                self.assertFails(self.home.run(*args), status, message)
+        self.assertEqual(self.gateway.stored()[self.sent_before:], [])
+        self.assertEqual([e["name"] for e in self.home.book()], ["Ann"])
 
 
 class Links(CliTest):
