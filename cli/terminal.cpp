@@ -33,6 +33,9 @@ char32_t shown(char32_t c)
         return u' ';
     switch (QChar::category(c)) {
     case QChar::Other_Control:
+    // Right-to-left overrides, isolates, zero-width characters, tags: a
+    // name can read as another with them, and columns shift.
+    case QChar::Other_Format:
     // Half of a pair, such as an argument's byte that was not UTF-8.
     case QChar::Other_Surrogate:
         return QChar::ReplacementCharacter;

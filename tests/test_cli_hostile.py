@@ -99,6 +99,17 @@ class Links(CliTest):
         self.assertEqual(self.home.book(), [])
 
 
+class Names(CliTest):
+    # A right-to-left override makes "Ann" followed by "gpj.exe" read as "Annexe.jpg".
+    def test_names_that_disguise_themselves(self):
+        name = "Ann\u202egpj.exe \u2066x\u2069\u200b"
+        with open(self.home.file("KORVANE.conf"), "w", encoding="utf-8") as f:
+            f.write(f"[AddressBook]\nCount=1\n1.Name={name}\n1.Number=00447700900001\n")
+        self.assertEqual(self.home.book(), [{"name": name, "number": "00447700900001"}])
+        lines = self.home.korvane("contacts", "list").splitlines()
+        self.assertEqual(lines[1], "Ann\ufffdgpj.exe \ufffdx\ufffd\ufffd  00447700900001")
+
+
 class OwnDescription(CliTest):
     def test_own_description_that_is_a_named_pipe(self):
         self.home.set_sender()

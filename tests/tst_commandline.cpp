@@ -23,6 +23,8 @@ private slots:
     void standardInputIsUtf8Throughout();
     void argumentKeepsWhetherItWasUtf8_data();
     void argumentKeepsWhetherItWasUtf8();
+    void printableHidesWhatDisguisesText_data();
+    void printableHidesWhatDisguisesText();
 };
 
 void tst_CommandLine::opensWindow_data()
@@ -99,6 +101,27 @@ void tst_CommandLine::argumentKeepsWhetherItWasUtf8()
     const QString argument = InputText::argument(bytes);
     QCOMPARE(InputText::isText(argument), text);
     QCOMPARE(Terminal::printable(argument), shown);
+}
+
+void tst_CommandLine::printableHidesWhatDisguisesText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("line breaks and tabs") << u"a\nb\tc\u2028d"_s << u"a b c d"_s;
+    QTest::newRow("escape") << u"\x1b[2J\u009b"_s << u"\ufffd[2J\ufffd"_s;
+    QTest::newRow("right-to-left override") << u"Ann\u202egpj.exe"_s << u"Ann\ufffdgpj.exe"_s;
+    QTest::newRow("isolates") << u"\u2066A\u2067B\u2068C\u2069"_s << u"\ufffdA\ufffdB\ufffdC\ufffd"_s;
+    QTest::newRow("zero-width space") << u"An\u200bn"_s << u"An\ufffdn"_s;
+    QTest::newRow("tag outside the BMP") << u"x\U000E0041"_s << u"x\ufffd"_s;
+    QTest::newRow("letters and emoji stay") << u"Zo\u00eb \u65e5\u672c \U0001F600"_s
+                                            << u"Zo\u00eb \u65e5\u672c \U0001F600"_s;
+}
+
+void tst_CommandLine::printableHidesWhatDisguisesText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(Terminal::printable(text), shown);
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)
