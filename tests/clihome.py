@@ -1,13 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The KORVANE developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What the command-line suites share: a user of their own for each test, and the program they run.
-KORVANE names the program."""
+"""What the command-line suites share: a user of their own for each test, the program they run, and sends
+to the local gateway. KORVANE names the program."""
 
 import json
 import os
 import subprocess
 import tempfile
 import unittest
+
+from test_sms_gateway import Gateway
 
 KORVANE = os.environ["KORVANE"]
 TIMEOUT = 60
@@ -65,3 +67,31 @@ class CliTest(unittest.TestCase):
     def assertFails(self, done, status, message):
         """One line on standard error, nothing on standard output."""
         self.assertEqual((done.returncode, done.stdout, done.stderr.decode()), (status, b"", message + "\n"))
+
+
+class SendingTest(CliTest):
+    """Sends that go to the local gateway (tools/sms_gateway.py), from a sender to Ann of the book."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.gateway = Gateway()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.gateway.stop()
+
+    def setUp(self):
+        super().setUp()
+        with open(self.gateway.wsdl_file, encoding="utf-8") as f:
+            self.description = f.read()
+        self.use_service(self.gateway.url)
+        self.home.set_sender()
+        self.home.korvane("contacts", "add", "Ann", "00447700900001")
+        self.sent_before = len(self.gateway.stored())
+
+    def use_service(self, url):
+        with open(self.home.file("SendSMS.wsdl"), "w", encoding="utf-8") as f:
+            f.write(self.description.replace(self.gateway.url, url))
+
+    def delivered(self):
+        return self.gateway.stored()[self.sent_before:]

@@ -7,29 +7,11 @@ or shown harmlessly; nothing of it is sent, and nothing is written elsewhere."""
 import os
 import unittest
 
-from clihome import CliTest
-from test_sms_gateway import Gateway
+from clihome import CliTest, SendingTest
 
 
-class NotUtf8(CliTest):
+class NotUtf8(SendingTest):
     """Never sent as U+FFFD nor cut short: refused, in the words used for standard input."""
-
-    @classmethod
-    def setUpClass(cls):
-        cls.gateway = Gateway()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.gateway.stop()
-
-    def setUp(self):
-        super().setUp()
-        with open(self.gateway.wsdl_file, encoding="utf-8") as source, \
-                open(self.home.file("SendSMS.wsdl"), "w", encoding="utf-8") as own:
-            own.write(source.read())
-        self.home.set_sender()
-        self.home.korvane("contacts", "add", "Ann", "00447700900001")
-        self.sent_before = len(self.gateway.stored())
 
     def test_standard_input_cut_short(self):
         rows = {
@@ -41,7 +23,7 @@ class NotUtf8(CliTest):
             with self.subTest(name):
                 self.assertFails(self.home.run("send", "--to", "Ann", "-", input=given), 1,
                                  "Your message was not sent: standard input is not UTF-8 text.")
-        self.assertEqual(self.gateway.stored()[self.sent_before:], [])
+        self.assertEqual(self.delivered(), [])
 
     def test_arguments(self):
         rows = {
@@ -55,7 +37,7 @@ class NotUtf8(CliTest):
         for name, (args, status, message) in rows.items():
             with self.subTest(name):
                 self.assertFails(self.home.run(*args), status, message)
-        self.assertEqual(self.gateway.stored()[self.sent_before:], [])
+        self.assertEqual(self.delivered(), [])
         self.assertEqual([e["name"] for e in self.home.book()], ["Ann"])
 
 

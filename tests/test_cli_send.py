@@ -8,8 +8,7 @@ import socket
 import threading
 import unittest
 
-from clihome import CliTest
-from test_sms_gateway import Gateway
+from clihome import SendingTest
 
 
 class MisbehavingService:
@@ -44,31 +43,7 @@ FAULT = (b"HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/xml; charset
          b"</soap:Body></soap:Envelope>")
 
 
-class Send(CliTest):
-    @classmethod
-    def setUpClass(cls):
-        cls.gateway = Gateway()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.gateway.stop()
-
-    def setUp(self):
-        super().setUp()
-        with open(self.gateway.wsdl_file, encoding="utf-8") as f:
-            self.description = f.read()
-        self.use_service(self.gateway.url)
-        self.home.set_sender()
-        self.home.korvane("contacts", "add", "Ann", "00447700900001")
-        self.sent_before = len(self.gateway.stored())
-
-    def use_service(self, url):
-        with open(self.home.file("SendSMS.wsdl"), "w", encoding="utf-8") as f:
-            f.write(self.description.replace(self.gateway.url, url))
-
-    def delivered(self):
-        return self.gateway.stored()[self.sent_before:]
-
+class Send(SendingTest):
     def test_to_a_name_and_to_a_number(self):
         done = self.home.run("send", "--to", "ANN", "Running late")
         self.assertFails(done, 0, "Your message was sent.")
