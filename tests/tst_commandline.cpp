@@ -65,7 +65,6 @@ void tst_CommandLine::standardInputIsUtf8Throughout_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("text");
     QTest::newRow("whole") << QByteArray("Gr\xc3\xbc\xc3\x9f\x65 \xf0\x9f\x98\x80") << true;
-    QTest::newRow("a bad byte in the middle") << QByteArray("ab\xff\x63") << false;
     // A decoder that waits for more would keep these back and give "caf".
     QTest::newRow("a Latin-1 byte at the end") << QByteArray("caf\xe9") << false;
     QTest::newRow("a four-byte sequence cut short") << QByteArray("abc\xf0\x9f\x98") << false;
@@ -107,8 +106,6 @@ void tst_CommandLine::printableHidesWhatDisguisesText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("line breaks and tabs") << u"a\nb\tc\u2028d"_s << u"a b c d"_s;
-    QTest::newRow("escape") << u"\x1b[2J\u009b"_s << u"\ufffd[2J\ufffd"_s;
     QTest::newRow("right-to-left override") << u"Ann\u202egpj.exe"_s << u"Ann\ufffdgpj.exe"_s;
     QTest::newRow("isolates") << u"\u2066A\u2067B\u2068C\u2069"_s << u"\ufffdA\ufffdB\ufffdC\ufffd"_s;
     QTest::newRow("zero-width space") << u"An\u200bn"_s << u"An\ufffdn"_s;
