@@ -130,41 +130,52 @@ bool SettingsStore::write(const QString &section, const QList<KeyValue> &values,
         m_settings->sync();
     QList<std::pair<QString, QVariant>> before;
     m_settings->beginGroup(section);
+    // A section that held nothing has no value to compare or put back: an
+    // import into an empty book looks none up.
+    const bool held = others == Others::Kept || removeOthers(values, before);
     for (const auto &[key, value] : values) {
-        const QVariant stored = m_settings->value(key);
+        const QVariant stored = held ? m_settings->value(key) : QVariant();
         if (reached && stored.typeId() == QMetaType::QString && stored.toString() == value)
             continue;
         before.append({key, stored});
         m_settings->setValue(key, value);
     }
-    if (others == Others::Removed)
-        removeOthers(values, before);
     const bool written = sync();
-    if (!written) {
-        for (auto it = before.crbegin(); it != before.crend(); ++it) {
-            if (it->second.isValid())
-                m_settings->setValue(it->first, it->second);
-            else
-                m_settings->remove(it->first);
-        }
-    }
+    if (!written)
+        putBack(before);
     m_settings->endGroup();
     return written;
 }
 
-// Removes the keys of the current group that `values` does not name.
-void SettingsStore::removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before)
+// Undoes the changes noted in `before`, newest first.
+void SettingsStore::putBack(const QList<std::pair<QString, QVariant>> &before)
 {
+    for (auto it = before.crbegin(); it != before.crend(); ++it) {
+        if (it->second.isValid())
+            m_settings->setValue(it->first, it->second);
+        else
+            m_settings->remove(it->first);
+    }
+}
+
+// Removes the keys of the current group that `values` does not name; false
+// when the group held nothing at all.
+bool SettingsStore::removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before)
+{
+    const QStringList keys = m_settings->allKeys();
+    if (keys.isEmpty())
+        return false;
     QSet<QString> named;
     named.reserve(values.size());
     for (const auto &[key, value] : values)
         named.insert(key);
-    for (const QString &key : m_settings->allKeys()) {
+    for (const QString &key : keys) {
         if (named.contains(key))
             continue;
         before.append({key, m_settings->value(key)});
         m_settings->remove(key);
     }
+    return true;
 }
 
 bool SettingsStore::prepareSave()

@@ -71,7 +71,8 @@ private:
     enum class Others { Kept, Removed };
 
     bool write(const QString &section, const QList<KeyValue> &values, Others others);
-    void removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before);
+    bool removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before);
+    void putBack(const QList<std::pair<QString, QVariant>> &before);
     void open();
     bool isRegularOrAbsent();
     bool prepareSave();
