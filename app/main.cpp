@@ -3,37 +3,45 @@
 
 #include "cli/commandline.h"
 
-#include <dlfcn.h>
+#include <QFile>
+#include <QLibrary>
+
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
-#include <string>
 
 namespace {
 
 // The folder the program lies in (links resolved), where its window module is.
-std::string programFolder()
+QString programFolder()
 {
     char path[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0)
-        return std::string(".");
-    const std::string program(path, size_t(length));
-    return program.substr(0, program.rfind('/'));
+        return QStringLiteral(".");
+    const QString program = QFile::decodeName(QByteArray(path, length));
+    return program.left(program.lastIndexOf(u'/'));
 }
 
 // The window and the toolkit it needs are loaded only here, so that a
 // command starts without them.
 int openWindow(int argc, char *argv[])
 {
-    const std::string module = programFolder() + "/korvane-window.so";
+    const QString fileName = programFolder() + QStringLiteral("/korvane-window.so");
+    // QLibrary would try other names too, and tell only of the last.
+    if (!QFile::exists(fileName)) {
+        std::fprintf(stderr, "KORVANE cannot start: %s is missing.\n", qUtf8Printable(fileName));
+        return 1;
+    }
+    // Bound lazily and kept to itself, as the libraries that a program
+    // links are; it stays loaded until the program ends.
+    QLibrary module(fileName);
+    module.setLoadHints(QLibrary::PreventUnloadHint);
     using WindowMain = int (*)(int, char *[]);
-    // Bound lazily, as the libraries that a program links are.
-    void *handle = ::dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    const auto windowMain = handle ? reinterpret_cast<WindowMain>(::dlsym(handle, "korvane_window_main")) : nullptr;
+    const auto windowMain = reinterpret_cast<WindowMain>(module.resolve("korvane_window_main"));
     if (!windowMain) {
-        std::fprintf(stderr, "KORVANE cannot start: %s\n", ::dlerror());
+        std::fprintf(stderr, "KORVANE cannot start: %s\n", qUtf8Printable(module.errorString()));
         return 1;
     }
     return windowMain(argc, argv);

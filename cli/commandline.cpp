@@ -6,6 +6,7 @@
 #include "common/programversion.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
+#include "cli/inputtext.h"
 #include "cli/terminal.h"
 #include "settings/settingskeys.h"
 
@@ -49,6 +50,26 @@ constexpr std::array s_windowOptions{
     WindowOption{u"sync", Value::None},
 };
 
+// How many arguments an option of this kind takes up, itself included,
+// given whether its value is joined to it with '=' and whether another
+// argument follows it; 0 when Qt does not take it so.
+qsizetype lengthOf(Value value, bool joined, bool followed)
+{
+    switch (value) {
+    case Value::None:
+        return joined ? 0 : 1;
+    case Value::Joined:
+        return joined ? 1 : 0;
+    case Value::Next:
+    case Value::NextOrJoined:
+        break;
+    }
+    if (joined)
+        return value == Value::NextOrJoined ? 1 : 0;
+    // At the very end it has no value; Qt passes over it.
+    return followed ? 2 : 1;
+}
+
 // How many arguments the window option at `arguments[at]` takes up, itself
 // included; 0 when it is none.
 qsizetype windowOptionLength(const QStringList &arguments, qsizetype at)
@@ -63,21 +84,8 @@ qsizetype windowOptionLength(const QStringList &arguments, qsizetype at)
     const qsizetype equals = argument.indexOf(u'=');
     const QStringView name = equals < 0 ? argument : argument.left(equals);
     for (const WindowOption &option : s_windowOptions) {
-        if (name != QStringView(option.name.data(), qsizetype(option.name.size())))
-            continue;
-        const bool joined = equals >= 0;
-        switch (option.value) {
-        case Value::None:
-            return joined ? 0 : 1;
-        case Value::Joined:
-            return joined ? 1 : 0;
-        case Value::Next:
-        case Value::NextOrJoined:
-            if (joined)
-                return option.value == Value::NextOrJoined ? 1 : 0;
-            // At the very end it has no value; Qt passes over it.
-            return at + 1 < arguments.size() ? 2 : 1;
-        }
+        if (name == QStringView(option.name.data(), qsizetype(option.name.size())))
+            return lengthOf(option.value, equals >= 0, at + 1 < arguments.size());
     }
     return 0;
 }
@@ -198,7 +206,12 @@ int run(int argc, char **argv)
     // The package's version, as the window sets it; --version prints the one people are shown.
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
 
-    int status = dispatch(QCoreApplication::arguments().mid(1));
+    // Read here rather than through QCoreApplication::arguments(), which
+    // would turn bytes that are not UTF-8 into U+FFFD and send them so.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(InputText::argument(argv[i]));
+    int status = dispatch(arguments);
     if (!Terminal::flushOutput()) {
         Terminal::tell(Terminal::outputError());
         if (status == Success)

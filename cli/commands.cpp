@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 
 #include "cli/exitstatus.h"
+#include "cli/inputtext.h"
 #include "cli/terminal.h"
 #include "common/countries.h"
 
@@ -36,7 +37,7 @@ QString countriesParagraph()
 namespace Commands {
 
 std::optional<int> parse(QCommandLineParser &parser, const QString &command, const QString &helpOf,
-                         const QStringList &arguments)
+                         const QStringList &arguments, Positionals positionals)
 {
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     parser.addOption(help);
@@ -47,6 +48,18 @@ std::optional<int> parse(QCommandLineParser &parser, const QString &command, con
     if (parser.isSet(help)) {
         Terminal::print(helpText(helpOf).chopped(1));
         return Success;
+    }
+    for (const QString &name : parser.optionNames()) {
+        for (const QString &value : parser.values(name)) {
+            if (!InputText::isText(value))
+                return usageError(command, u"The value of --%1 is not UTF-8 text."_s.arg(name));
+        }
+    }
+    if (positionals == Positionals::AnyBytes)
+        return std::nullopt;
+    for (const QString &argument : parser.positionalArguments()) {
+        if (!InputText::isText(argument))
+            return usageError(command, u"'%1' is not UTF-8 text."_s.arg(argument));
     }
     return std::nullopt;
 }

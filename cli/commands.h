@@ -22,12 +22,21 @@ int history(const QStringList &arguments);
 // The help of a command: "send", "contacts" or "history"; empty for any other.
 QString helpText(const QString &command);
 
+// Whether parse() refuses positional arguments that are not UTF-8 text, as
+// it refuses such option values.
+enum class Positionals {
+    Text,
+    // The command looks at them itself: send refuses such a message as a
+    // message, not as a wrong command line.
+    AnyBytes,
+};
+
 // Parses a command's arguments, with -h and --help added, which show the
 // help of `helpOf`. Nothing when the command is to go on; else the status to
 // end with: Success after the help, UsageError (said, with where the help
 // is) when the arguments are wrong.
 std::optional<int> parse(QCommandLineParser &parser, const QString &command, const QString &helpOf,
-                         const QStringList &arguments);
+                         const QStringList &arguments, Positionals positionals = Positionals::Text);
 // Says that the command line of `command` is wrong, and why; returns UsageError.
 int usageError(const QString &command, const QString &why);
 

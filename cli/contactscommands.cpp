@@ -62,8 +62,12 @@ int changeBook(const QString &whileWindowOpen, const Change &change)
     const QString file = SettingsStore::userFileName();
     StoreChangeLock changes(file);
     // Where no lock can be made, neither can the store be written; the save
-    // says why.
-    changes.lock();
+    // says why. Anything else in the lock's place would let the change go
+    // on unguarded.
+    if (changes.lock() == StoreChangeLock::Result::Unusable) {
+        Terminal::tell(u"%1 Remove it and try again."_s.arg(changes.errorString()));
+        return Failure;
+    }
     {
         InstanceLock window(file);
         if (window.tryLock() == InstanceLock::Result::HeldByAnother) {

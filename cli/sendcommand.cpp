@@ -13,6 +13,7 @@
 #include "cli/commandlineprompt.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
+#include "cli/inputtext.h"
 #include "cli/terminal.h"
 #include "common/countries.h"
 #include "credentials/credentialstore.h"
@@ -27,7 +28,6 @@
 
 #include <QCommandLineParser>
 #include <QScopeGuard>
-#include <QStringDecoder>
 
 #include <termios.h>
 #include <unistd.h>
@@ -39,6 +39,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using Commands::parse;
+using Commands::Positionals;
+using Commands::usageError;
 
 const QString command = u"korvane send"_s;
 
@@ -83,11 +87,18 @@ Input readStandardInput()
         bytes.chop(2);
     else if (bytes.endsWith('\n'))
         bytes.chop(1);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    std::optional<QString> text = InputText::fromUtf8(bytes);
+    if (!text)
         return {QString(), u"Your message was not sent: standard input is not UTF-8 text."_s};
-    return {text, QString()};
+    return {*text, QString()};
+}
+
+// The message given as an argument.
+Input messageArgument(const QString &argument)
+{
+    if (!InputText::isText(argument))
+        return {QString(), u"Your message was not sent: the message is not UTF-8 text."_s};
+    return {argument, QString()};
 }
 
 struct Password
@@ -135,9 +146,8 @@ Password readPasswordLine()
         bytes.chop(1);
     if (bytes.isEmpty())
         return {std::nullopt, u"Your message was not sent: standard input holds no password for --user."_s};
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString password = decoder.decode(bytes);
-    if (decoder.hasError())
+    std::optional<QString> password = InputText::fromUtf8(bytes);
+    if (!password)
         return {std::nullopt, u"Your message was not sent: the password on standard input is not UTF-8 text."_s};
     return {password, QString()};
 }
@@ -179,11 +189,39 @@ int statusOf(MessageSend::Outcome outcome)
     return NotKnown;
 }
 
-} // namespace
+// What the command line of send asks for.
+struct SendOptions
+{
+    QString to;
+    QString culture;
+    QString message; // "-" for standard input
+    QString user;    // empty when none is given
+    bool passwordOnStandardInput = false;
+    CommandLinePrompt::ClearText clearText = CommandLinePrompt::ClearText::Refuse;
+};
 
-namespace Commands {
+// What is wrong with the options for signing in, as a usage error says it.
+std::optional<QString> signInProblem(const QCommandLineParser &parser, const QString &message)
+{
+    const QString user = u"user"_s;
+    const bool passwordStdin = parser.isSet(u"password-stdin"_s);
+    if (parser.values(user).size() > 1)
+        return u"Give --user once."_s;
+    if (parser.isSet(user) && parser.value(user).isEmpty())
+        return u"Give the user name to sign in with: --user NAME."_s;
+    if (passwordStdin && !parser.isSet(user))
+        return u"--password-stdin reads the password of --user NAME; give --user too."_s;
+    if (passwordStdin && message == u"-")
+        return u"With --password-stdin, standard input holds the password: give the message as an argument."_s;
+    if (parser.isSet(user) && !passwordStdin && !qEnvironmentVariableIsSet(s_passwordVariable))
+        return u"Give the password of --user in the environment variable KORVANE_PASSWORD, or on standard input "
+               "with --password-stdin; never as an argument."_s;
+    return std::nullopt;
+}
 
-int send(const QStringList &arguments)
+// Reads the command line into `options`; nothing when the message is to be
+// sent, else the status to end with.
+std::optional<int> parseOptions(const QStringList &arguments, SendOptions &options)
 {
     QCommandLineParser parser;
     const QCommandLineOption to(u"to"_s, QString(), u"NAME|NUMBER"_s);
@@ -192,7 +230,7 @@ int send(const QStringList &arguments)
     const QCommandLineOption passwordStdin(u"password-stdin"_s);
     const QCommandLineOption allowUnencrypted(u"allow-unencrypted"_s);
     parser.addOptions({to, country, user, passwordStdin, allowUnencrypted});
-    if (const std::optional<int> done = parse(parser, command, u"send"_s, arguments))
+    if (const std::optional<int> done = parse(parser, command, u"send"_s, arguments, Positionals::AnyBytes))
         return *done;
 
     if (!parser.isSet(to))
@@ -215,55 +253,57 @@ int send(const QStringList &arguments)
         return usageError(command, u"Give the message as an argument, or - to read it from standard input."_s);
     if (rest.size() > 1)
         return usageError(command, u"Give the message as one argument, in quotes."_s);
-    if (parser.values(user).size() > 1)
-        return usageError(command, u"Give --user once."_s);
-    if (parser.isSet(user) && parser.value(user).isEmpty())
-        return usageError(command, u"Give the user name to sign in with: --user NAME."_s);
-    if (parser.isSet(passwordStdin) && !parser.isSet(user))
-        return usageError(command, u"--password-stdin reads the password of --user NAME; give --user too."_s);
-    if (parser.isSet(passwordStdin) && rest.first() == u"-")
-        return usageError(command, u"With --password-stdin, standard input holds the password: give the message "
-                                   "as an argument."_s);
-    if (parser.isSet(user) && !parser.isSet(passwordStdin) && !qEnvironmentVariableIsSet(s_passwordVariable))
-        return usageError(command, u"Give the password of --user in the environment variable KORVANE_PASSWORD, or "
-                                   "on standard input with --password-stdin; never as an argument."_s);
+    if (const std::optional<QString> problem = signInProblem(parser, rest.first()))
+        return usageError(command, *problem);
 
-    // Read before anything else, so that the writer at the other end of a
-    // pipe is never left waiting; what is wrong with it is told in the
-    // order of the window's checks, after the recipient and the sender.
-    const Input input = rest.first() == u"-" ? readStandardInput() : Input{rest.first(), QString()};
-    std::optional<HttpCredentials> given;
-    if (parser.isSet(user)) {
-        Password password;
-        if (parser.isSet(passwordStdin))
-            password = readPasswordLine();
-        else
-            password.password = qEnvironmentVariable(s_passwordVariable);
-        if (!password.password) {
-            Terminal::tell(password.error);
-            return Failure;
-        }
-        given = HttpCredentials{parser.value(user), *password.password};
+    options.to = parser.value(to);
+    options.culture = culture;
+    options.message = rest.first();
+    options.user = parser.value(user);
+    options.passwordOnStandardInput = parser.isSet(passwordStdin);
+    options.clearText = parser.isSet(allowUnencrypted) ? CommandLinePrompt::ClearText::Allow
+                                                       : CommandLinePrompt::ClearText::Refuse;
+    return std::nullopt;
+}
+
+// The credentials of --user, with the password from the environment or
+// standard input; nothing without --user. False when the password cannot be
+// read, which has been told.
+bool readCredentials(const SendOptions &options, std::optional<HttpCredentials> &given)
+{
+    if (options.user.isEmpty())
+        return true;
+    Password password;
+    if (options.passwordOnStandardInput)
+        password = readPasswordLine();
+    else
+        password.password = qEnvironmentVariable(s_passwordVariable);
+    if (!password.password) {
+        Terminal::tell(password.error);
+        return false;
     }
+    given = HttpCredentials{options.user, *password.password};
+    return true;
+}
+
+// The message to send, under the window's checks in their order and with
+// their words; nothing when one of them refuses it, which has been told.
+std::optional<OutgoingMessage> checkedMessage(const SendOptions &options, const Input &input,
+                                              SettingsStore &store)
+{
     OutgoingMessage message;
-    message.culture = culture;
+    message.culture = options.culture;
     message.text = input.text;
-
-    SettingsStore store;
-    if (!store.isUsable()) {
-        Terminal::tell(u"Your message was not sent. %1"_s.arg(store.errorString()));
-        return Failure;
-    }
     message.fromName = store.getSetting(SettingsKeys::senderSection(), SettingsKeys::fromName());
     message.fromNumber = store.getSetting(SettingsKeys::senderSection(), SettingsKeys::fromNumber());
     AddressBookEntries book(store);
     book.Load();
-    const std::optional<Recipient> recipient = recipientOf(parser.value(to), book);
+    const std::optional<Recipient> recipient = recipientOf(options.to, book);
     if (!recipient) {
         Terminal::tell(u"Your message was not sent: %1 is neither a name in the address book nor a valid phone "
                        "number, which starts with 00 and the country code and has 14 digits or more."_s
-                           .arg(parser.value(to)));
-        return Failure;
+                           .arg(options.to));
+        return std::nullopt;
     }
     message.toName = recipient->name;
     message.toNumber = recipient->number;
@@ -271,22 +311,42 @@ int send(const QStringList &arguments)
         OutgoingMessage readable = message;
         readable.text = u"-"_s;
         Terminal::tell(SendChecks::problem(readable).value_or(input.error));
-        return Failure;
+        return std::nullopt;
     }
     if (const std::optional<QString> problem = SendChecks::problem(message)) {
         Terminal::tell(*problem);
+        return std::nullopt;
+    }
+    return message;
+}
+
+int sendMessage(const SendOptions &options)
+{
+    // Read before anything else, so that the writer at the other end of a
+    // pipe is never left waiting; what is wrong with it is told in the
+    // order of the window's checks, after the recipient and the sender.
+    const Input input = options.message == u"-" ? readStandardInput() : messageArgument(options.message);
+    std::optional<HttpCredentials> given;
+    if (!readCredentials(options, given))
+        return Failure;
+
+    SettingsStore store;
+    if (!store.isUsable()) {
+        Terminal::tell(u"Your message was not sent. %1"_s.arg(store.errorString()));
         return Failure;
     }
+    const std::optional<OutgoingMessage> message = checkedMessage(options, input, store);
+    if (!message)
+        return Failure;
 
     HistoryStore history;
     QObject::connect(&history, &HistoryStore::noticed, &history, &Terminal::tell);
     // Where no keyring answers, there are simply no saved credentials; the
     // command never keeps any itself, so it has nothing to tell about that.
     CredentialStore keyring;
-    CommandLinePrompt prompt(parser.isSet(allowUnencrypted) ? CommandLinePrompt::ClearText::Allow
-                                                            : CommandLinePrompt::ClearText::Refuse,
+    CommandLinePrompt prompt(options.clearText,
                              given ? CommandLinePrompt::Credentials::Given : CommandLinePrompt::Credentials::None);
-    MessageSend sending(message, ServiceDescription::path(), &history);
+    MessageSend sending(*message, ServiceDescription::path(), &history);
     sending.setSignIn(&keyring, &prompt);
     if (given)
         sending.setCredentials(*given);
@@ -297,6 +357,18 @@ int send(const QStringList &arguments)
                        ? u"Your message was sent."_s
                        : MessageSend::outcomeText(result.outcome, result.reason));
     return statusOf(result.outcome);
+}
+
+} // namespace
+
+namespace Commands {
+
+int send(const QStringList &arguments)
+{
+    SendOptions options;
+    if (const std::optional<int> done = parseOptions(arguments, options))
+        return *done;
+    return sendMessage(options);
 }
 
 } // namespace Commands

@@ -25,18 +25,38 @@ void write(std::FILE *stream, const QByteArray &bytes)
         s_outputErrno = errno ? errno : EIO;
 }
 
+// What a terminal is given in place of one character.
+char32_t shown(char32_t c)
+{
+    if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == 0x85 || c == 0x2028
+        || c == 0x2029)
+        return u' ';
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    // Right-to-left overrides, isolates, zero-width characters, tags: a
+    // name can read as another with them, and columns shift.
+    case QChar::Other_Format:
+    // Half of a pair, such as an argument's byte that was not UTF-8.
+    case QChar::Other_Surrogate:
+        return QChar::ReplacementCharacter;
+    default:
+        return c;
+    }
+}
+
 } // namespace
 
 QString printable(const QString &text)
 {
-    QString result = text;
-    for (QChar &c : result) {
-        const char16_t u = c.unicode();
-        if (u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f' || u == 0x85 || u == 0x2028
-            || u == 0x2029)
-            c = u' ';
-        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
-            c = QChar::ReplacementCharacter;
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        result += QChar::fromUcs4(shown(c));
     }
     return result;
 }

@@ -13,13 +13,16 @@ class QJsonDocument;
 //
 // Names, numbers and messages come from files that anybody may have written
 // (an imported vCard, a hand-edited settings file), so a text that ends up
-// on a terminal has its control characters taken out: a line break cannot
-// split a line in two, and an escape sequence cannot take over the terminal.
-// JSON escapes them by itself.
+// on a terminal has its control and format characters taken out: a line
+// break cannot split a line in two, an escape sequence cannot take over the
+// terminal, and a right-to-left override cannot make one name read as
+// another. JSON keeps them, escaped where JSON asks.
 namespace Terminal {
 
-// The text on one line with nothing a terminal acts on: tabs and line
-// breaks become spaces, other control characters U+FFFD.
+// The text on one line with nothing a terminal acts on and nothing that
+// disguises it: tabs and line breaks become spaces; other control
+// characters, format characters (Unicode's Cf: bidirectional overrides and
+// isolates, zero-width characters) and broken surrogates become U+FFFD.
 QString printable(const QString &text);
 
 // One line on standard output.

@@ -3,9 +3,7 @@
 #include "credentials/keychainaccess.h"
 
 #include <QCoreApplication>
-#include <QFile>
-
-#include <dlfcn.h>
+#include <QLibrary>
 
 using namespace Qt::StringLiterals;
 
@@ -22,10 +20,13 @@ const Functions *functions(QString *why)
     // the jobs it starts may outlive whoever asked.
     static const Loaded loaded = [] {
         const QString module = QCoreApplication::applicationDirPath() + u"/korvane-keychain.so"_s;
-        void *handle = ::dlopen(QFile::encodeName(module).constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle)
-            return Loaded{nullptr, u"its module could not be loaded (%1)"_s.arg(QString::fromLocal8Bit(::dlerror()))};
-        const auto entry = reinterpret_cast<KorvaneKeychainFunctions *>(::dlsym(handle, "korvane_keychain_functions"));
+        QLibrary library(module);
+        // Every symbol bound at once, so that a module that does not fit
+        // fails here rather than in the middle of a job.
+        library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
+        if (!library.load())
+            return Loaded{nullptr, u"its module could not be loaded (%1)"_s.arg(library.errorString())};
+        const auto entry = reinterpret_cast<KorvaneKeychainFunctions *>(library.resolve("korvane_keychain_functions"));
         if (!entry)
             return Loaded{nullptr, u"its module %1 is not KORVANE's"_s.arg(module)};
         return Loaded{entry(), QString()};

@@ -3,6 +3,7 @@
 
 #include "settings/instancelock.h"
 
+#include "settings/filekind.h"
 #include "settings/privatefolder.h"
 
 #include <QDir>
@@ -55,10 +56,8 @@ InstanceLock::Result InstanceLock::takeOverLeftover()
         // Gone in the meantime: its copy has just ended.
         return m_lock.tryLock(0) ? Result::Acquired : Result::HeldByAnother;
     }
-    if (S_ISDIR(info.st_mode))
-        return unusable(QStringLiteral("it is a folder"));
     if (!S_ISREG(info.st_mode))
-        return unusable(QStringLiteral("it is not a regular file"));
+        return unusable(QStringLiteral("it is ") + FileKind::of(info.st_mode));
 
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {

@@ -25,10 +25,12 @@ QString path(const QString &userConfigFolder, const QString &programFolder)
     // whatever folder the program was started from.
     if (!userConfigFolder.isEmpty()) {
         const QString own = QDir(userConfigFolder).filePath(SettingsKeys::applicationName() + u'/' + fileName);
-        // A folder or a dangling link under that name is no description; an
-        // unreadable file is still the user's choice, and the send says why
-        // it cannot read it rather than quietly using another service.
-        if (QFileInfo(own).isFile())
+        // A folder or a dangling link under that name is no description.
+        // Anything else is the user's choice, even what cannot be read (no
+        // permission, a named pipe, a device): the send says why rather than
+        // quietly using another service.
+        const QFileInfo info(own);
+        if (info.exists() && !info.isDir())
             return own;
     }
     return QDir(programFolder).filePath(fileName);

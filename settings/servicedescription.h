@@ -15,8 +15,9 @@
 // the program runs counts from the next send on.
 namespace ServiceDescription {
 
-// The description a send reads now: the user's own when it is a file
-// (a link to one counts), else the one beside the program.
+// The description a send reads now: the user's own when there is one that
+// is no folder (a link counts as what it leads to), else the one beside the
+// program.
 QString path();
 
 // The same choice over given folders: the user's configuration folder (the

@@ -3,12 +3,14 @@
 
 #include "settings/settingsstore.h"
 
+#include "settings/filekind.h"
 #include "settings/privatefolder.h"
 #include "settings/settingskeys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -38,25 +40,6 @@ QString userStoreFileName()
         + QLatin1Char('/') + application + QStringLiteral(".conf");
 }
 
-// What the path names when it is there but is no regular file (a symbolic
-// link counts as what it leads to), as words that follow "it is"; empty for
-// a regular file or nothing at all.
-QString nonRegularKind(const QString &fileName)
-{
-    struct stat info = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
-        return QString();
-    if (S_ISDIR(info.st_mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(info.st_mode))
-        return QStringLiteral("a named pipe");
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QStringLiteral("a device");
-    if (S_ISSOCK(info.st_mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something other than a file");
-}
-
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -77,7 +60,7 @@ SettingsStore::SettingsStore(const QString &fileName)
 
 bool SettingsStore::isRegularOrAbsent()
 {
-    const QString kind = nonRegularKind(m_fileName);
+    const QString kind = FileKind::at(m_fileName);
     if (kind.isEmpty())
         return true;
     m_errorString = QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
@@ -89,7 +72,8 @@ void SettingsStore::open()
 {
     m_reopenBeforeSave = false;
     m_settings.reset();
-    // Reading a named pipe or a device would wait for ever, or never end.
+    // Reading a named pipe or a device would wait for ever, or never end;
+    // writing through a link would write whatever file it leads to.
     if (!isRegularOrAbsent())
         return;
     m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
@@ -123,26 +107,75 @@ bool SettingsStore::saveSetting(const QString &section, const QString &key, cons
 
 bool SettingsStore::saveSettings(const QString &section, const QList<KeyValue> &values)
 {
-    if (!prepareSave())
-        return false;
-    m_settings->beginGroup(section);
-    for (const auto &[key, value] : values)
-        m_settings->setValue(key, value);
-    m_settings->endGroup();
-    return sync();
+    return write(section, values, Others::Kept);
 }
 
 bool SettingsStore::replaceSection(const QString &section, const QList<KeyValue> &values)
 {
+    return write(section, values, Others::Removed);
+}
+
+bool SettingsStore::write(const QString &section, const QList<KeyValue> &values, Others others)
+{
     if (!prepareSave())
         return false;
+    // QSettings keeps what it could not write, in its cache of the file that
+    // every QSettings over the file shares, and writes it with the next save
+    // of anything. So only what differs from the file is handed to it, each
+    // change noted with what it replaced, to be put back, newest first,
+    // should the write fail. Compared with the file as it is now, not as it
+    // was read; where it cannot be reached, everything is written.
+    const bool reached = QFileInfo::exists(m_fileName);
+    if (reached)
+        m_settings->sync();
+    QList<std::pair<QString, QVariant>> before;
     m_settings->beginGroup(section);
-    // Within a group, an empty key stands for every key of the group.
-    m_settings->remove(QString());
-    for (const auto &[key, value] : values)
+    // A section that held nothing has no value to compare or put back: an
+    // import into an empty book looks none up.
+    const bool held = others == Others::Kept || removeOthers(values, before);
+    for (const auto &[key, value] : values) {
+        const QVariant stored = held ? m_settings->value(key) : QVariant();
+        if (reached && stored.typeId() == QMetaType::QString && stored.toString() == value)
+            continue;
+        before.append({key, stored});
         m_settings->setValue(key, value);
+    }
+    const bool written = sync();
+    if (!written)
+        putBack(before);
     m_settings->endGroup();
-    return sync();
+    return written;
+}
+
+// Undoes the changes noted in `before`, newest first.
+void SettingsStore::putBack(const QList<std::pair<QString, QVariant>> &before)
+{
+    for (auto it = before.crbegin(); it != before.crend(); ++it) {
+        if (it->second.isValid())
+            m_settings->setValue(it->first, it->second);
+        else
+            m_settings->remove(it->first);
+    }
+}
+
+// Removes the keys of the current group that `values` does not name; false
+// when the group held nothing at all.
+bool SettingsStore::removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before)
+{
+    const QStringList keys = m_settings->allKeys();
+    if (keys.isEmpty())
+        return false;
+    QSet<QString> named;
+    named.reserve(values.size());
+    for (const auto &[key, value] : values)
+        named.insert(key);
+    for (const QString &key : keys) {
+        if (named.contains(key))
+            continue;
+        before.append({key, m_settings->value(key)});
+        m_settings->remove(key);
+    }
+    return true;
 }
 
 bool SettingsStore::prepareSave()
@@ -176,8 +209,7 @@ bool SettingsStore::sync()
     m_errorString = describeWriteFailure();
     // QSettings keeps an error status for good, even after a later write
     // succeeds; the next save starts afresh so that it reports its own
-    // outcome. The unwritten values stay with the file's shared state in
-    // QSettings, and every caller rewrites what it owns at its next save.
+    // outcome.
     m_reopenBeforeSave = true;
     return false;
 }

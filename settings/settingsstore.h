@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 #include <utility>
@@ -18,13 +19,15 @@ class QSettings;
 // returns: the file is rewritten through a temporary file and renamed over
 // the old one, so a crash mid-save leaves either the old or the new file.
 // A save that cannot be written returns false and errorString() says why;
-// the value is still held in memory and the next successful save writes it.
+// the store is then as it was before the save, in memory as on disk, so
+// what the user was told is not saved never reaches the disk with a later
+// save.
 //
 // A new file is made readable by the user alone (mode 0600), in folders of
 // the user's alone (0700); an existing file keeps its mode. Only a regular
-// file is ever opened: a store over a named pipe, a device or a folder is
-// not usable, reads give the defaults and saves fail, and errorString() says
-// why.
+// file is ever opened: a store over a symbolic link, a named pipe, a device
+// or a folder is not usable, reads give the defaults and saves fail, and
+// errorString() says why.
 class SettingsStore final
 {
 public:
@@ -42,8 +45,8 @@ public:
 
     QString fileName() const;
 
-    // False when the file is there but is no regular file; errorString()
-    // then says what it is.
+    // False when the file is there but is no regular file (a symbolic link
+    // included); errorString() then says what it is.
     bool isUsable() const { return m_settings != nullptr; }
 
     // The stored text, or defaultValue when nothing is stored under the key.
@@ -64,6 +67,12 @@ public:
     QString errorString() const { return m_errorString; }
 
 private:
+    // Whether the keys of the section that a write does not name stay.
+    enum class Others { Kept, Removed };
+
+    bool write(const QString &section, const QList<KeyValue> &values, Others others);
+    bool removeOthers(const QList<KeyValue> &values, QList<std::pair<QString, QVariant>> &before);
+    void putBack(const QList<std::pair<QString, QVariant>> &before);
     void open();
     bool isRegularOrAbsent();
     bool prepareSave();

@@ -3,6 +3,7 @@
 
 #include "settings/storechangelock.h"
 
+#include "settings/filekind.h"
 #include "settings/privatefolder.h"
 
 #include <QDir>
@@ -26,21 +27,22 @@ StoreChangeLock::~StoreChangeLock()
     unlock();
 }
 
-bool StoreChangeLock::lock()
+StoreChangeLock::Result StoreChangeLock::lock()
 {
     if (m_fd >= 0)
-        return true;
+        return Result::Acquired;
+    m_errorString.clear();
     makePrivateFolder(QFileInfo(m_fileName).absolutePath());
     // Without blocking, so that a named pipe in the lock's place is looked
     // at rather than waited on.
     const int fd = ::open(QFile::encodeName(m_fileName).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
-        return false;
+        return unusableOrUnavailable();
     struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return false;
+        return unusableOrUnavailable();
     }
     int result = 0;
     do {
@@ -48,10 +50,20 @@ bool StoreChangeLock::lock()
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
         ::close(fd);
-        return false;
+        return Result::Unavailable;
     }
     m_fd = fd;
-    return true;
+    return Result::Acquired;
+}
+
+StoreChangeLock::Result StoreChangeLock::unusableOrUnavailable()
+{
+    const QString kind = FileKind::at(m_fileName);
+    if (kind.isEmpty())
+        return Result::Unavailable;
+    m_errorString = QStringLiteral("The lock file %1 cannot be used: it is %2.")
+                        .arg(QDir::toNativeSeparators(m_fileName), kind);
+    return Result::Unusable;
 }
 
 void StoreChangeLock::unlock()

@@ -25,12 +25,23 @@ public:
     ~StoreChangeLock();
     Q_DISABLE_COPY_MOVE(StoreChangeLock)
 
-    // Waits until no other process holds the lock and takes it. False when
-    // it cannot be made (no folder, no permission, something other than a
-    // file in its place); the caller then goes on without it, as the store
-    // itself will say why it cannot be written.
-    bool lock();
+    enum class Result {
+        Acquired,
+        // It cannot be made here (no folder, no permission): the caller goes
+        // on without it, as the store itself will say why it cannot be
+        // written.
+        Unavailable,
+        // Something other than a regular file is in its place (a link, a
+        // folder, a named pipe), which would let a change go on unguarded:
+        // the caller refuses, and errorString() names the lock and says what
+        // is there.
+        Unusable,
+    };
+
+    // Waits until no other process holds the lock and takes it.
+    Result lock();
     void unlock();
+    QString errorString() const { return m_errorString; }
 
     // Waits until no change is under way: takes the lock and lets it go.
     static void waitForChanges(const QString &settingsFile);
@@ -38,6 +49,9 @@ public:
     QString fileName() const { return m_fileName; }
 
 private:
+    Result unusableOrUnavailable();
+
     QString m_fileName;
+    QString m_errorString;
     int m_fd = -1;
 };

@@ -2,81 +2,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The command line as scripts use it: each command a process of its own, with
 no display, its exit status, standard output and standard error, and --json
-read by Python's json module. KORVANE names the program. Sends go to the local
-gateway (tools/sms_gateway.py) or to a small server here that misbehaves."""
+read by Python's json module. The sends are in test_cli_send."""
 
 import csv
 import fcntl
 import json
 import os
 import signal
-import socket
 import subprocess
-import tempfile
-import threading
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 
-from test_sms_gateway import Gateway
+from clihome import KORVANE, TIMEOUT, CliTest
 from waiting import wait_until
 
-KORVANE = os.environ["KORVANE"]
-TIMEOUT = 60
 WINDOW_OPEN = "KORVANE's window is open; close it or add the contact there"
-
-
-class Home:
-    """A user of their own: settings and history in a temporary folder, and no display."""
-
-    def __init__(self):
-        self.folder = tempfile.TemporaryDirectory()
-        self.config = os.path.join(self.folder.name, "config")
-        self.data = os.path.join(self.folder.name, "data")
-        self.env = {k: v for k, v in os.environ.items()
-                    if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR")}
-        self.env.update(XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data, HOME=self.folder.name,
-                        LC_ALL="C.UTF-8", TZ="UTC")
-        os.makedirs(os.path.join(self.config, "KORVANE"))
-
-    def file(self, name):
-        return os.path.join(self.config, "KORVANE", name)
-
-    def run(self, *args, input=None, env=None):
-        return subprocess.run([KORVANE, *args], input=input, capture_output=True, timeout=TIMEOUT,
-                              env=dict(self.env, **(env or {})))
-
-    def korvane(self, *args, **kwargs):
-        """Runs a command that must succeed and say nothing on standard error; returns its output."""
-        done = self.run(*args, **kwargs)
-        if done.returncode != 0 or done.stderr:
-            raise AssertionError(f"{args}: {done.returncode} {done.stderr!r}")
-        return done.stdout.decode()
-
-    def send(self, *args, **kwargs):
-        """Sends a message that must go."""
-        done = self.run("send", *args, **kwargs)
-        if (done.returncode, done.stdout, done.stderr) != (0, b"", b"Your message was sent.\n"):
-            raise AssertionError(f"{args}: {done.returncode} {done.stdout!r} {done.stderr!r}")
-
-    def set_sender(self, name="Alice", number="00441234567890"):
-        with open(self.file("KORVANE.conf"), "a", encoding="utf-8") as f:
-            f.write(f"\n[KORVANE]\nFromName={name}\nFromNumber={number}\n")
-
-    def book(self):
-        return json.loads(self.korvane("contacts", "list", "--json"))
-
-    def history(self):
-        return json.loads(self.korvane("history", "--json"))
-
-
-class CliTest(unittest.TestCase):
-    def setUp(self):
-        self.home = Home()
-        self.addCleanup(self.home.folder.cleanup)
-
-    def assertFails(self, done, status, message):
-        """One line on standard error, nothing on standard output."""
-        self.assertEqual((done.returncode, done.stdout, done.stderr.decode()), (status, b"", message + "\n"))
 
 
 class Dispatch(CliTest):
@@ -194,133 +134,6 @@ class Contacts(CliTest):
                                     range(len(names))))
         self.assertEqual([r.returncode for r in results], [0] * len(names))
         self.assertEqual(sorted(e["name"] for e in self.home.book()), names)
-
-
-class MisbehavingService:
-    """Takes one request and answers with `reply`, or drops the connection when it is None."""
-
-    def __init__(self, reply):
-        self.server = socket.create_server(("127.0.0.1", 0))
-        self.port = self.server.getsockname()[1]
-        self.reply = reply
-        self.thread = threading.Thread(target=self.serve, daemon=True)
-        self.thread.start()
-
-    def serve(self):
-        connection, _ = self.server.accept()
-        with connection:
-            request = b""
-            while b"</soap:Envelope>" not in request and b"Envelope>" not in request[-20:]:
-                chunk = connection.recv(65536)
-                if not chunk:
-                    break
-                request += chunk
-            if self.reply is not None:
-                connection.sendall(self.reply)
-
-    def close(self):
-        self.server.close()
-
-
-FAULT = (b"HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/xml; charset=utf-8\r\nConnection: close\r\n\r\n"
-         b'<?xml version="1.0"?><soap:Envelope xmlns:soap="http://schemas.xmlsoap.org/soap/envelope/"><soap:Body>'
-         b"<soap:Fault><faultcode>soap:Server</faultcode><faultstring>No credit left</faultstring></soap:Fault>"
-         b"</soap:Body></soap:Envelope>")
-
-
-class Send(CliTest):
-    @classmethod
-    def setUpClass(cls):
-        cls.gateway = Gateway()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.gateway.stop()
-
-    def setUp(self):
-        super().setUp()
-        with open(self.gateway.wsdl_file, encoding="utf-8") as f:
-            self.description = f.read()
-        self.use_service(self.gateway.url)
-        self.home.set_sender()
-        self.home.korvane("contacts", "add", "Ann", "00447700900001")
-        self.sent_before = len(self.gateway.stored())
-
-    def use_service(self, url):
-        with open(self.home.file("SendSMS.wsdl"), "w", encoding="utf-8") as f:
-            f.write(self.description.replace(self.gateway.url, url))
-
-    def delivered(self):
-        return self.gateway.stored()[self.sent_before:]
-
-    def test_to_a_name_and_to_a_number(self):
-        done = self.home.run("send", "--to", "ANN", "Running late")
-        self.assertFails(done, 0, "Your message was sent.")
-        done = self.home.run("send", "--to", "00447700900099", "--country", "de-DE", "Guten Tag")
-        self.assertFails(done, 0, "Your message was sent.")
-        self.assertEqual([(m["to_number"], m["message"], m["culture"]) for m in self.delivered()],
-                         [("00447700900001", "Running late", "en-GB"), ("00447700900099", "Guten Tag", "de-DE")])
-        history = self.home.history()
-        self.assertEqual([(h["state"], h["recipient_name"], h["recipient_number"]) for h in history],
-                         [("sent", "00447700900099", "00447700900099"), ("sent", "Ann", "00447700900001")])
-        # A number that the book knows is recorded under its name.
-        self.home.send("--to", "00447700900001", "--country", "Spain", "Hola")
-        self.assertEqual(self.home.history()[0]["recipient_name"], "Ann")
-        self.assertEqual(self.delivered()[-1]["culture"], "es-ES")
-
-    def test_message_from_standard_input(self):
-        rows = {
-            "echo": (b"Line one\n", "Line one"),
-            "crlf": (b"Line one\r\n", "Line one"),
-            "more lines": (b"One\n\nTwo\n\n", "One\n\nTwo\n"),
-            "no line end": ("Grüße 😀".encode(), "Grüße 😀"),
-        }
-        for name, (given, expected) in rows.items():
-            with self.subTest(name):
-                self.home.send("--to", "Ann", "-", input=given)
-                self.assertEqual(self.delivered()[-1]["message"], expected)
-
-    def test_checks_in_the_windows_order_with_its_words(self):
-        rows = {
-            "unknown recipient": (["--to", "Bob", ""], "Your message was not sent: Bob is neither a name in the "
-                                  "address book nor a valid phone number, which starts with 00 and the country "
-                                  "code and has 14 digits or more."),
-            "empty recipient": (["--to", "", ""], "You have not selected who to send your message to"),
-            "empty message": (["--to", "Ann", ""], "You have not entered a message to send"),
-            "160 characters": (["--to", "Ann", "x" * 160], "Your message was not sent: it is 160 characters long, "
-                               "and the most that can be sent is 159."),
-            "160 characters, not units": (["--to", "Ann", "😀" * 160], "Your message was not sent: it is 160 "
-                                          "characters long, and the most that can be sent is 159."),
-            "not UTF-8": (["--to", "Ann", "-"], "Your message was not sent: standard input is not UTF-8 text."),
-        }
-        for name, (args, message) in rows.items():
-            with self.subTest(name):
-                self.assertFails(self.home.run("send", *args, input=b"\xff\xfe"), 1, message)
-        self.home.send("--to", "Ann", "😀" * 159)
-        self.assertEqual(len(self.delivered()), 1)
-        # Without the sender's details, that comes before the message.
-        with open(self.home.file("KORVANE.conf"), "w", encoding="utf-8") as f:
-            f.write("[AddressBook]\nCount=1\n1.Name=Ann\n1.Number=00447700900001\n")
-        self.assertFails(self.home.run("send", "--to", "Ann", ""), 1, "You have not entered your name and number")
-        self.assertEqual(len(self.home.history()), 1)
-
-    def test_not_sent_and_not_known(self):
-        rows = {
-            "fault": (FAULT, 1, "Your message was not sent. The service refused the request: No credit left.", "not sent"),
-            "dropped": (None, 2, "It is not known whether your message was sent: ", "not known"),
-        }
-        for name, (reply, status, start, state) in rows.items():
-            with self.subTest(name):
-                service = MisbehavingService(reply)
-                self.addCleanup(service.close)
-                self.use_service(f"http://127.0.0.1:{service.port}/")
-                done = self.home.run("send", "--to", "Ann", "Hello")
-                lines = done.stderr.decode().splitlines()
-                self.assertEqual((done.returncode, done.stdout, len(lines)), (status, b"", 1))
-                self.assertTrue(lines[0].startswith(start), lines[0])
-                self.assertEqual(self.home.history()[0]["state"], state)
-        os.remove(self.home.file("SendSMS.wsdl"))
-        self.assertEqual(self.home.run("send", "--to", "Ann", "Hello").returncode, 1)
 
 
 class History(CliTest):

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "settings/instancelock.h"
+#include "settings/storechangelock.h"
 
 #include <QDir>
 #include <QSysInfo>
@@ -33,6 +34,8 @@ private slots:
     void leftover();
     void programTellsWhyItCannotStart_data();
     void programTellsWhyItCannotStart();
+    void changeLockIsARegularFileOnly_data();
+    void changeLockIsARegularFileOnly();
     void cleanup();
 
 private:
@@ -200,6 +203,10 @@ void tst_InstanceLock::programTellsWhyItCannotStart_data()
         << QStringLiteral("KORVANE/KORVANE.conf")
         << QStringLiteral("KORVANE cannot start. The settings file %1 cannot be used: it is a named pipe, not a "
                           "regular file. Move it out of the way and start KORVANE again.");
+    QTest::newRow("a link for the settings file")
+        << QStringLiteral("KORVANE/KORVANE.conf -> elsewhere.conf")
+        << QStringLiteral("KORVANE cannot start. The settings file %1 cannot be used: it is a symbolic link, not a "
+                          "regular file. Move it out of the way and start KORVANE again.");
 }
 
 // The real program says what is wrong and which file it is, rather than
@@ -208,9 +215,12 @@ void tst_InstanceLock::programTellsWhyItCannotStart()
 {
     QFETCH(QString, blocked);
     QFETCH(QString, message);
-    const QString path = m_dir->filePath(blocked);
+    const QStringList link = blocked.split(QStringLiteral(" -> "));
+    const QString path = m_dir->filePath(link.first());
     QVERIFY(QDir().mkpath(settingsFolder()));
-    if (blocked.endsWith(QStringLiteral(".lock")))
+    if (link.size() == 2)
+        QVERIFY(QFile::link(m_dir->filePath(link.last()), path));
+    else if (blocked.endsWith(QStringLiteral(".lock")))
         QVERIFY(QDir().mkdir(path));
     else
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
@@ -236,6 +246,46 @@ void tst_InstanceLock::programTellsWhyItCannotStart()
     korvane.kill();
     korvane.waitForFinished(10000);
     QCOMPARE(told(), message.arg(path));
+}
+
+void tst_InstanceLock::changeLockIsARegularFileOnly_data()
+{
+    QTest::addColumn<QString>("inPlace");
+    QTest::addColumn<StoreChangeLock::Result>("result");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("nothing yet") << QString() << StoreChangeLock::Result::Acquired << QString();
+    // Through a link, the lock would be taken on whatever file it leads to,
+    // or on none.
+    QTest::newRow("a link") << QStringLiteral("link") << StoreChangeLock::Result::Unusable
+                            << QStringLiteral("it is a symbolic link");
+    QTest::newRow("a folder") << QStringLiteral("folder") << StoreChangeLock::Result::Unusable
+                              << QStringLiteral("it is a folder");
+    // The store cannot be written either, and says so itself.
+    QTest::newRow("no folder for it") << QStringLiteral("no folder") << StoreChangeLock::Result::Unavailable
+                                      << QString();
+}
+
+void tst_InstanceLock::changeLockIsARegularFileOnly()
+{
+    QFETCH(QString, inPlace);
+    QFETCH(StoreChangeLock::Result, result);
+    QFETCH(QString, why);
+    StoreChangeLock lock(settingsFile());
+    if (inPlace == QStringLiteral("no folder")) {
+        QFile blocker(settingsFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(settingsFolder()));
+    }
+    if (inPlace == QStringLiteral("link"))
+        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("elsewhere")), lock.fileName()));
+    else if (inPlace == QStringLiteral("folder"))
+        QVERIFY(QDir().mkdir(lock.fileName()));
+
+    QCOMPARE(lock.lock(), result);
+    QCOMPARE(lock.errorString(),
+             why.isEmpty() ? QString() : QStringLiteral("The lock file %1 cannot be used: %2.").arg(lock.fileName(), why));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("elsewhere"))));
 }
 
 QTEST_GUILESS_MAIN(tst_InstanceLock)

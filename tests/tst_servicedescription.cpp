@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // Which SendSMS.wsdl a send reads: the user's own in their configuration
 // folder, else the one beside the program.
 //
@@ -69,6 +71,8 @@ void tst_ServiceDescription::choice_data()
     // A description that cannot be read is still the one the user chose:
     // the send then says why, rather than using the system's service.
     QTest::newRow("present but unreadable") << QStringLiteral("unreadable file") << true;
+    QTest::newRow("a named pipe") << QStringLiteral("named pipe") << true;
+    QTest::newRow("a link to a device") << QStringLiteral("link to device") << true;
     // Only the exact name counts.
     QTest::newRow("another letter case") << QStringLiteral("lower-case name") << false;
 }
@@ -106,6 +110,10 @@ void tst_ServiceDescription::choice()
     } else if (own == QStringLiteral("unreadable file")) {
         QVERIFY(write(ownFile, "<definitions/>"));
         QVERIFY(QFile::setPermissions(ownFile, QFileDevice::Permissions()));
+    } else if (own == QStringLiteral("named pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(ownFile).constData(), 0600) == 0);
+    } else if (own == QStringLiteral("link to device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), ownFile));
     } else if (own == QStringLiteral("lower-case name")) {
         QVERIFY(write(config + QStringLiteral("/KORVANE/sendsms.wsdl"), "<definitions/>"));
     }

@@ -42,6 +42,8 @@ private slots:
     void laterSaveReplacesEarlier();
     void keysLandInTheirSections();
     void unwritableStoreReportsWhyAndRecovers();
+    void failedSaveLeavesNoTrace_data();
+    void failedSaveLeavesNoTrace();
     void replacedSectionKeepsNothingOfBefore();
     void userStoreIsTheFileOfQSettingsNativeFormat();
     void newFileAndFoldersAreTheUsersAlone();
@@ -148,14 +150,74 @@ void tst_SettingsStore::unwritableStoreReportsWhyAndRecovers()
     QVERIFY2(store.errorString().contains(blocker), qPrintable(store.errorString()));
     QVERIFY2(store.errorString().contains(QStringLiteral("file where a folder should be")),
              qPrintable(store.errorString()));
-    // The value still holds for this run.
-    QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), QStringLiteral("Ann"));
+    QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName")), QString());
 
     QVERIFY(QFile::remove(blocker));
     QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber"), QStringLiteral("0044")));
     QCOMPARE(store.errorString(), QString());
     SettingsStore reopened(storeFile());
     QCOMPARE(reopened.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber")), QStringLiteral("0044"));
+}
+
+void tst_SettingsStore::failedSaveLeavesNoTrace_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QStringList>("change"); // keys and values, in turn
+    QTest::addColumn<bool>("replaces");
+
+    QTest::newRow("an import") << QStringLiteral("AddressBook")
+                               << QStringList{QStringLiteral("Count"), QStringLiteral("3"), QStringLiteral("2.Name"),
+                                              QStringLiteral("Bob"), QStringLiteral("3.Name"), QStringLiteral("Cy")}
+                               << true;
+    QTest::newRow("a removal") << QStringLiteral("AddressBook")
+                               << QStringList{QStringLiteral("Count"), QStringLiteral("0")} << true;
+    QTest::newRow("the sender's details")
+        << QStringLiteral("KORVANE")
+        << QStringList{QStringLiteral("FromNumber"), QStringLiteral("0049"), QStringLiteral("New"), QStringLiteral("x")}
+        << false;
+}
+
+// What the user was told is not saved stays out of the store, in memory and
+// on disk, even when a later save of something else succeeds.
+void tst_SettingsStore::failedSaveLeavesNoTrace()
+{
+    QFETCH(QString, section);
+    QFETCH(QStringList, change);
+    QFETCH(bool, replaces);
+
+    const QList<SettingsStore::KeyValue> stored{{QStringLiteral("Count"), QStringLiteral("1")},
+                                                {QStringLiteral("1.Name"), QStringLiteral("Ann")}};
+    SettingsStore store(storeFile());
+    QVERIFY(store.saveSettings(QStringLiteral("AddressBook"), stored));
+    QVERIFY(store.saveSettings(QStringLiteral("KORVANE"), {{QStringLiteral("FromName"), QStringLiteral("Ann")},
+                                                           {QStringLiteral("FromNumber"), QStringLiteral("0044")}}));
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    // A plain file where the settings folder should be stops even root.
+    const QString folder = QFileInfo(storeFile()).absolutePath();
+    QVERIFY(QDir().rename(folder, folder + QStringLiteral(".away")));
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QList<SettingsStore::KeyValue> values;
+    for (qsizetype i = 0; i + 1 < change.size(); i += 2)
+        values.append({change[i], change[i + 1]});
+    QVERIFY(!(replaces ? store.replaceSection(section, values) : store.saveSettings(section, values)));
+    QVERIFY(blocker.remove());
+    QVERIFY(QDir().rename(folder + QStringLiteral(".away"), folder));
+
+    for (const auto &[key, value] : stored)
+        QCOMPARE(store.getSetting(QStringLiteral("AddressBook"), key), value);
+    QCOMPARE(store.getSetting(QStringLiteral("AddressBook"), QStringLiteral("2.Name")), QString());
+    QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromNumber")), QStringLiteral("0044"));
+    QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("New")), QString());
+
+    QVERIFY(store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Zed")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(before).replace("FromName=Ann", "FromName=Zed"));
 }
 
 // Keys that the new values do not name go with the same write; other
@@ -227,10 +289,15 @@ void tst_SettingsStore::modeTheUserSetIsKept()
 void tst_SettingsStore::onlyARegularFileIsOpened_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("named pipe") << QStringLiteral("a named pipe");
-    QTest::newRow("folder") << QStringLiteral("a folder");
-    QTest::newRow("socket") << QStringLiteral("a socket");
-    QTest::newRow("link to a device") << QStringLiteral("a device");
+    QTest::addColumn<QString>("target"); // where a link leads
+    QTest::newRow("named pipe") << QStringLiteral("a named pipe") << QString();
+    QTest::newRow("folder") << QStringLiteral("a folder") << QString();
+    QTest::newRow("socket") << QStringLiteral("a socket") << QString();
+    QTest::newRow("link to a device") << QStringLiteral("a symbolic link") << QStringLiteral("/dev/null");
+    // Written through, a link would create the file it names with the
+    // umask's mode, or change a file elsewhere.
+    QTest::newRow("link to nothing") << QStringLiteral("a symbolic link") << QStringLiteral("missing.conf");
+    QTest::newRow("link to a file") << QStringLiteral("a symbolic link") << QStringLiteral("elsewhere.conf");
 }
 
 // Reading a named pipe would wait for a writer for ever, and a device may
@@ -238,8 +305,11 @@ void tst_SettingsStore::onlyARegularFileIsOpened_data()
 void tst_SettingsStore::onlyARegularFileIsOpened()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, target);
     QVERIFY(QDir().mkpath(QFileInfo(storeFile()).absolutePath()));
     const QByteArray path = QFile::encodeName(storeFile());
+    const QByteArray elsewhere = "[KORVANE]\nFromName=Elsewhere\n";
+    const QString targetFile = target.startsWith(u'/') ? target : m_dir->filePath(target);
     QLocalServer socket;
     if (kind == QStringLiteral("a named pipe")) {
         QVERIFY(::mkfifo(path.constData(), 0600) == 0);
@@ -249,7 +319,12 @@ void tst_SettingsStore::onlyARegularFileIsOpened()
         socket.setSocketOptions(QLocalServer::UserAccessOption);
         QVERIFY(socket.listen(storeFile()));
     } else {
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), storeFile()));
+        if (target == QStringLiteral("elsewhere.conf")) {
+            QFile file(targetFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(elsewhere), elsewhere.size());
+        }
+        QVERIFY(QFile::link(targetFile, storeFile()));
     }
 
     SettingsStore store(storeFile());
@@ -258,12 +333,16 @@ void tst_SettingsStore::onlyARegularFileIsOpened()
                                       .arg(storeFile(), kind));
     QCOMPARE(store.getSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("none")),
              QStringLiteral("none"));
-    // A device behind a link is left untouched: no save is tried on it.
-    if (kind == QStringLiteral("a device"))
-        return;
     QVERIFY(!store.saveSetting(QStringLiteral("KORVANE"), QStringLiteral("FromName"), QStringLiteral("Ann")));
     QVERIFY(!store.replaceSection(QStringLiteral("AddressBook"), {}));
     QVERIFY2(store.errorString().contains(kind), qPrintable(store.errorString()));
+    if (target == QStringLiteral("missing.conf")) {
+        QVERIFY(!QFile::exists(targetFile));
+    } else if (target == QStringLiteral("elsewhere.conf")) {
+        QFile file(targetFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), elsewhere);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
