@@ -19,7 +19,7 @@ import phonenumbers
 import vobject
 from phonenumbers import PhoneNumberFormat, PhoneNumberType
 
-from test_cli import Home
+from clihome import Home
 
 TOOL = os.environ["CONTACTSTOOL"]
 
