@@ -301,7 +301,8 @@ std::optional<OutgoingMessage> checkedMessage(const SendOptions &options, const 
     const std::optional<Recipient> recipient = recipientOf(options.to, book);
     if (!recipient) {
         Terminal::tell(u"Your message was not sent: %1 is neither a name in the address book nor a valid phone "
-                       "number, which starts with 00 and the country code and has 14 digits or more."_s
+                       "number, which starts with 00 and the country code: 14 to 17 digits, or fewer where its country's "
+                       "numbers are shorter."_s
                            .arg(options.to));
         return std::nullopt;
     }

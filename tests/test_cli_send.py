@@ -75,7 +75,7 @@ class Send(SendingTest):
         rows = {
             "unknown recipient": (["--to", "Bob", ""], "Your message was not sent: Bob is neither a name in the "
                                   "address book nor a valid phone number, which starts with 00 and the country "
-                                  "code and has 14 digits or more."),
+                                  "code: 14 to 17 digits, or fewer where its country's numbers are shorter."),
             "empty recipient": (["--to", "", ""], "You have not selected who to send your message to"),
             "empty message": (["--to", "Ann", ""], "You have not entered a message to send"),
             "160 characters": (["--to", "Ann", "x" * 160], "Your message was not sent: it is 160 characters long, "
