@@ -39,6 +39,7 @@ private slots:
     void theUserStillPicks_data();
     void theUserStillPicks();
     void typingGoesOnWhileTheServiceIsSlow();
+    void aFrenchNumberIsAddedAsTyped();
 
 private:
     // Shows the window and activates it, and waits until it is active with the
@@ -211,6 +212,29 @@ void tst_FrmSmsActivation::typingGoesOnWhileTheServiceIsSlow()
     QCOMPARE(slow.outbox().constFirst().value(QStringLiteral("to_number")).toString(),
              QStringLiteral("00442222222222"));
     QVERIFY(send->isEnabled());
+}
+
+// A mobile number of 13 characters, typed and added as a person does, is
+// listed with no box in the way.
+void tst_FrmSmsActivation::aFrenchNumberIsAddedAsTyped()
+{
+    const auto window = makeWindow();
+    QVERIFY(showActive(*window));
+    auto *name = child<QLineEdit>(*window, "tbToName");
+    auto *number = child<QLineEdit>(*window, "tbToNumber");
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, QStringLiteral("Élodie"));
+    QTest::mouseClick(number, Qt::LeftButton);
+    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(number, QStringLiteral("0033612345678"));
+    QTest::mouseClick(child<QPushButton>(*window, "cmdAdd"), Qt::LeftButton);
+
+    QCOMPARE(m_messages, QStringList());
+    auto *list = child<QListWidget>(*window, "lstAddressBook");
+    QCOMPARE(list->count(), 4);
+    QCOMPARE(list->item(3)->text(), QStringLiteral("Élodie"));
+    QCOMPARE(window->AddressBook->Item(QStringLiteral("Élodie"))->Number, QStringLiteral("0033612345678"));
+    QVERIFY(window->isActiveWindow());
 }
 
 QTEST_MAIN(tst_FrmSmsActivation)
