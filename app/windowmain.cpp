@@ -8,6 +8,7 @@
 
 #include "app/frmsms.h"
 #include "history/historystore.h"
+#include "i18n/translations.h"
 #include "settings/instancelock.h"
 #include "settings/settingsstore.h"
 #include "settings/storechangelock.h"
@@ -39,6 +40,8 @@ extern "C" Q_DECL_EXPORT int korvane_window_main(int argc, char *argv[])
     // Lets the desktop (Wayland compositors, task bars) match the window to
     // the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.korvane.korvane"));
+    // Before the first text is made: every window reads its texts as it is built.
+    Translations::install(app);
 
     const QString settingsFile = SettingsStore::userFileName();
     InstanceLock lock(settingsFile);
@@ -46,10 +49,11 @@ extern "C" Q_DECL_EXPORT int korvane_window_main(int argc, char *argv[])
     // then reports at the first save why it cannot write.
     switch (lock.tryLock()) {
     case InstanceLock::Result::HeldByAnother:
-        tell(QStringLiteral("KORVANE is already running."));
+        tell(QCoreApplication::translate("WindowMain", "KORVANE is already running."));
         return 0;
     case InstanceLock::Result::Unusable:
-        tell(QStringLiteral("KORVANE cannot start. %1 Remove it and start KORVANE again.").arg(lock.errorString()));
+        tell(QCoreApplication::translate("WindowMain", "KORVANE cannot start. %1 Remove it and start KORVANE again.")
+                 .arg(lock.errorString()));
         return 1;
     case InstanceLock::Result::Acquired:
     case InstanceLock::Result::Unavailable:
@@ -61,7 +65,7 @@ extern "C" Q_DECL_EXPORT int korvane_window_main(int argc, char *argv[])
 
     SettingsStore store(settingsFile);
     if (!store.isUsable()) {
-        tell(QStringLiteral("KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
+        tell(QCoreApplication::translate("WindowMain", "KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
                  .arg(store.errorString()));
         return 1;
     }

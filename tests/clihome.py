@@ -25,7 +25,7 @@ class Home:
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR")}
         self.env.update(XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data, HOME=self.folder.name,
-                        LC_ALL="C.UTF-8", TZ="UTC")
+                        LC_ALL="C.UTF-8", LANGUAGE="en", TZ="UTC")
         os.makedirs(os.path.join(self.config, "KORVANE"))
 
     def file(self, name):

@@ -47,7 +47,7 @@ class Home:
                                  "http_proxy", "no_proxy", "NO_PROXY", "all_proxy", "ALL_PROXY")}
         self.env.update(HOME=root, XDG_CONFIG_HOME=os.path.join(root, "config"),
                         XDG_DATA_HOME=os.path.join(root, "data"), XDG_CACHE_HOME=os.path.join(root, "cache"),
-                        XDG_STATE_HOME=os.path.join(root, "state"), LC_ALL="C.UTF-8", TZ="UTC")
+                        XDG_STATE_HOME=os.path.join(root, "state"), LC_ALL="C.UTF-8", LANGUAGE="en", TZ="UTC")
         folder = os.path.join(root, "config", "KORVANE")
         os.makedirs(folder)
         with open(os.path.join(folder, "KORVANE.conf"), "w", encoding="utf-8") as f:

@@ -48,6 +48,9 @@ for size in 16 22 32 48 64 128; do
 done
 [[ -f $prefix/share/icons/hicolor/scalable/apps/$id.svg ]] || fail "no scalable icon"
 [[ -f $prefix/share/man/man1/korvane.1 ]] || fail "no manual page"
+for language in de es fr pt; do
+  [[ -f $prefix/share/korvane/translations/korvane_$language.qm ]] || fail "no $language translation"
+done
 [[ -f $prefix/share/bash-completion/completions/korvane ]] || fail "no bash completion"
 bash -c "source '$prefix/share/bash-completion/completions/korvane' && complete -p korvane" >/dev/null \
   || fail "the bash completion does not complete korvane"
