@@ -39,6 +39,8 @@ QString skippedDetails(const ContactsImport &import)
     QStringList lines;
     for (const SkippedContact &skipped : import.skipped()) {
         const QString who = skipped.name.isEmpty() ? ContactsTransfer::tr("a contact") : skipped.name;
+        //: Where a contact was in the file, who it is, and why it was left out:
+        //: "line 4: Ann has no phone number".
         lines.append(ContactsTransfer::tr("%1: %2 %3").arg(skipped.origin.text(), who, skipped.reasonText()));
     }
     return lines.join(u'\n');

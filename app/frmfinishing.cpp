@@ -20,9 +20,12 @@ frmFinishing::frmFinishing(std::chrono::milliseconds timeLeft, QWidget *parent)
     applyWindowFont(this);
 
     const auto seconds = std::chrono::ceil<std::chrono::seconds>(std::max(timeLeft, 1000ms)).count();
+    // One second has a sentence of its own, so that English needs no
+    // catalogue for its singular; other counts take the language's plurals.
     m_ui->lblWait->setText(
         seconds == 1 ? tr("KORVANE closes as soon as the service has answered, within 1 second.")
-                     : tr("KORVANE closes as soon as the service has answered, within %1 seconds.").arg(seconds));
+                     : tr("KORVANE closes as soon as the service has answered, within %n seconds.", nullptr,
+                          int(seconds)));
     connect(m_ui->cmdCloseNow, &QPushButton::clicked, this, &QDialog::reject);
     setFixedWidth(fontMetrics().averageCharWidth() * 52);
 

@@ -291,11 +291,12 @@ void frmHistory::cmdDelete_Click()
         return;
     QString question = ids.size() == 1
         ? tr("Do you want to delete the selected message from the history?")
-        : tr("Do you want to delete the %1 selected messages from the history?").arg(ids.size());
+        : tr("Do you want to delete the %n selected messages from the history?", nullptr, int(ids.size()));
     if (sending == 1)
         question += u' ' + tr("The message still being sent stays until its outcome is known.");
     else if (sending > 1)
-        question += u' ' + tr("The %1 messages still being sent stay until their outcomes are known.").arg(sending);
+        question += u' ' + tr("The %n messages still being sent stay until their outcomes are known.", nullptr,
+                                 int(sending));
     if (!m_prompts.ask(this, question))
         return;
     if (!m_store.remove(ids)) {

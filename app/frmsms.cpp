@@ -189,8 +189,8 @@ void frmSMS::cmdAdd_Click()
         return;
     }
     if (AddressBook->Count() >= AddressBookEntries::MaximumCount) {
-        showMessage(tr("The address book is full: it holds %1 recipients, the most it can keep.")
-                        .arg(AddressBookEntries::MaximumCount));
+        showMessage(tr("The address book is full: it holds %n recipients, the most it can keep.", nullptr,
+                       int(AddressBookEntries::MaximumCount)));
         return;
     }
 

@@ -65,7 +65,8 @@ extern "C" Q_DECL_EXPORT int korvane_window_main(int argc, char *argv[])
 
     SettingsStore store(settingsFile);
     if (!store.isUsable()) {
-        tell(QCoreApplication::translate("WindowMain", "KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
+        tell(QCoreApplication::translate("WindowMain",
+                                         "KORVANE cannot start. %1 Move it out of the way and start KORVANE again.")
                  .arg(store.errorString()));
         return 1;
     }

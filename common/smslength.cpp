@@ -5,6 +5,8 @@
 
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
+
 namespace SmsLength {
 
 namespace {
@@ -59,11 +61,15 @@ int messageCount(QStringView text)
 QString counterText(QStringView text, qsizetype maximumCharacters)
 {
     const qsizetype left = maximumCharacters - TextRules::characterCount(text);
-    const QString leftText = left == 1 ? QStringLiteral("1 character left")
-                                       : QStringLiteral("%1 characters left").arg(left);
+    // One left has a sentence of its own, so that English needs no catalogue
+    // for its singular; every other count takes the language's plural forms.
+    const QString leftText = left == 1
+        ? QCoreApplication::translate("SmsLength", "1 character left")
+        : QCoreApplication::translate("SmsLength", "%n characters left", nullptr, int(left));
     if (text.isEmpty())
         return leftText;
-    return leftText + QStringLiteral(" · %1 SMS").arg(messageCount(text));
+    //: %1 is the characters left ("140 characters left"), %2 how many SMS the message takes.
+    return QCoreApplication::translate("SmsLength", "%1 · %2 SMS").arg(leftText).arg(messageCount(text));
 }
 
 } // namespace SmsLength

@@ -25,10 +25,12 @@ const Functions *functions(QString *why)
         // fails here rather than in the middle of a job.
         library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
         if (!library.load())
-            return Loaded{nullptr, u"its module could not be loaded (%1)"_s.arg(library.errorString())};
+            return Loaded{nullptr, QCoreApplication::translate("KeychainAccess", "its module could not be loaded (%1)")
+                                       .arg(library.errorString())};
         const auto entry = reinterpret_cast<KorvaneKeychainFunctions *>(library.resolve("korvane_keychain_functions"));
         if (!entry)
-            return Loaded{nullptr, u"its module %1 is not KORVANE's"_s.arg(module)};
+            return Loaded{nullptr,
+                          QCoreApplication::translate("KeychainAccess", "its module %1 is not KORVANE's").arg(module)};
         return Loaded{entry(), QString()};
     }();
     if (!loaded.table && why)

@@ -55,7 +55,7 @@ QStringList availableLanguages(const QString &folder)
     const QStringList files =
         QDir(folder).entryList({programPrefix + u'*' + catalogueSuffix}, QDir::Files | QDir::Readable, QDir::Name);
     for (const QString &file : files)
-        languages.append(file.mid(programPrefix.size(), file.size() - programPrefix.size() - catalogueSuffix.size()));
+        languages.append(file.sliced(programPrefix.size()).chopped(catalogueSuffix.size()));
     return languages;
 }
 

@@ -3,6 +3,8 @@
 
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
+
 #include <phonenumbers/phonenumberutil.h>
 
 namespace TextRules {
@@ -107,7 +109,7 @@ QString recipientNameProblem(QStringView name)
     const qsizetype length = characterCount(name);
     if (length <= maximumRecipientNameLength)
         return {};
-    return QStringLiteral("The name has %1 characters; a recipient's name has %2 at most.")
+    return QCoreApplication::translate("TextRules", "The name has %1 characters; a recipient's name has %2 at most.")
         .arg(length)
         .arg(maximumRecipientNameLength);
 }
@@ -132,7 +134,8 @@ NewRecipient newRecipient(const QString &name, const QString &number)
 {
     NewRecipient recipient{recipientNameForm(name), number, {}};
     if (!isValidRecipientNumber(number))
-        recipient.problem = number + QStringLiteral(" is not a valid phone number, please use a valid country code prefix");
+        recipient.problem = QCoreApplication::translate(
+            "TextRules", "%1 is not a valid phone number, please use a valid country code prefix").arg(number);
     else
         recipient.problem = recipientNameProblem(recipient.name);
     return recipient;

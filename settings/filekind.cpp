@@ -3,6 +3,7 @@
 
 #include "settings/filekind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -14,16 +15,17 @@ QString of(mode_t mode)
     if (S_ISREG(mode))
         return QString();
     if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
+        //: Completes "it is %1": what is found where a file should be.
+        return QCoreApplication::translate("FileKind", "a symbolic link");
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("FileKind", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("FileKind", "a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("FileKind", "a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something other than a file");
+        return QCoreApplication::translate("FileKind", "a socket");
+    return QCoreApplication::translate("FileKind", "something other than a file");
 }
 
 QString at(const QString &path)

@@ -57,12 +57,12 @@ InstanceLock::Result InstanceLock::takeOverLeftover()
         return m_lock.tryLock(0) ? Result::Acquired : Result::HeldByAnother;
     }
     if (!S_ISREG(info.st_mode))
-        return unusable(QStringLiteral("it is ") + FileKind::of(info.st_mode));
+        return unusable(tr("it is %1").arg(FileKind::of(info.st_mode)));
 
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {
-        return unusable(info.st_uid != ::geteuid() ? QStringLiteral("it belongs to another user and cannot be read")
-                                                   : QStringLiteral("it cannot be read"));
+        return unusable(info.st_uid != ::geteuid() ? tr("it belongs to another user and cannot be read")
+                                                   : tr("it cannot be read"));
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
@@ -73,7 +73,7 @@ InstanceLock::Result InstanceLock::takeOverLeftover()
         qint64 pid = 0;
         if (m_lock.getLockInfo(&pid, nullptr, nullptr) && (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
             return Result::HeldByAnother;
-        return unusable(QStringLiteral("it was left behind and cannot be removed"));
+        return unusable(tr("it was left behind and cannot be removed"));
     }
     ::close(fd);
 
@@ -82,15 +82,16 @@ InstanceLock::Result InstanceLock::takeOverLeftover()
     if (m_lock.removeStaleLockFile())
         return m_lock.tryLock(0) ? Result::Acquired : Result::HeldByAnother;
     if (info.st_uid != ::geteuid())
-        return unusable(QStringLiteral("it was left behind and cannot be removed, as it belongs to another user"));
+        return unusable(tr("it was left behind and cannot be removed, as it belongs to another user"));
     if (::access(QFile::encodeName(QFileInfo(m_fileName).absolutePath()).constData(), W_OK) != 0)
-        return unusable(QStringLiteral("it was left behind and cannot be removed, as there is no permission to "
+        return unusable(tr("it was left behind and cannot be removed, as there is no permission to "
                                        "change its folder"));
-    return unusable(QStringLiteral("it was left behind and cannot be removed"));
+    return unusable(tr("it was left behind and cannot be removed"));
 }
 
 InstanceLock::Result InstanceLock::unusable(const QString &why)
 {
-    m_errorString = QStringLiteral("The lock file %1 cannot be used: %2.").arg(QDir::toNativeSeparators(m_fileName), why);
+    //: %2 says why: "it belongs to another user and cannot be read".
+    m_errorString = tr("The lock file %1 cannot be used: %2.").arg(QDir::toNativeSeparators(m_fileName), why);
     return Result::Unusable;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 
@@ -14,6 +15,8 @@
 // holds it.
 class InstanceLock final
 {
+    Q_DECLARE_TR_FUNCTIONS(InstanceLock)
+
 public:
     enum class Result {
         Acquired,      // this copy is the one running

@@ -63,7 +63,7 @@ bool SettingsStore::isRegularOrAbsent()
     const QString kind = FileKind::at(m_fileName);
     if (kind.isEmpty())
         return true;
-    m_errorString = QStringLiteral("The settings file %1 cannot be used: it is %2, not a regular file.")
+    m_errorString = tr("The settings file %1 cannot be used: it is %2, not a regular file.")
                         .arg(QDir::toNativeSeparators(m_fileName), kind);
     return false;
 }
@@ -224,15 +224,15 @@ QString SettingsStore::describeWriteFailure() const
     while (!folder.exists() && !folder.isRoot() && folder.absoluteFilePath() != folder.absolutePath())
         folder.setFile(folder.absolutePath());
     if (folder.exists() && !folder.isDir()) {
-        return QStringLiteral("%1 is a file where a folder should be, so %2 cannot be written.")
+        return tr("%1 is a file where a folder should be, so %2 cannot be written.")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()), file);
     }
     const QFileInfo info(m_fileName);
     if (info.exists() && !info.isWritable())
-        return QStringLiteral("There is no permission to write %1.").arg(file);
+        return tr("There is no permission to write %1.").arg(file);
     if (folder.exists() && !folder.isWritable()) {
-        return QStringLiteral("There is no permission to write in the folder %1.")
+        return tr("There is no permission to write in the folder %1.")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     }
-    return QStringLiteral("%1 could not be written; the disk may be full.").arg(file);
+    return tr("%1 could not be written; the disk may be full.").arg(file);
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -30,6 +31,8 @@ class QSettings;
 // errorString() says why.
 class SettingsStore final
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     using KeyValue = std::pair<QString, QString>;
 

@@ -61,7 +61,7 @@ StoreChangeLock::Result StoreChangeLock::unusableOrUnavailable()
     const QString kind = FileKind::at(m_fileName);
     if (kind.isEmpty())
         return Result::Unavailable;
-    m_errorString = QStringLiteral("The lock file %1 cannot be used: it is %2.")
+    m_errorString = tr("The lock file %1 cannot be used: it is %2.")
                         .arg(QDir::toNativeSeparators(m_fileName), kind);
     return Result::Unusable;
 }

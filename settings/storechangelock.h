@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Lets one process at a time change the store from outside the window.
@@ -20,6 +21,8 @@
 // held; the empty file itself stays.
 class StoreChangeLock final
 {
+    Q_DECLARE_TR_FUNCTIONS(StoreChangeLock)
+
 public:
     explicit StoreChangeLock(const QString &settingsFile);
     ~StoreChangeLock();

@@ -5,6 +5,7 @@
 #include "credentials/credentialstore.h"
 #include "soap/soapcall.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -15,9 +16,9 @@ namespace {
 QString failureOf(bool fromStore, bool fromAddress)
 {
     if (fromAddress)
-        return u"The user name or password in the service description was not accepted."_s;
-    return fromStore ? u"The saved user name or password was not accepted."_s
-                     : u"The user name or password was not accepted."_s;
+        return SignInFlow::tr("The user name or password in the service description was not accepted.");
+    return fromStore ? SignInFlow::tr("The saved user name or password was not accepted.")
+                     : SignInFlow::tr("The user name or password was not accepted.");
 }
 
 } // namespace
@@ -92,11 +93,16 @@ void SignInFlow::challenged(const SoapCallResult &result)
     const bool fromAddress = !m_signedInRequest;
     if (++m_refusals >= MaximumRefusals) {
         const QString realm = m_challenge.displayRealm();
+        if (realm.isEmpty()) {
+            finish(SoapCallResult::notSent(
+                tr("the SMS service at %1 did not accept the user name and password three times")
+                    .arg(m_challenge.where())));
+            return;
+        }
+        //: %2 is the name the service gives the place it asks to sign in to (its realm).
         finish(SoapCallResult::notSent(
-            realm.isEmpty() ? u"the SMS service at %1 did not accept the user name and password three times"_s.arg(
-                                  m_challenge.where())
-                            : u"the SMS service at %1 did not accept the user name and password for %2 three "
-                              "times"_s.arg(m_challenge.where(), realm)));
+            tr("the SMS service at %1 did not accept the user name and password for %2 three times")
+                .arg(m_challenge.where(), realm)));
         return;
     }
     const QString failure = failureOf(m_source == Source::Store, fromAddress);
@@ -154,7 +160,7 @@ void SignInFlow::ask(const QString &failure)
                 return;
             if (answer.choice == SignInPrompt::Answer::Choice::Cancel) {
                 self->finish(SoapCallResult::notSent(
-                    answer.reason.isEmpty() ? u"the SMS service asked you to sign in"_s : answer.reason));
+                    answer.reason.isEmpty() ? SignInFlow::tr("the SMS service asked you to sign in") : answer.reason));
                 return;
             }
             self->sendWith(answer.credentials, Source::User, answer.remember);
