@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QString howToSignIn()

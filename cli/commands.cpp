@@ -83,6 +83,7 @@ QString helpText(const QString &command)
     if (command == u"send") {
         //: The whole of "korvane send --help". Keep command and option names, the words in capitals that stand
         //: for values, and field names and values in quotes as they are; at most 79 characters a line.
+        //: "Your Details" is the window's panel of that name: write it as the window's translation does.
         return QCoreApplication::translate("CommandLine", R"(Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
                     [--user NAME [--password-stdin]] [--allow-unencrypted] MESSAGE|-
 

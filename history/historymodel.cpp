@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 HistoryModel::HistoryModel(HistoryStore &store, QObject *parent)
     : QAbstractTableModel(parent), m_store(&store)
 {

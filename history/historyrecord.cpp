@@ -6,8 +6,6 @@
 
 #include <array>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct StateName

@@ -12,8 +12,6 @@
 #include <cerrno>
 #include <cstring>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct flock byteAt(qint64 offset, short type)

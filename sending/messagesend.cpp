@@ -15,8 +15,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const QString operationName = ServiceAddress::operationName();

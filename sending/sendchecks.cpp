@@ -11,8 +11,6 @@
 
 #include <utility>
 
-using namespace Qt::StringLiterals;
-
 namespace SendChecks {
 
 std::optional<QString> problem(const OutgoingMessage &message)

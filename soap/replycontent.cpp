@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <optional>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct MediaType

@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 SoapClient::SoapClient(QObject *parent)

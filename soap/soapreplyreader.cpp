@@ -15,8 +15,6 @@
 #include <algorithm>
 #include <optional>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QString faultText(const XmlElement *fault, bool soap12)

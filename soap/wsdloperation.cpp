@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
 using namespace WsdlLookup;
 
 namespace {

@@ -294,7 +294,7 @@ bool WsdlReader::checkPort(const QString &serviceName, const QString &portName)
         return false;
     const XmlElement *address = soapChild(choice->port, u"address");
     if (!address || address->attribute(u"location").trimmed().isEmpty())
-        return fail(u"The port %1 of %2 gives no SOAP address."_s.arg(quoted(choice->port->attribute(u"name")),
+        return fail(QCoreApplication::translate("WsdlReader", "The port %1 of %2 gives no SOAP address.").arg(quoted(choice->port->attribute(u"name")),
                                                                        described()));
     return true;
 }
