@@ -171,11 +171,14 @@ int dispatch(const QStringList &arguments)
         }
         const QString text = Commands::helpText(commandArguments.first());
         if (commandArguments.size() > 1 || text.isEmpty())
-            return Commands::usageError(u"korvane help"_s, QCoreApplication::translate("CommandLine", "There is no command '%1'.").arg(commandArguments.join(u' ')));
+            return Commands::usageError(u"korvane help"_s,
+                                        QCoreApplication::translate("CommandLine", "There is no command '%1'.")
+                                            .arg(commandArguments.join(u' ')));
         Terminal::print(text.chopped(1));
         return Success;
     }
-    return Commands::usageError(u"korvane"_s, QCoreApplication::translate("CommandLine", "'%1' is not a command.").arg(command));
+    return Commands::usageError(u"korvane"_s,
+                                QCoreApplication::translate("CommandLine", "'%1' is not a command.").arg(command));
 }
 
 } // namespace

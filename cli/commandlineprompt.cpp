@@ -12,8 +12,10 @@ namespace {
 
 QString howToSignIn()
 {
-    return QCoreApplication::translate("CommandLinePrompt", "give your user name with --user NAME and your password in the environment variable "
-                            "KORVANE_PASSWORD or, with --password-stdin, on standard input");
+    return QCoreApplication::translate(
+        "CommandLinePrompt",
+        "give your user name with --user NAME and your password in the environment variable "
+        "KORVANE_PASSWORD or, with --password-stdin, on standard input");
 }
 
 QString serviceOf(const AuthChallenge &challenge)
@@ -39,10 +41,13 @@ void CommandLinePrompt::askForCredentials(const Question &question, std::functio
                   .arg(service, realm, howToSignIn());
     } else if (m_credentials == Credentials::Given) {
         // Refused once is refused: asking again would only send the same again.
-        cancel.reason = QCoreApplication::translate("CommandLinePrompt", "%1 did not accept the user name and password given with --user").arg(service);
+        cancel.reason = QCoreApplication::translate("CommandLinePrompt",
+                                                    "%1 did not accept the user name and password given with --user")
+                            .arg(service);
     } else {
         // The keyring's, or those in the description's address.
-        cancel.reason = QCoreApplication::translate("CommandLinePrompt", "%1 (%2): %3").arg(Sentences::clauseOf(question.failure), service, howToSignIn());
+        cancel.reason = QCoreApplication::translate("CommandLinePrompt", "%1 (%2): %3")
+                            .arg(Sentences::clauseOf(question.failure), service, howToSignIn());
     }
     answer(cancel);
 }
@@ -54,6 +59,9 @@ void CommandLinePrompt::confirmClearText(const AuthChallenge &, std::function<vo
 
 QString CommandLinePrompt::clearTextRefusal(const AuthChallenge &challenge) const
 {
-    return QCoreApplication::translate("CommandLinePrompt", "%1 asks for your password without encryption (http://), and it would travel unencrypted; give "
-           "--allow-unencrypted to send it all the same").arg(serviceOf(challenge));
+    return QCoreApplication::translate(
+               "CommandLinePrompt",
+               "%1 asks for your password without encryption (http://), and it would travel unencrypted; give "
+               "--allow-unencrypted to send it all the same")
+        .arg(serviceOf(challenge));
 }

@@ -54,14 +54,17 @@ std::optional<int> parse(QCommandLineParser &parser, const QString &command, con
     for (const QString &name : parser.optionNames()) {
         for (const QString &value : parser.values(name)) {
             if (!InputText::isText(value))
-                return usageError(command, QCoreApplication::translate("CommandLine", "The value of --%1 is not UTF-8 text.").arg(name));
+                return usageError(
+                    command,
+                    QCoreApplication::translate("CommandLine", "The value of --%1 is not UTF-8 text.").arg(name));
         }
     }
     if (positionals == Positionals::AnyBytes)
         return std::nullopt;
     for (const QString &argument : parser.positionalArguments()) {
         if (!InputText::isText(argument))
-            return usageError(command, QCoreApplication::translate("CommandLine", "'%1' is not UTF-8 text.").arg(argument));
+            return usageError(command,
+                              QCoreApplication::translate("CommandLine", "'%1' is not UTF-8 text.").arg(argument));
     }
     return std::nullopt;
 }

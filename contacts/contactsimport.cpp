@@ -68,7 +68,8 @@ QString phraseOf(SkipReason reason, const QString &count)
         return QCoreApplication::translate("ContactsImport", "%1 without a valid phone number").arg(count);
     case SkipReason::BookFull:
         //: %1 how many contacts were left out, %2 how many the address book keeps.
-        return QCoreApplication::translate("ContactsImport", "%1 left out because the address book is full (it keeps %2 at most)")
+        return QCoreApplication::translate("ContactsImport",
+                                           "%1 left out because the address book is full (it keeps %2 at most)")
             .arg(count, TextInput::grouped(addressBookCapacity));
     }
     return {};
@@ -93,7 +94,8 @@ ContactsImport ContactsImport::fromData(QByteArrayView data, ContactsFormat form
     const std::optional<Countries::Country> home = Countries::find(country);
     if (!home) {
         ContactsImport failed;
-        failed.m_error = QCoreApplication::translate("ContactsImport", "%1 is not a country that KORVANE knows.").arg(country.toString());
+        failed.m_error = QCoreApplication::translate("ContactsImport", "%1 is not a country that KORVANE knows.")
+                             .arg(country.toString());
         return failed;
     }
     const ContactsRead read = format == ContactsFormat::VCard ? VCard::read(data) : Csv::read(data);
@@ -172,13 +174,17 @@ QString ContactsImport::summary() const
         if (!parts.isEmpty())
             //: Joins the last of the reasons contacts were skipped to those before it, which are joined by
             //: ", ": %1 those before, %2 the last.
-            list = QCoreApplication::translate("ContactsImport", "%1 and %2").arg(parts.join(QStringLiteral(", ")), list);
+            list = QCoreApplication::translate("ContactsImport", "%1 and %2")
+                       .arg(parts.join(QStringLiteral(", ")), list);
         //: Follows "Imported N recipients." in the same paragraph: keep the space at the start.
-        text += m_skipped.size() == 1 ? QCoreApplication::translate("ContactsImport", " 1 contact was skipped: %1.").arg(list)
-                                      : QCoreApplication::translate("ContactsImport", " %1 contacts were skipped: %2.").arg(count(m_skipped.size()), list);
+        text += m_skipped.size() == 1
+            ? QCoreApplication::translate("ContactsImport", " 1 contact was skipped: %1.").arg(list)
+            : QCoreApplication::translate("ContactsImport", " %1 contacts were skipped: %2.")
+                  .arg(count(m_skipped.size()), list);
     }
     if (m_truncated) {
-        text += QCoreApplication::translate("ContactsImport", " The file holds more than %1 contacts; the rest were not read.")
+        text += QCoreApplication::translate("ContactsImport",
+                                            " The file holds more than %1 contacts; the rest were not read.")
                     .arg(count(ContactsLimits::maximumContacts));
     }
     return text;

@@ -48,7 +48,9 @@ ContactsRead read(QByteArrayView data)
             continue;
         haveHeader = true;
         if (!layout.recognise(text, fields)) {
-            result.error = QCoreApplication::translate("Csv", "The first line of the file does not name the columns of a contacts file that KORVANE reads: "
+            result.error = QCoreApplication::translate(
+                "Csv",
+                "The first line of the file does not name the columns of a contacts file that KORVANE reads: "
                 "a column of names and one of phone numbers, as in \"Name,Number\" or the contacts that "
                 "Google Contacts, Outlook and Thunderbird export.");
             return result;
@@ -64,9 +66,11 @@ ContactsRead read(QByteArrayView data)
     while (records.next(fields, layout.columnsUsed())) {
         const ContactOrigin origin{0, records.recordLine()};
         if (records.unterminated()) {
-            result.unreadable.append({origin, QString(), SkipReason::Unreadable,
-                                      QCoreApplication::translate("Csv", "a quoted field begins on it and is never closed, so the "
-                                                     "rest of the file could not be read")});
+            result.unreadable.append(
+                {origin, QString(), SkipReason::Unreadable,
+                 QCoreApplication::translate("Csv",
+                                             "a quoted field begins on it and is never closed, so the "
+                                             "rest of the file could not be read")});
             break;
         }
         if (records.blank())

@@ -55,12 +55,16 @@ QString parseProblem(PhoneNumberUtil::ErrorType error, QStringView text, const Q
     case PhoneNumberUtil::INVALID_COUNTRY_CODE_ERROR:
         //: Why a contact's number cannot be imported; %1 the number as written in the file, in quotes. Each
         //: of these ends a longer sentence: small letter, no full stop.
-        return QCoreApplication::translate("PhoneNumbers", "%1 has a country code that no country has, so its country is unknown").arg(shown);
+        return QCoreApplication::translate("PhoneNumbers",
+                                           "%1 has a country code that no country has, so its country is unknown")
+            .arg(shown);
     case PhoneNumberUtil::TOO_LONG_NSN:
         return QCoreApplication::translate("PhoneNumbers", "%1 is too long").arg(shown);
     case PhoneNumberUtil::NOT_A_NUMBER:
         if (digitCount(text) >= 3)
-            return QCoreApplication::translate("PhoneNumbers", "%1 has letters or signs that are not part of a phone number").arg(shown);
+            return QCoreApplication::translate("PhoneNumbers",
+                                               "%1 has letters or signs that are not part of a phone number")
+                .arg(shown);
         break;
     default:
         break;
@@ -91,15 +95,21 @@ QString ruleProblem(const PhoneNumber &number, const QString &bookForm, const QS
 {
     if (bookForm.size() > TextRules::maximumRecipientNumberLength)
         //: %1 the number as written in the file, in quotes; %2 the same number as the address book keeps it.
-        return QCoreApplication::translate("PhoneNumbers", "%1 is too long: %2 has more than the 15 digits of an international number").arg(shown, bookForm);
+        return QCoreApplication::translate("PhoneNumbers",
+                                           "%1 is too long: %2 has more than the 15 digits of an international number")
+            .arg(shown, bookForm);
     switch (PhoneNumberUtil::GetInstance()->IsPossibleNumberWithReason(number)) {
     case PhoneNumberUtil::TOO_SHORT:
     case PhoneNumberUtil::IS_POSSIBLE_LOCAL_ONLY:
-        return QCoreApplication::translate("PhoneNumbers", "%1 is too short for a phone number of its country (%2)").arg(shown, bookForm);
+        return QCoreApplication::translate("PhoneNumbers", "%1 is too short for a phone number of its country (%2)")
+            .arg(shown, bookForm);
     case PhoneNumberUtil::TOO_LONG:
-        return QCoreApplication::translate("PhoneNumbers", "%1 is too long for a phone number of its country (%2)").arg(shown, bookForm);
+        return QCoreApplication::translate("PhoneNumbers", "%1 is too long for a phone number of its country (%2)")
+            .arg(shown, bookForm);
     default:
-        return QCoreApplication::translate("PhoneNumbers", "%1 is not a phone number in the numbering plan of its country (%2)").arg(shown, bookForm);
+        return QCoreApplication::translate("PhoneNumbers",
+                                           "%1 is not a phone number in the numbering plan of its country (%2)")
+            .arg(shown, bookForm);
     }
 }
 
@@ -116,7 +126,10 @@ Normalised normalise(QStringView written, const Countries::Country &home)
     if (const auto error = parse(text, home.regionCode, &number); error != PhoneNumberUtil::NO_PARSING_ERROR)
         return {{}, parseProblem(error, text, quoted(written))};
     if (hasLettersInNumber(text, number, home.regionCode))
-        return {{}, QCoreApplication::translate("PhoneNumbers", "%1 has letters or signs that are not part of a phone number").arg(quoted(written))};
+        return {
+            {},
+            QCoreApplication::translate("PhoneNumbers", "%1 has letters or signs that are not part of a phone number")
+                .arg(quoted(written))};
 
     std::string e164;
     PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::E164, &e164);

@@ -105,7 +105,8 @@ ContactsRead Reader::run()
         endCard();
     }
     if (!m_sawBegin) {
-        m_result.error = QCoreApplication::translate("VCard", "The file holds no vCard: none of its lines says BEGIN:VCARD.");
+        m_result.error
+            = QCoreApplication::translate("VCard", "The file holds no vCard: none of its lines says BEGIN:VCARD.");
         m_result.contacts.clear();
         m_result.unreadable.clear();
     }
@@ -228,7 +229,8 @@ void Reader::handle(Property property, QByteArrayView line)
     QString problem;
     const std::optional<QString> text = propertyValue(line, colon, &parameters, &problem);
     if (!text) {
-        m_card->problem = QCoreApplication::translate("VCard", "line %1 cannot be read: %2").arg(m_propertyLine).arg(problem);
+        m_card->problem
+            = QCoreApplication::translate("VCard", "line %1 cannot be read: %2").arg(m_propertyLine).arg(problem);
         return;
     }
     if (property == Property::FN) {
@@ -244,7 +246,8 @@ void Reader::beginCard()
     m_sawBegin = true;
     if (m_card) {
         if (m_card->problem.isEmpty())
-            m_card->problem = QCoreApplication::translate("VCard", "it has no END:VCARD before the card on line %1").arg(m_propertyLine);
+            m_card->problem = QCoreApplication::translate("VCard", "it has no END:VCARD before the card on line %1")
+                                  .arg(m_propertyLine);
         endCard();
     }
     if (m_cards == ContactsLimits::maximumContacts) {
@@ -269,7 +272,8 @@ void Reader::endCard()
         if (text)
             name = nameFromN(*text);
         else if (card.problem.isEmpty())
-            card.problem = QCoreApplication::translate("VCard", "line %1 cannot be read: %2").arg(card.nLineNumber).arg(problem);
+            card.problem
+                = QCoreApplication::translate("VCard", "line %1 cannot be read: %2").arg(card.nLineNumber).arg(problem);
     }
     if (!card.problem.isEmpty()) {
         m_result.unreadable.append({card.origin, name, SkipReason::Unreadable, card.problem});

@@ -74,7 +74,8 @@ bool makePrivatePath(const QString &path, QString *error)
     }
     for (const QString &folder : std::as_const(missing)) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
-            *error = QCoreApplication::translate("HistoryFile", "The folder %1 could not be created: %2").arg(folder, systemError(errno));
+            *error = QCoreApplication::translate("HistoryFile", "The folder %1 could not be created: %2")
+                         .arg(folder, systemError(errno));
             return false;
         }
     }
@@ -91,7 +92,8 @@ bool createPrivateFile(const QString &fileName, QString *error)
     }
     if (errno == EEXIST)
         return true; // another process made it first
-    *error = QCoreApplication::translate("HistoryFile", "The history file %1 could not be created: %2").arg(fileName, systemError(errno));
+    *error = QCoreApplication::translate("HistoryFile", "The history file %1 could not be created: %2")
+                 .arg(fileName, systemError(errno));
     return false;
 }
 
@@ -116,11 +118,16 @@ QString makePrivate(const QString &fileName)
             failure = systemError(errno);
     }
     if (!failure.isEmpty()) {
-        return QCoreApplication::translate("HistoryFile", "Other users of this computer can read your history %1, and it could not be made private: %2.").arg(
-            fileName, failure);
+        return QCoreApplication::translate(
+                   "HistoryFile",
+                   "Other users of this computer can read your history %1, and it could not be made private: %2.")
+            .arg(fileName, failure);
     }
     if (wasOpen)
-        return QCoreApplication::translate("HistoryFile", "Other users of this computer could read your history %1. It is now readable by you alone.").arg(fileName);
+        return QCoreApplication::translate(
+                   "HistoryFile",
+                   "Other users of this computer could read your history %1. It is now readable by you alone.")
+            .arg(fileName);
     return QString();
 }
 
@@ -129,11 +136,13 @@ QString unwritablePart(const QString &fileName)
     for (const QString &name : filesOf(fileName)) {
         const QByteArray path = QFile::encodeName(name);
         if (::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
-            return QCoreApplication::translate("HistoryFile", "%1 cannot be written (%2)").arg(name, systemError(errno));
+            return QCoreApplication::translate("HistoryFile", "%1 cannot be written (%2)")
+                .arg(name, systemError(errno));
     }
     const QString folder = QFileInfo(fileName).path();
     if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
-        return QCoreApplication::translate("HistoryFile", "the folder %1 cannot be written (%2)").arg(folder, systemError(errno));
+        return QCoreApplication::translate("HistoryFile", "the folder %1 cannot be written (%2)")
+            .arg(folder, systemError(errno));
     return QString();
 }
 

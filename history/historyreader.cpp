@@ -134,8 +134,9 @@ bool HistoryReader::readRows(Source source, const QString &term, const Range &ra
     if (!read || error.isValid()) {
         // What the user typed is in the statement; SQLite's words about it
         // would mean nothing to them.
-        const QString what = source == Source::Everything ? QCoreApplication::translate("HistoryFile", "The history %1 could not be read")
-                                                          : QCoreApplication::translate("HistoryFile", "The history %1 could not be searched");
+        const QString what = source == Source::Everything
+            ? QCoreApplication::translate("HistoryFile", "The history %1 could not be read")
+            : QCoreApplication::translate("HistoryFile", "The history %1 could not be searched");
         m_file.setError(what.arg(m_file.fileName()), error, HistoryFile::Detail::Plain);
         return false;
     }
@@ -148,7 +149,9 @@ std::optional<qint64> HistoryReader::indexedThrough() const
     if (!query || !m_file.exec(*query))
         return std::nullopt;
     if (!query->next()) {
-        m_file.setError(QCoreApplication::translate("HistoryFile", "The history %1 could not be read").arg(m_file.fileName()), query->lastError());
+        m_file.setError(
+            QCoreApplication::translate("HistoryFile", "The history %1 could not be read").arg(m_file.fileName()),
+            query->lastError());
         return std::nullopt;
     }
     const qint64 through = query->value(0).toLongLong();

@@ -175,13 +175,16 @@ QString strangerIn(const QSqlDatabase &db, int version)
     for (const SchemaObject &object : found->objects) {
         const auto it = expected->at.constFind(keyOf(object));
         if (it == expected->at.cend())
-            return QCoreApplication::translate("HistoryFile", "holds a %1 \"%2\" that KORVANE did not create").arg(object.type, object.name);
+            return QCoreApplication::translate("HistoryFile", "holds a %1 \"%2\" that KORVANE did not create")
+                .arg(object.type, object.name);
         if (!sameObject(object, expected->objects.at(*it), *expected))
-            return QCoreApplication::translate("HistoryFile", "holds a %1 \"%2\" that another program changed").arg(object.type, object.name);
+            return QCoreApplication::translate("HistoryFile", "holds a %1 \"%2\" that another program changed")
+                .arg(object.type, object.name);
     }
     for (const SchemaObject &own : expected->objects) {
         if (!found->at.contains(keyOf(own)))
-            return QCoreApplication::translate("HistoryFile", "lacks the %1 \"%2\" that KORVANE created").arg(own.type, own.name);
+            return QCoreApplication::translate("HistoryFile", "lacks the %1 \"%2\" that KORVANE created")
+                .arg(own.type, own.name);
     }
     return QString();
 }

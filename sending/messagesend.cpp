@@ -64,7 +64,8 @@ QString MessageSend::outcomeText(Outcome outcome, const QString &reason)
         // Never "not sent" here: a user who reads that after the message did go sends it twice.
         //: %1 why, as a clause that starts with a small letter and has no full stop.
         return tr("It is not known whether your message was sent: %1. Check with the recipient before you send it "
-               "again.").arg(Sentences::clauseOf(reason));
+                  "again.")
+            .arg(Sentences::clauseOf(reason));
     }
     return QString();
 }

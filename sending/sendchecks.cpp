@@ -26,7 +26,9 @@ std::optional<QString> problem(const OutgoingMessage &message)
     // message cut without a word would not be the one its author wrote.
     const qsizetype length = TextRules::characterCount(message.text);
     if (length > MaximumMessageLength) {
-        return QCoreApplication::translate("SendChecks", "Your message was not sent: it is %1 characters long, and the most that can be sent is %2.")
+        return QCoreApplication::translate(
+                   "SendChecks",
+                   "Your message was not sent: it is %1 characters long, and the most that can be sent is %2.")
             .arg(length)
             .arg(MaximumMessageLength);
     }
@@ -46,8 +48,9 @@ std::optional<QString> problem(const OutgoingMessage &message)
             continue;
         //: %1 which text ("your name", "the message"...), %2 the character's code in four or more hex digits,
         //: %3 its place in that text, counted in characters from 1.
-        return QCoreApplication::translate("SendChecks", "Your message was not sent: %1 contains a character that cannot be sent "
-               "(U+%2 at position %3). Please remove it and try again.")
+        return QCoreApplication::translate("SendChecks",
+                                           "Your message was not sent: %1 contains a character that cannot be sent "
+                                           "(U+%2 at position %3). Please remove it and try again.")
             .arg(what)
             .arg(text.at(at).unicode(), 4, 16, QLatin1Char('0'))
             .arg(TextRules::characterCount(QStringView(text).left(at)) + 1);

@@ -132,13 +132,15 @@ QString MessageText::httpStatus(int status, const QByteArray &reasonPhrase)
 {
     const QString reason = shortened(QString::fromLatin1(reasonPhrase).simplified()).left(80);
     //: %1 the HTTP status code, %2 the reason phrase the server sent with it, in its own words (often English).
-    return reason.isEmpty() ? QCoreApplication::translate("MessageText", "HTTP status %1").arg(status)
-                            : QCoreApplication::translate("MessageText", "HTTP status %1 (%2)").arg(QString::number(status), reason);
+    return reason.isEmpty()
+        ? QCoreApplication::translate("MessageText", "HTTP status %1").arg(status)
+        : QCoreApplication::translate("MessageText", "HTTP status %1 (%2)").arg(QString::number(status), reason);
 }
 
 QString MessageText::duration(std::chrono::milliseconds duration)
 {
     //: How long a wait was: %1 a number of seconds, possibly with a decimal point.
-    return duration == std::chrono::seconds(1) ? QCoreApplication::translate("MessageText", "1 second")
-                                               : QCoreApplication::translate("MessageText", "%1 seconds").arg(double(duration.count()) / 1000.0);
+    return duration == std::chrono::seconds(1)
+        ? QCoreApplication::translate("MessageText", "1 second")
+        : QCoreApplication::translate("MessageText", "%1 seconds").arg(double(duration.count()) / 1000.0);
 }

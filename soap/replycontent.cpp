@@ -127,7 +127,8 @@ QList<Part> splitParts(const QByteArray &body, const QByteArray &boundary, QStri
         }
         std::optional<Part> part = partOf(body.mid(lineEnd + 1, next - lineEnd - 1));
         if (!part) {
-            *error = QCoreApplication::translate("ReplyContent", "a part of its multipart body has no end to its headers");
+            *error
+                = QCoreApplication::translate("ReplyContent", "a part of its multipart body has no end to its headers");
             return {};
         }
         parts.append(std::move(*part));
@@ -179,7 +180,8 @@ const Part *rootOf(const QList<Part> &parts, const MediaType &media, ReplyConten
         if (withoutAngles(part.headers.value("content-id")) == start)
             return &part;
     }
-    xml->error = QCoreApplication::translate("ReplyContent", "its multipart body has no part with the root's Content-ID");
+    xml->error
+        = QCoreApplication::translate("ReplyContent", "its multipart body has no part with the root's Content-ID");
     return nullptr;
 }
 
@@ -221,7 +223,9 @@ ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByte
         return xml;
     QStringDecoder decode(charset.constData());
     if (!decode.isValid()) {
-        xml.error = QCoreApplication::translate("ReplyContent", "it is written in the character set \"%1\", which cannot be read").arg(shown(charset));
+        xml.error = QCoreApplication::translate("ReplyContent",
+                                                "it is written in the character set \"%1\", which cannot be read")
+                        .arg(shown(charset));
         return xml;
     }
     const QString text = decode(xml.bytes);

@@ -102,7 +102,8 @@ SoapCall *SoapClient::startCall(const QString &operation, const QStringList &arg
         if (!challenge->isFrom(op->endpoint)) {
             call->finishLater(SoapCallResult::notSent(
                 tr("the service's address in the description is no longer that of the service at %1, which asked you "
-                "to sign in, so the password was not sent").arg(challenge->where())));
+                   "to sign in, so the password was not sent")
+                    .arg(challenge->where())));
             return call;
         }
         post.authorization = HttpAuthorization::header(*challenge, *credentials, "POST",

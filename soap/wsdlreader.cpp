@@ -116,7 +116,8 @@ bool WsdlReader::fail(const QString &reason)
 QString WsdlReader::described() const
 {
     return m_fileName.isEmpty() ? QCoreApplication::translate("WsdlReader", "the service description")
-                                : QCoreApplication::translate("WsdlReader", "the service description file %1").arg(QDir::toNativeSeparators(m_fileName));
+                                : QCoreApplication::translate("WsdlReader", "the service description file %1")
+                                      .arg(QDir::toNativeSeparators(m_fileName));
 }
 
 QString WsdlReader::Described() const
@@ -142,20 +143,25 @@ bool WsdlReader::readFile(const QString &fileName)
         const int error = path.isEmpty() ? ENOENT : errno;
         if (error == ENOENT || error == ENOTDIR)
             return fail(QCoreApplication::translate("WsdlReader", "%1 does not exist.").arg(Described()));
-        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.").arg(Described(), qt_error_string(error)));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.")
+                        .arg(Described(), qt_error_string(error)));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.").arg(Described(), file.errorString()));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.")
+                        .arg(Described(), file.errorString()));
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0)
-        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.").arg(Described(), qt_error_string(errno)));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.")
+                        .arg(Described(), qt_error_string(errno)));
     if (!S_ISREG(status.st_mode))
-        return fail(QCoreApplication::translate("WsdlReader", "%1 is %2, not a file that can be read.").arg(Described(), kindOf(status.st_mode)));
-    const QString tooLarge = QCoreApplication::translate("WsdlReader", "%1 is too large to be a service description (over %2 MiB).").arg(
-        Described(), QString::number(MaximumFileSize / (1024 * 1024)));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 is %2, not a file that can be read.")
+                        .arg(Described(), kindOf(status.st_mode)));
+    const QString tooLarge
+        = QCoreApplication::translate("WsdlReader", "%1 is too large to be a service description (over %2 MiB).")
+              .arg(Described(), QString::number(MaximumFileSize / (1024 * 1024)));
     if (status.st_size > MaximumFileSize)
         return fail(tooLarge);
     // The file can grow after the check; never hold more than the limit.
@@ -178,14 +184,16 @@ bool WsdlReader::parse(const QByteArray &bytes)
     m_errorString.clear();
 
     if (bytes.size() > MaximumFileSize)
-        return fail(QCoreApplication::translate("WsdlReader", "%1 is too large (over %2 MiB).").arg(Described(),
-                                                             QString::number(MaximumFileSize / (1024 * 1024))));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 is too large (over %2 MiB).")
+                        .arg(Described(), QString::number(MaximumFileSize / (1024 * 1024))));
     QString reason;
     auto root = XmlElement::parse(bytes, &reason);
     if (!root)
         return fail(QCoreApplication::translate("WsdlReader", "%1 is not usable XML: %2.").arg(Described(), reason));
     if (!root->is(SoapNamespaces::Wsdl, u"definitions"))
-        return fail(QCoreApplication::translate("WsdlReader", "%1 is not a WSDL 1.1 description (its root element is \"%2\").").arg(Described(), root->name()));
+        return fail(
+            QCoreApplication::translate("WsdlReader", "%1 is not a WSDL 1.1 description (its root element is \"%2\").")
+                .arg(Described(), root->name()));
 
     auto index = std::make_unique<Index>();
     index->targetNamespace = root->attribute(u"targetNamespace");
@@ -256,8 +264,9 @@ const XmlElement *WsdlReader::bindingOf(const XmlElement *port) const
 
 std::nullopt_t WsdlReader::failForBinding(const XmlElement *port)
 {
-    fail(QCoreApplication::translate("WsdlReader", "The port %1 of %2 refers to the binding %3, which it does not define.").arg(
-        quoted(port->attribute(u"name")), described(), quoted(port->attribute(u"binding"))));
+    fail(QCoreApplication::translate("WsdlReader",
+                                     "The port %1 of %2 refers to the binding %3, which it does not define.")
+             .arg(quoted(port->attribute(u"name")), described(), quoted(port->attribute(u"binding"))));
     return std::nullopt;
 }
 
@@ -274,17 +283,22 @@ void WsdlReader::failToFind(const PortSearch &search)
     const QString &serviceName = search.serviceName;
     const QString &portName = search.portName;
     if (!search.serviceFound)
-        fail(QCoreApplication::translate("WsdlReader", "%1 has no service named %2.").arg(Described(), quoted(serviceName)));
+        fail(QCoreApplication::translate("WsdlReader", "%1 has no service named %2.")
+                 .arg(Described(), quoted(serviceName)));
     else if (!search.portFound)
         fail(serviceName.isEmpty()
-                 ? QCoreApplication::translate("WsdlReader", "%1 has no port named %2.").arg(Described(), quoted(portName))
-                 : QCoreApplication::translate("WsdlReader", "The service %1 of %2 has no port named %3.").arg(quoted(serviceName), described(),
-                                                                    quoted(portName)));
+                 ? QCoreApplication::translate("WsdlReader", "%1 has no port named %2.")
+                       .arg(Described(), quoted(portName))
+                 : QCoreApplication::translate("WsdlReader", "The service %1 of %2 has no port named %3.")
+                       .arg(quoted(serviceName), described(), quoted(portName)));
     else if (!search.soapPortFound)
-        fail(portName.isEmpty() ? QCoreApplication::translate("WsdlReader", "%1 offers no SOAP 1.1 or SOAP 1.2 port.").arg(Described())
-                                : QCoreApplication::translate("WsdlReader", "The port %1 of %2 is not a SOAP port.").arg(quoted(portName), described()));
+        fail(portName.isEmpty()
+                 ? QCoreApplication::translate("WsdlReader", "%1 offers no SOAP 1.1 or SOAP 1.2 port.").arg(Described())
+                 : QCoreApplication::translate("WsdlReader", "The port %1 of %2 is not a SOAP port.")
+                       .arg(quoted(portName), described()));
     else
-        fail(QCoreApplication::translate("WsdlReader", "%1 offers no operation %2.").arg(Described(), quoted(search.operationName)));
+        fail(QCoreApplication::translate("WsdlReader", "%1 offers no operation %2.")
+                 .arg(Described(), quoted(search.operationName)));
 }
 
 bool WsdlReader::checkPort(const QString &serviceName, const QString &portName)
@@ -294,7 +308,7 @@ bool WsdlReader::checkPort(const QString &serviceName, const QString &portName)
         return false;
     const XmlElement *address = soapChild(choice->port, u"address");
     if (!address || address->attribute(u"location").trimmed().isEmpty())
-        return fail(QCoreApplication::translate("WsdlReader", "The port %1 of %2 gives no SOAP address.").arg(quoted(choice->port->attribute(u"name")),
-                                                                       described()));
+        return fail(QCoreApplication::translate("WsdlReader", "The port %1 of %2 gives no SOAP address.")
+                        .arg(quoted(choice->port->attribute(u"name")), described()));
     return true;
 }
