@@ -101,7 +101,10 @@ void commandLineMessages(QtMsgType type, const QMessageLogContext &, const QStri
 
 QString topHelp()
 {
-    return uR"(Usage: korvane [COMMAND [ARGUMENTS]]
+    //: The whole of "korvane --help". Command names, option names and the words in capitals that stand for
+    //: values (COMMAND, NAME, NUMBER, COUNTRY, MESSAGE, FILE, N) are typed as they are: keep them. Keep the
+    //: layout: at most 79 characters a line, descriptions starting in column 25.
+    return QCoreApplication::translate("CommandLine", R"(Usage: korvane [COMMAND [ARGUMENTS]]
 
 Without a command, korvane opens its window.
 
@@ -129,7 +132,7 @@ Options:
 Exit status: 0 done (send: sent), 1 failed (send: not sent), 2 send only:
 not known whether the message was sent, 64 the command line is wrong.
 The manual page korvane(1) tells more.
-)"_s;
+)");
 }
 
 int dispatch(const QStringList &arguments)
@@ -168,11 +171,14 @@ int dispatch(const QStringList &arguments)
         }
         const QString text = Commands::helpText(commandArguments.first());
         if (commandArguments.size() > 1 || text.isEmpty())
-            return Commands::usageError(u"korvane help"_s, u"There is no command '%1'."_s.arg(commandArguments.join(u' ')));
+            return Commands::usageError(u"korvane help"_s,
+                                        QCoreApplication::translate("CommandLine", "There is no command '%1'.")
+                                            .arg(commandArguments.join(u' ')));
         Terminal::print(text.chopped(1));
         return Success;
     }
-    return Commands::usageError(u"korvane"_s, u"'%1' is not a command."_s.arg(command));
+    return Commands::usageError(u"korvane"_s,
+                                QCoreApplication::translate("CommandLine", "'%1' is not a command.").arg(command));
 }
 
 } // namespace

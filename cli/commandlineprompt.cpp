@@ -6,16 +6,21 @@
 #include "common/sentences.h"
 #include "soap/soapcallresult.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 namespace {
 
-const QString howToSignIn = u"give your user name with --user NAME and your password in the environment variable "
-                            "KORVANE_PASSWORD or, with --password-stdin, on standard input"_s;
+QString howToSignIn()
+{
+    return QCoreApplication::translate(
+        "CommandLinePrompt",
+        "give your user name with --user NAME and your password in the environment variable "
+        "KORVANE_PASSWORD or, with --password-stdin, on standard input");
+}
 
 QString serviceOf(const AuthChallenge &challenge)
 {
-    return u"the SMS service at %1"_s.arg(challenge.where());
+    return QCoreApplication::translate("CommandLinePrompt", "the SMS service at %1").arg(challenge.where());
 }
 
 } // namespace
@@ -27,14 +32,22 @@ void CommandLinePrompt::askForCredentials(const Question &question, std::functio
     const QString service = serviceOf(question.challenge);
     if (question.failure.isEmpty()) {
         const QString realm = question.challenge.displayRealm();
-        cancel.reason = u"%1 asks you to sign in%2: %3"_s.arg(service, realm.isEmpty() ? QString() : u" ("_s + realm + u')',
-                                                             howToSignIn);
+        //: %1 the service ("the SMS service at ..."), %2 how to give a user name and password.
+        cancel.reason = realm.isEmpty()
+            ? QCoreApplication::translate("CommandLinePrompt", "%1 asks you to sign in: %2").arg(service, howToSignIn())
+            //: %1 the service ("the SMS service at ..."), %2 the name it gives itself, %3 how to give a user
+            //: name and password.
+            : QCoreApplication::translate("CommandLinePrompt", "%1 asks you to sign in (%2): %3")
+                  .arg(service, realm, howToSignIn());
     } else if (m_credentials == Credentials::Given) {
         // Refused once is refused: asking again would only send the same again.
-        cancel.reason = u"%1 did not accept the user name and password given with --user"_s.arg(service);
+        cancel.reason = QCoreApplication::translate("CommandLinePrompt",
+                                                    "%1 did not accept the user name and password given with --user")
+                            .arg(service);
     } else {
         // The keyring's, or those in the description's address.
-        cancel.reason = u"%1 (%2): %3"_s.arg(Sentences::clauseOf(question.failure), service, howToSignIn);
+        cancel.reason = QCoreApplication::translate("CommandLinePrompt", "%1 (%2): %3")
+                            .arg(Sentences::clauseOf(question.failure), service, howToSignIn());
     }
     answer(cancel);
 }
@@ -46,6 +59,9 @@ void CommandLinePrompt::confirmClearText(const AuthChallenge &, std::function<vo
 
 QString CommandLinePrompt::clearTextRefusal(const AuthChallenge &challenge) const
 {
-    return u"%1 asks for your password without encryption (http://), and it would travel unencrypted; give "
-           "--allow-unencrypted to send it all the same"_s.arg(serviceOf(challenge));
+    return QCoreApplication::translate(
+               "CommandLinePrompt",
+               "%1 asks for your password without encryption (http://), and it would travel unencrypted; give "
+               "--allow-unencrypted to send it all the same")
+        .arg(serviceOf(challenge));
 }

@@ -9,6 +9,7 @@
 #include "common/countries.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +20,8 @@ QString countriesParagraph()
 {
     constexpr qsizetype width = 79;
     QString paragraph;
-    QString line = u"Countries:"_s;
+    //: Starts the list of country names at the end of a command's help.
+    QString line = QCoreApplication::translate("CommandLine", "Countries:");
     const QString countries = Countries::captionList() + u'.';
     for (const QString &word : countries.split(u' ')) {
         if (line.size() + 1 + word.size() > width) {
@@ -52,14 +54,17 @@ std::optional<int> parse(QCommandLineParser &parser, const QString &command, con
     for (const QString &name : parser.optionNames()) {
         for (const QString &value : parser.values(name)) {
             if (!InputText::isText(value))
-                return usageError(command, u"The value of --%1 is not UTF-8 text."_s.arg(name));
+                return usageError(
+                    command,
+                    QCoreApplication::translate("CommandLine", "The value of --%1 is not UTF-8 text.").arg(name));
         }
     }
     if (positionals == Positionals::AnyBytes)
         return std::nullopt;
     for (const QString &argument : parser.positionalArguments()) {
         if (!InputText::isText(argument))
-            return usageError(command, u"'%1' is not UTF-8 text."_s.arg(argument));
+            return usageError(command,
+                              QCoreApplication::translate("CommandLine", "'%1' is not UTF-8 text.").arg(argument));
     }
     return std::nullopt;
 }
@@ -70,14 +75,19 @@ int usageError(const QString &command, const QString &why)
     const QStringList words = command.split(u' ');
     const QString help = words.size() > 1 && words[1] != u"help" ? words.mid(0, 2).join(u' ') + u" --help"_s
                                                                    : u"korvane --help"_s;
-    Terminal::tell(u"%1: %2 See '%3'."_s.arg(command, why, help));
+    //: %1 the command as typed ("korvane send"), %2 what is wrong with it (a whole sentence), %3 the
+    //: command that shows its help ("korvane send --help").
+    Terminal::tell(QCoreApplication::translate("CommandLine", "%1: %2 See '%3'.").arg(command, why, help));
     return UsageError;
 }
 
 QString helpText(const QString &command)
 {
     if (command == u"send") {
-        return uR"(Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
+        //: The whole of "korvane send --help". Keep command and option names, the words in capitals that stand
+        //: for values, and field names and values in quotes as they are; at most 79 characters a line.
+        //: "Your Details" is the window's panel of that name: write it as the window's translation does.
+        return QCoreApplication::translate("CommandLine", R"(Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
                     [--user NAME [--password-stdin]] [--allow-unencrypted] MESSAGE|-
 
 Sends one message through the SMS service of SendSMS.wsdl, from the name and
@@ -112,10 +122,12 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
 2 not known whether sent (check with the recipient before sending again),
 64 the command line is wrong.
 
-)"_s + countriesParagraph();
+)") + countriesParagraph();
     }
     if (command == u"contacts") {
-        return uR"(Usage: korvane contacts list [--json]
+        //: The whole of "korvane contacts --help". Keep command and option names, the words in capitals that stand
+        //: for values, and field names and values in quotes as they are; at most 79 characters a line.
+        return QCoreApplication::translate("CommandLine", R"(Usage: korvane contacts list [--json]
        korvane contacts add NAME NUMBER
        korvane contacts remove NAME
        korvane contacts import FILE [--country COUNTRY]
@@ -143,10 +155,12 @@ add, remove and import refuse while KORVANE's window is open, which would
 otherwise save its own copy of the book over the change.
 Exit status: 0 done, 1 failed, 64 the command line is wrong.
 
-)"_s + countriesParagraph();
+)") + countriesParagraph();
     }
     if (command == u"history") {
-        return uR"(Usage: korvane history [--json] [--limit N]
+        //: The whole of "korvane history --help". Keep command and option names, the words in capitals that stand
+        //: for values, and field names and values in quotes as they are; at most 79 characters a line.
+        return QCoreApplication::translate("CommandLine", R"(Usage: korvane history [--json] [--limit N]
 
 Shows the messages sent, from the window and from korvane send, newest first:
 when, how it ended (Sent, Not sent, Not known, Sending), to whom and what.
@@ -159,7 +173,7 @@ when, how it ended (Sent, Not sent, Not known, Sending), to whom and what.
   -h, --help  Show this help.
 
 Exit status: 0 done, 1 failed, 64 the command line is wrong.
-)"_s;
+)");
     }
     return QString();
 }

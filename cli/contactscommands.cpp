@@ -25,6 +25,7 @@
 #include "settings/storechangelock.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,6 +36,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The context of the command's texts for translators.
+struct ContactsCommand {
+    Q_DECLARE_TR_FUNCTIONS(ContactsCommand)
+};
 
 using Commands::parse;
 using Commands::usageError;
@@ -65,7 +71,7 @@ int changeBook(const QString &whileWindowOpen, const Change &change)
     // says why. Anything else in the lock's place would let the change go
     // on unguarded.
     if (changes.lock() == StoreChangeLock::Result::Unusable) {
-        Terminal::tell(u"%1 Remove it and try again."_s.arg(changes.errorString()));
+        Terminal::tell(ContactsCommand::tr("%1 Remove it and try again.").arg(changes.errorString()));
         return Failure;
     }
     {
@@ -88,7 +94,7 @@ int saved(AddressBookEntries &book, SettingsStore &store)
 {
     if (book.Save())
         return Success;
-    Terminal::tell(u"The address book could not be saved. %1"_s.arg(store.errorString()));
+    Terminal::tell(ContactsCommand::tr("The address book could not be saved. %1").arg(store.errorString()));
     return Failure;
 }
 
@@ -97,7 +103,7 @@ bool takes(const QCommandLineParser &parser, qsizetype count, const QString &sub
 {
     if (parser.positionalArguments().size() == count)
         return true;
-    usageError(command + u' ' + subcommand, u"Give %1."_s.arg(what));
+    usageError(command + u' ' + subcommand, ContactsCommand::tr("Give %1.").arg(what));
     return false;
 }
 
@@ -108,7 +114,7 @@ int list(const QStringList &arguments)
     parser.addOption(json);
     if (const std::optional<int> done = parse(parser, command + u" list"_s, u"contacts"_s, arguments))
         return *done;
-    if (!takes(parser, 0, u"list"_s, u"no arguments but --json"_s))
+    if (!takes(parser, 0, u"list"_s, ContactsCommand::tr("no arguments but --json")))
         return UsageError;
 
     SettingsStore store;
@@ -124,7 +130,7 @@ int list(const QStringList &arguments)
     }
     if (book.Count() == 0)
         return Success;
-    QList<QStringList> rows{{u"Name"_s, u"Number"_s}};
+    QList<QStringList> rows{{ContactsCommand::tr("Name"), ContactsCommand::tr("Number")}};
     for (const AddressBookEntry &entry : book)
         rows.append({entry.Name, entry.Number});
     for (const QString &line : Terminal::columns(rows))
@@ -137,7 +143,8 @@ int add(const QStringList &arguments)
     QCommandLineParser parser;
     if (const std::optional<int> done = parse(parser, command + u" add"_s, u"contacts"_s, arguments))
         return *done;
-    if (!takes(parser, 2, u"add"_s, u"the name and the number, such as: korvane contacts add Ann 00447700900123"_s))
+    if (!takes(parser, 2, u"add"_s,
+               ContactsCommand::tr("the name and the number, such as: korvane contacts add Ann 00447700900123")))
         return UsageError;
     // The window's "Add" checks the number first, with its words, and takes
     // the name in its one form.
@@ -151,28 +158,30 @@ int add(const QStringList &arguments)
     // The window lets an empty name in; from a script it is an empty
     // variable, and would add a recipient that no name can find again.
     if (name.isEmpty()) {
-        Terminal::tell(u"The name is empty: give the recipient a name."_s);
+        Terminal::tell(ContactsCommand::tr("The name is empty: give the recipient a name."));
         return Failure;
     }
 
-    return changeBook(u"KORVANE's window is open; close it or add the contact there"_s,
-                      [&](AddressBookEntries &book, SettingsStore &store) {
-                          if (book.Count() >= AddressBookEntries::MaximumCount) {
-                              Terminal::tell(u"The address book is full: it holds %1 recipients, the most it "
-                                             "can keep."_s.arg(AddressBookEntries::MaximumCount));
-                              return int(Failure);
-                          }
-                          // The window adds nothing and says nothing here; a script needs to know.
-                          if (const std::optional<AddressBookEntry> entry = book.Item(name)) {
-                              Terminal::tell(entry->Name == name
-                                                 ? u"%1 is already in the address book."_s.arg(name)
-                                                 : u"%1 is already in the address book, as %2."_s.arg(name,
-                                                                                                      entry->Name));
-                              return int(Failure);
-                          }
-                          book.Add(recipient.number, name, name);
-                          return saved(book, store);
-                      });
+    return changeBook(
+        ContactsCommand::tr("KORVANE's window is open; close it or add the contact there"),
+        [&](AddressBookEntries &book, SettingsStore &store) {
+            if (book.Count() >= AddressBookEntries::MaximumCount) {
+                Terminal::tell(ContactsCommand::tr("The address book is full: it holds %1 recipients, the most it "
+                                                   "can keep.")
+                                   .arg(AddressBookEntries::MaximumCount));
+                return int(Failure);
+            }
+            // The window adds nothing and says nothing here; a script needs to know.
+            if (const std::optional<AddressBookEntry> entry = book.Item(name)) {
+                Terminal::tell(
+                    entry->Name == name
+                        ? ContactsCommand::tr("%1 is already in the address book.").arg(name)
+                        : ContactsCommand::tr("%1 is already in the address book, as %2.").arg(name, entry->Name));
+                return int(Failure);
+            }
+            book.Add(recipient.number, name, name);
+            return saved(book, store);
+        });
 }
 
 int remove(const QStringList &arguments)
@@ -180,13 +189,13 @@ int remove(const QStringList &arguments)
     QCommandLineParser parser;
     if (const std::optional<int> done = parse(parser, command + u" remove"_s, u"contacts"_s, arguments))
         return *done;
-    if (!takes(parser, 1, u"remove"_s, u"the name of the recipient to remove"_s))
+    if (!takes(parser, 1, u"remove"_s, ContactsCommand::tr("the name of the recipient to remove")))
         return UsageError;
     const QString name = parser.positionalArguments().at(0);
-    return changeBook(u"KORVANE's window is open; close it or remove the contact there"_s,
+    return changeBook(ContactsCommand::tr("KORVANE's window is open; close it or remove the contact there"),
                       [&](AddressBookEntries &book, SettingsStore &store) {
                           if (!book.Remove(name)) {
-                              Terminal::tell(u"%1 is not in the address book."_s.arg(name));
+                              Terminal::tell(ContactsCommand::tr("%1 is not in the address book.").arg(name));
                               return int(Failure);
                           }
                           return saved(book, store);
@@ -200,13 +209,14 @@ int import(const QStringList &arguments)
     parser.addOption(country);
     if (const std::optional<int> done = parse(parser, command + u" import"_s, u"contacts"_s, arguments))
         return *done;
-    if (!takes(parser, 1, u"import"_s, u"the vCard or CSV file to import"_s))
+    if (!takes(parser, 1, u"import"_s, ContactsCommand::tr("the vCard or CSV file to import")))
         return UsageError;
     if (parser.values(country).size() > 1)
-        return usageError(command + u" import"_s, u"Give --country once."_s);
+        return usageError(command + u" import"_s, ContactsCommand::tr("Give --country once."));
     if (!Countries::find(parser.value(country))) {
-        return usageError(command + u" import"_s, u"There is no country '%1': give %2, or a code such as de-DE."_s
-                                                      .arg(parser.value(country), Countries::captionList()));
+        return usageError(command + u" import"_s,
+                          ContactsCommand::tr("There is no country '%1': give %2, or a code such as de-DE.")
+                              .arg(parser.value(country), Countries::captionList()));
     }
     const QString fileName = parser.positionalArguments().at(0);
 
@@ -217,7 +227,7 @@ int import(const QStringList &arguments)
         return Failure;
     }
     return changeBook(
-        u"KORVANE's window is open; close it or import the contacts there"_s,
+        ContactsCommand::tr("KORVANE's window is open; close it or import the contacts there"),
         [&](AddressBookEntries &book, SettingsStore &store) {
             const ContactsImport plan = ContactsImport::fromData(
                 contents.data, ContactsFile::formatOf(fileName, contents.data),
@@ -227,7 +237,7 @@ int import(const QStringList &arguments)
                 return int(Failure);
             }
             if (!book.AddAll(plan.accepted())) {
-                Terminal::tell(u"The address book could not be saved. %1"_s.arg(store.errorString()));
+                Terminal::tell(ContactsCommand::tr("The address book could not be saved. %1").arg(store.errorString()));
                 return int(Failure);
             }
             Terminal::print(plan.summary());
@@ -244,7 +254,7 @@ int exportTo(const QStringList &arguments)
     QCommandLineParser parser;
     if (const std::optional<int> done = parse(parser, command + u" export"_s, u"contacts"_s, arguments))
         return *done;
-    if (!takes(parser, 1, u"export"_s, u"the file to write, ending in .vcf or .csv"_s))
+    if (!takes(parser, 1, u"export"_s, ContactsCommand::tr("the file to write, ending in .vcf or .csv")))
         return UsageError;
     SettingsStore store;
     AddressBookEntries book(store);
@@ -280,9 +290,10 @@ int contacts(const QStringList &arguments)
         return Success;
     }
     if (subcommand.isEmpty())
-        return usageError(command, u"Say what to do: list, add, remove, import or export."_s);
-    return usageError(command, u"'%1' is not a contacts command: give list, add, remove, import or export."_s
-                                   .arg(subcommand));
+        return usageError(command, ContactsCommand::tr("Say what to do: list, add, remove, import or export."));
+    return usageError(command,
+                      ContactsCommand::tr("'%1' is not a contacts command: give list, add, remove, import or export.")
+                          .arg(subcommand));
 }
 
 } // namespace Commands

@@ -10,6 +10,7 @@
 #include "history/historystore.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,6 +19,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The context of the command's texts for translators.
+struct HistoryCommand {
+    Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
+};
 
 const QString command = u"korvane history"_s;
 
@@ -53,13 +59,14 @@ int history(const QStringList &arguments)
     if (const std::optional<int> done = parse(parser, command, u"history"_s, arguments))
         return *done;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(command, u"It takes no arguments but --json and --limit N."_s);
+        return usageError(command, HistoryCommand::tr("It takes no arguments but --json and --limit N."));
     int count = -1;
     if (parser.isSet(limit)) {
         bool ok = false;
         count = parser.value(limit).toInt(&ok);
         if (!ok || count < 0 || parser.values(limit).size() > 1)
-            return usageError(command, u"Give --limit once, with a whole number of messages, such as --limit 10."_s);
+            return usageError(
+                command, HistoryCommand::tr("Give --limit once, with a whole number of messages, such as --limit 10."));
     }
 
     // A history that was never written is empty; reading it makes no file.
@@ -89,7 +96,8 @@ int history(const QStringList &arguments)
     }
     if (records.isEmpty())
         return Success;
-    QList<QStringList> rows{{u"Time"_s, u"State"_s, u"To"_s, u"Number"_s, u"Message"_s}};
+    QList<QStringList> rows{{HistoryCommand::tr("Time"), HistoryCommand::tr("State"), HistoryCommand::tr("To"),
+                             HistoryCommand::tr("Number"), HistoryCommand::tr("Message")}};
     for (const HistoryRecord &record : std::as_const(records)) {
         rows.append({record.time.toLocalTime().toString(u"yyyy-MM-dd HH:mm:ss"_s),
                      HistoryRecord::stateText(record.state), record.recipient(), record.recipientNumber,

@@ -27,6 +27,7 @@
 #include "settings/settingsstore.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include <termios.h>
@@ -39,6 +40,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The context of the command's texts for translators.
+struct SendCommand {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
 
 using Commands::parse;
 using Commands::Positionals;
@@ -71,16 +77,19 @@ Input readStandardInput()
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            return {QString(), u"Your message was not sent: standard input could not be read: %1."_s.arg(
-                                   QString::fromLocal8Bit(std::strerror(errno)))};
+            return {QString(),
+                    SendCommand::tr("Your message was not sent: standard input could not be read: %1.")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno)))};
         }
         if (got == 0)
             break;
         bytes.append(buffer, got);
         if (bytes.size() > s_maximumInput) {
-            return {QString(), u"Your message was not sent: standard input holds more than %1 bytes, and the most "
-                               "that can be sent is %2 characters."_s.arg(s_maximumInput)
-                                   .arg(SendChecks::MaximumMessageLength)};
+            return {QString(),
+                    SendCommand::tr("Your message was not sent: standard input holds more than %1 bytes, and the most "
+                                    "that can be sent is %2 characters.")
+                        .arg(s_maximumInput)
+                        .arg(SendChecks::MaximumMessageLength)};
         }
     }
     if (bytes.endsWith("\r\n"))
@@ -89,7 +98,7 @@ Input readStandardInput()
         bytes.chop(1);
     std::optional<QString> text = InputText::fromUtf8(bytes);
     if (!text)
-        return {QString(), u"Your message was not sent: standard input is not UTF-8 text."_s};
+        return {QString(), SendCommand::tr("Your message was not sent: standard input is not UTF-8 text.")};
     return {*text, QString()};
 }
 
@@ -97,7 +106,7 @@ Input readStandardInput()
 Input messageArgument(const QString &argument)
 {
     if (!InputText::isText(argument))
-        return {QString(), u"Your message was not sent: the message is not UTF-8 text."_s};
+        return {QString(), SendCommand::tr("Your message was not sent: the message is not UTF-8 text.")};
     return {argument, QString()};
 }
 
@@ -131,24 +140,29 @@ Password readPasswordLine()
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            return {std::nullopt, u"Your message was not sent: the password could not be read from standard "
-                                  "input: %1."_s.arg(QString::fromLocal8Bit(std::strerror(errno)))};
+            return {std::nullopt,
+                    SendCommand::tr("Your message was not sent: the password could not be read from standard "
+                                    "input: %1.")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno)))};
         }
         if (got == 0 || byte == '\n')
             break;
         bytes.append(byte);
         if (bytes.size() > s_maximumPassword)
-            return {std::nullopt, u"Your message was not sent: the first line of standard input is too long for a "
-                                  "password."_s};
+            return {std::nullopt,
+                    SendCommand::tr("Your message was not sent: the first line of standard input is too long for a "
+                                    "password.")};
     }
     byte = 0;
     if (bytes.endsWith('\r'))
         bytes.chop(1);
     if (bytes.isEmpty())
-        return {std::nullopt, u"Your message was not sent: standard input holds no password for --user."_s};
+        return {std::nullopt,
+                SendCommand::tr("Your message was not sent: standard input holds no password for --user.")};
     std::optional<QString> password = InputText::fromUtf8(bytes);
     if (!password)
-        return {std::nullopt, u"Your message was not sent: the password on standard input is not UTF-8 text."_s};
+        return {std::nullopt,
+                SendCommand::tr("Your message was not sent: the password on standard input is not UTF-8 text.")};
     return {password, QString()};
 }
 
@@ -206,16 +220,18 @@ std::optional<QString> signInProblem(const QCommandLineParser &parser, const QSt
     const QString user = u"user"_s;
     const bool passwordStdin = parser.isSet(u"password-stdin"_s);
     if (parser.values(user).size() > 1)
-        return u"Give --user once."_s;
+        return SendCommand::tr("Give --user once.");
     if (parser.isSet(user) && parser.value(user).isEmpty())
-        return u"Give the user name to sign in with: --user NAME."_s;
+        return SendCommand::tr("Give the user name to sign in with: --user NAME.");
     if (passwordStdin && !parser.isSet(user))
-        return u"--password-stdin reads the password of --user NAME; give --user too."_s;
+        return SendCommand::tr("--password-stdin reads the password of --user NAME; give --user too.");
     if (passwordStdin && message == u"-")
-        return u"With --password-stdin, standard input holds the password: give the message as an argument."_s;
+        return SendCommand::tr(
+            "With --password-stdin, standard input holds the password: give the message as an argument.");
     if (parser.isSet(user) && !passwordStdin && !qEnvironmentVariableIsSet(s_passwordVariable))
-        return u"Give the password of --user in the environment variable KORVANE_PASSWORD, or on standard input "
-               "with --password-stdin; never as an argument."_s;
+        return SendCommand::tr(
+            "Give the password of --user in the environment variable KORVANE_PASSWORD, or on standard input "
+            "with --password-stdin; never as an argument.");
     return std::nullopt;
 }
 
@@ -234,25 +250,27 @@ std::optional<int> parseOptions(const QStringList &arguments, SendOptions &optio
         return *done;
 
     if (!parser.isSet(to))
-        return usageError(command, u"Say who the message goes to, with --to NAME or --to NUMBER."_s);
+        return usageError(command, SendCommand::tr("Say who the message goes to, with --to NAME or --to NUMBER."));
     if (parser.values(to).size() > 1)
-        return usageError(command, u"Give --to once: a message goes to one recipient."_s);
+        return usageError(command, SendCommand::tr("Give --to once: a message goes to one recipient."));
     if (parser.values(country).size() > 1)
-        return usageError(command, u"Give --country once."_s);
+        return usageError(command, SendCommand::tr("Give --country once."));
     QString culture = u"en-GB"_s;
     if (parser.isSet(country)) {
         const std::optional<Countries::Country> chosen = Countries::find(parser.value(country));
         if (!chosen) {
-            return usageError(command, u"There is no country '%1': give %2, or a code such as de-DE."_s
-                                           .arg(parser.value(country), Countries::captionList()));
+            return usageError(command,
+                              SendCommand::tr("There is no country '%1': give %2, or a code such as de-DE.")
+                                  .arg(parser.value(country), Countries::captionList()));
         }
         culture = QString::fromUtf16(chosen->cultureCode);
     }
     const QStringList rest = parser.positionalArguments();
     if (rest.isEmpty())
-        return usageError(command, u"Give the message as an argument, or - to read it from standard input."_s);
+        return usageError(command,
+                          SendCommand::tr("Give the message as an argument, or - to read it from standard input."));
     if (rest.size() > 1)
-        return usageError(command, u"Give the message as one argument, in quotes."_s);
+        return usageError(command, SendCommand::tr("Give the message as one argument, in quotes."));
     if (const std::optional<QString> problem = signInProblem(parser, rest.first()))
         return usageError(command, *problem);
 
@@ -300,10 +318,12 @@ std::optional<OutgoingMessage> checkedMessage(const SendOptions &options, const 
     book.Load();
     const std::optional<Recipient> recipient = recipientOf(options.to, book);
     if (!recipient) {
-        Terminal::tell(u"Your message was not sent: %1 is neither a name in the address book nor a valid phone "
-                       "number, which starts with 00 and the country code: 14 to 17 digits, or fewer where its country's "
-                       "numbers are shorter."_s
-                           .arg(options.to));
+        Terminal::tell(
+            SendCommand::tr(
+                "Your message was not sent: %1 is neither a name in the address book nor a valid phone "
+                "number, which starts with 00 and the country code: 14 to 17 digits, or fewer where its country's "
+                "numbers are shorter.")
+                .arg(options.to));
         return std::nullopt;
     }
     message.toName = recipient->name;
@@ -333,7 +353,7 @@ int sendMessage(const SendOptions &options)
 
     SettingsStore store;
     if (!store.isUsable()) {
-        Terminal::tell(u"Your message was not sent. %1"_s.arg(store.errorString()));
+        Terminal::tell(SendCommand::tr("Your message was not sent. %1").arg(store.errorString()));
         return Failure;
     }
     const std::optional<OutgoingMessage> message = checkedMessage(options, input, store);
@@ -353,9 +373,9 @@ int sendMessage(const SendOptions &options)
         sending.setCredentials(*given);
     const MessageSend::Result result = sending.run();
     if (!result.historyError.isEmpty())
-        Terminal::tell(u"This send is not in the history: %1"_s.arg(result.historyError));
+        Terminal::tell(SendCommand::tr("This send is not in the history: %1").arg(result.historyError));
     Terminal::tell(result.outcome == MessageSend::Outcome::Sent
-                       ? u"Your message was sent."_s
+                       ? SendCommand::tr("Your message was sent.")
                        : MessageSend::outcomeText(result.outcome, result.reason));
     return statusOf(result.outcome);
 }

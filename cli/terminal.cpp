@@ -5,6 +5,7 @@
 
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -122,7 +123,8 @@ bool flushOutput()
 
 QString outputError()
 {
-    return QStringLiteral("The output could not be written: %1.").arg(QString::fromLocal8Bit(std::strerror(s_outputErrno)));
+    return QCoreApplication::translate("CommandLine", "The output could not be written: %1.")
+        .arg(QString::fromLocal8Bit(std::strerror(s_outputErrno)));
 }
 
 } // namespace Terminal

@@ -7,6 +7,7 @@
 #include "contacts/csv.h"
 #include "contacts/vcard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,19 +84,28 @@ Contents read(const QString &fileName)
         file.fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     } while (file.fd < 0 && errno == EINTR);
     if (file.fd < 0)
-        return {{}, QStringLiteral("%1 could not be opened: %2.").arg(shown(fileName), systemError(errno))};
+        return {{},
+                QCoreApplication::translate("ContactsFile", "%1 could not be opened: %2.")
+                    .arg(shown(fileName), systemError(errno))};
 
     struct stat status {};
     if (::fstat(file.fd, &status) != 0)
-        return {{}, QStringLiteral("%1 could not be read: %2.").arg(shown(fileName), systemError(errno))};
+        return {{},
+                QCoreApplication::translate("ContactsFile", "%1 could not be read: %2.")
+                    .arg(shown(fileName), systemError(errno))};
     if (S_ISDIR(status.st_mode))
-        return {{}, QStringLiteral("%1 is a folder, not a contacts file.").arg(shown(fileName))};
+        return {
+            {},
+            QCoreApplication::translate("ContactsFile", "%1 is a folder, not a contacts file.").arg(shown(fileName))};
     if (!S_ISREG(status.st_mode)) {
-        return {{}, QStringLiteral("%1 is not a file but a device, a pipe or a socket, so it is not read.")
-                        .arg(shown(fileName))};
+        return {{},
+                QCoreApplication::translate("ContactsFile",
+                                            "%1 is not a file but a device, a pipe or a socket, so it is not read.")
+                    .arg(shown(fileName))};
     }
     const auto tooLarge = [&fileName](qint64 size) {
-        return QStringLiteral("%1 is too large for a contacts file (%2 MB; KORVANE reads files of up to %3 MB).")
+        return QCoreApplication::translate(
+                   "ContactsFile", "%1 is too large for a contacts file (%2 MB; KORVANE reads files of up to %3 MB).")
             .arg(shown(fileName), megabytes(size), megabytes(ContactsLimits::maximumFileSize));
     };
     if (status.st_size > ContactsLimits::maximumFileSize)
@@ -115,7 +125,9 @@ Contents read(const QString &fileName)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return {{}, QStringLiteral("%1 could not be read: %2.").arg(shown(fileName), systemError(errno))};
+            return {{},
+                    QCoreApplication::translate("ContactsFile", "%1 could not be read: %2.")
+                        .arg(shown(fileName), systemError(errno))};
         if (count == 0)
             break;
         filled += count;
@@ -128,15 +140,18 @@ std::optional<QString> write(const QString &fileName, std::span<const AddressBoo
 {
     const std::optional<ContactsFormat> format = formatForFileName(fileName);
     if (!format) {
-        return QStringLiteral("%1 was not written: name the file .vcf for vCard or .csv for CSV.")
+        return QCoreApplication::translate("ContactsFile",
+                                           "%1 was not written: name the file .vcf for vCard or .csv for CSV.")
             .arg(shown(fileName));
     }
     const QByteArray bytes = *format == ContactsFormat::VCard ? VCard::write(entries) : Csv::write(entries);
     QSaveFile file(fileName);
     if (!PrivateFile::open(file))
-        return QStringLiteral("%1 could not be written: %2.").arg(shown(fileName), file.errorString());
+        return QCoreApplication::translate("ContactsFile", "%1 could not be written: %2.")
+            .arg(shown(fileName), file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 could not be written: %2.").arg(shown(fileName), file.errorString());
+        return QCoreApplication::translate("ContactsFile", "%1 could not be written: %2.")
+            .arg(shown(fileName), file.errorString());
     return std::nullopt;
 }
 

@@ -9,6 +9,8 @@
 #include "contacts/vcard.h"
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -45,19 +47,30 @@ std::optional<SkippedContact> nameRefusal(const ReadContact &contact, const QStr
     return std::nullopt;
 }
 
-QString phraseOf(SkipReason reason)
+// One part of "N contacts were skipped: ...", with `count` the number of them.
+QString phraseOf(SkipReason reason, const QString &count)
 {
     switch (reason) {
-    case SkipReason::Unreadable: return QStringLiteral("could not be read");
-    case SkipReason::NoName: return QStringLiteral("without a name");
-    case SkipReason::NameTooLong: return QStringLiteral("with too long a name");
-    case SkipReason::AlreadyInBook: return QStringLiteral("already in the address book");
-    case SkipReason::TwiceInFile: return QStringLiteral("named twice in the file");
-    case SkipReason::NoNumber: return QStringLiteral("without a phone number");
-    case SkipReason::InvalidNumber: return QStringLiteral("without a valid phone number");
+    case SkipReason::Unreadable:
+        //: One part of "N contacts were skipped: ...": %1 how many contacts.
+        return QCoreApplication::translate("ContactsImport", "%1 could not be read").arg(count);
+    case SkipReason::NoName:
+        return QCoreApplication::translate("ContactsImport", "%1 without a name").arg(count);
+    case SkipReason::NameTooLong:
+        return QCoreApplication::translate("ContactsImport", "%1 with too long a name").arg(count);
+    case SkipReason::AlreadyInBook:
+        return QCoreApplication::translate("ContactsImport", "%1 already in the address book").arg(count);
+    case SkipReason::TwiceInFile:
+        return QCoreApplication::translate("ContactsImport", "%1 named twice in the file").arg(count);
+    case SkipReason::NoNumber:
+        return QCoreApplication::translate("ContactsImport", "%1 without a phone number").arg(count);
+    case SkipReason::InvalidNumber:
+        return QCoreApplication::translate("ContactsImport", "%1 without a valid phone number").arg(count);
     case SkipReason::BookFull:
-        return QStringLiteral("left out because the address book is full (it keeps %1 at most)")
-            .arg(TextInput::grouped(addressBookCapacity));
+        //: %1 how many contacts were left out, %2 how many the address book keeps.
+        return QCoreApplication::translate("ContactsImport",
+                                           "%1 left out because the address book is full (it keeps %2 at most)")
+            .arg(count, TextInput::grouped(addressBookCapacity));
     }
     return {};
 }
@@ -81,7 +94,8 @@ ContactsImport ContactsImport::fromData(QByteArrayView data, ContactsFormat form
     const std::optional<Countries::Country> home = Countries::find(country);
     if (!home) {
         ContactsImport failed;
-        failed.m_error = QStringLiteral("%1 is not a country that KORVANE knows.").arg(country.toString());
+        failed.m_error = QCoreApplication::translate("ContactsImport", "%1 is not a country that KORVANE knows.")
+                             .arg(country.toString());
         return failed;
     }
     const ContactsRead read = format == ContactsFormat::VCard ? VCard::read(data) : Csv::read(data);
@@ -97,7 +111,7 @@ ContactsImport ContactsImport::plan(const ContactsRead &read, const Book &book, 
         return result;
     }
     if (read.contacts.isEmpty() && read.unreadable.isEmpty()) {
-        result.m_error = QStringLiteral("The file holds no contacts.");
+        result.m_error = QCoreApplication::translate("ContactsImport", "The file holds no contacts.");
         return result;
     }
 
@@ -142,8 +156,8 @@ QString ContactsImport::summary() const
     const auto count = [](qsizetype n) { return TextInput::grouped(n); };
 
     QString text = m_accepted.size() == 1
-        ? QStringLiteral("Imported 1 recipient.")
-        : QStringLiteral("Imported %1 recipients.").arg(count(m_accepted.size()));
+        ? QCoreApplication::translate("ContactsImport", "Imported 1 recipient.")
+        : QCoreApplication::translate("ContactsImport", "Imported %1 recipients.").arg(count(m_accepted.size()));
 
     if (!m_skipped.isEmpty()) {
         std::array<qsizetype, 8> byReason{};
@@ -154,16 +168,23 @@ QString ContactsImport::summary() const
                                         SkipReason::NameTooLong, SkipReason::NoNumber, SkipReason::InvalidNumber,
                                         SkipReason::Unreadable, SkipReason::BookFull}) {
             if (const qsizetype n = byReason[size_t(reason)])
-                parts.append(count(n) + u' ' + phraseOf(reason));
+                parts.append(phraseOf(reason, count(n)));
         }
         QString list = parts.takeLast();
         if (!parts.isEmpty())
-            list = parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + list;
-        text += m_skipped.size() == 1 ? QStringLiteral(" 1 contact was skipped: %1.").arg(list)
-                                      : QStringLiteral(" %1 contacts were skipped: %2.").arg(count(m_skipped.size()), list);
+            //: Joins the last of the reasons contacts were skipped to those before it, which are joined by
+            //: ", ": %1 those before, %2 the last.
+            list = QCoreApplication::translate("ContactsImport", "%1 and %2")
+                       .arg(parts.join(QStringLiteral(", ")), list);
+        //: Follows "Imported N recipients." in the same paragraph: keep the space at the start.
+        text += m_skipped.size() == 1
+            ? QCoreApplication::translate("ContactsImport", " 1 contact was skipped: %1.").arg(list)
+            : QCoreApplication::translate("ContactsImport", " %1 contacts were skipped: %2.")
+                  .arg(count(m_skipped.size()), list);
     }
     if (m_truncated) {
-        text += QStringLiteral(" The file holds more than %1 contacts; the rest were not read.")
+        text += QCoreApplication::translate("ContactsImport",
+                                            " The file holds more than %1 contacts; the rest were not read.")
                     .arg(count(ContactsLimits::maximumContacts));
     }
     return text;

@@ -11,6 +11,8 @@
 #include "contacts/csvrecords.h"
 #include "contacts/textinput.h"
 
+#include <QCoreApplication>
+
 #include <variant>
 #include <vector>
 
@@ -46,7 +48,8 @@ ContactsRead read(QByteArrayView data)
             continue;
         haveHeader = true;
         if (!layout.recognise(text, fields)) {
-            result.error = QStringLiteral(
+            result.error = QCoreApplication::translate(
+                "Csv",
                 "The first line of the file does not name the columns of a contacts file that KORVANE reads: "
                 "a column of names and one of phone numbers, as in \"Name,Number\" or the contacts that "
                 "Google Contacts, Outlook and Thunderbird export.");
@@ -55,7 +58,7 @@ ContactsRead read(QByteArrayView data)
         break;
     }
     if (!haveHeader) {
-        result.error = QStringLiteral("The file is empty.");
+        result.error = QCoreApplication::translate("Csv", "The file is empty.");
         return result;
     }
 
@@ -63,9 +66,11 @@ ContactsRead read(QByteArrayView data)
     while (records.next(fields, layout.columnsUsed())) {
         const ContactOrigin origin{0, records.recordLine()};
         if (records.unterminated()) {
-            result.unreadable.append({origin, QString(), SkipReason::Unreadable,
-                                      QStringLiteral("a quoted field begins on it and is never closed, so the "
-                                                     "rest of the file could not be read")});
+            result.unreadable.append(
+                {origin, QString(), SkipReason::Unreadable,
+                 QCoreApplication::translate("Csv",
+                                             "a quoted field begins on it and is never closed, so the "
+                                             "rest of the file could not be read")});
             break;
         }
         if (records.blank())

@@ -5,6 +5,7 @@
 #include "contacts/textinput.h"
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -191,7 +192,7 @@ std::optional<QString> Layout::gather(QByteArrayView text, const std::vector<Fie
             continue;
         const Field &field = row[size_t(column.index)];
         if (field.end - field.begin > maximumValueLength) {
-            return QStringLiteral("its field in the column \"%1\" is longer than %2 bytes")
+            return QCoreApplication::translate("CsvLayout", "its field in the column \"%1\" is longer than %2 bytes")
                 .arg(m_headers.value(column.index), TextInput::grouped(maximumValueLength));
         }
         QString value = fieldText(text, field).trimmed();

@@ -4,6 +4,8 @@
 
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
+
 #include <phonenumbers/phonenumberutil.h>
 
 #include <algorithm>
@@ -47,21 +49,27 @@ PhoneNumberUtil::ErrorType parse(QStringView text, const char *region, PhoneNumb
     return util.Parse("+" + text.sliced(2).toString().toStdString(), region, number);
 }
 
-QString parseProblem(PhoneNumberUtil::ErrorType error, QStringView text)
+QString parseProblem(PhoneNumberUtil::ErrorType error, QStringView text, const QString &shown)
 {
     switch (error) {
     case PhoneNumberUtil::INVALID_COUNTRY_CODE_ERROR:
-        return QStringLiteral(" has a country code that no country has, so its country is unknown");
+        //: Why a contact's number cannot be imported; %1 the number as written in the file, in quotes. Each
+        //: of these ends a longer sentence: small letter, no full stop.
+        return QCoreApplication::translate("PhoneNumbers",
+                                           "%1 has a country code that no country has, so its country is unknown")
+            .arg(shown);
     case PhoneNumberUtil::TOO_LONG_NSN:
-        return QStringLiteral(" is too long");
+        return QCoreApplication::translate("PhoneNumbers", "%1 is too long").arg(shown);
     case PhoneNumberUtil::NOT_A_NUMBER:
         if (digitCount(text) >= 3)
-            return QStringLiteral(" has letters or signs that are not part of a phone number");
+            return QCoreApplication::translate("PhoneNumbers",
+                                               "%1 has letters or signs that are not part of a phone number")
+                .arg(shown);
         break;
     default:
         break;
     }
-    return QStringLiteral(" is too short");
+    return QCoreApplication::translate("PhoneNumbers", "%1 is too short").arg(shown);
 }
 
 // The library takes letters for the digits of a phone's keypad ("0800
@@ -83,18 +91,25 @@ bool hasLettersInNumber(QStringView text, const PhoneNumber &number, const char 
 }
 
 // Why a number that the library could read fails the recipient rule.
-QString ruleProblem(const PhoneNumber &number, const QString &bookForm)
+QString ruleProblem(const PhoneNumber &number, const QString &bookForm, const QString &shown)
 {
     if (bookForm.size() > TextRules::maximumRecipientNumberLength)
-        return QStringLiteral(" is too long: %1 has more than the 15 digits of an international number").arg(bookForm);
+        //: %1 the number as written in the file, in quotes; %2 the same number as the address book keeps it.
+        return QCoreApplication::translate("PhoneNumbers",
+                                           "%1 is too long: %2 has more than the 15 digits of an international number")
+            .arg(shown, bookForm);
     switch (PhoneNumberUtil::GetInstance()->IsPossibleNumberWithReason(number)) {
     case PhoneNumberUtil::TOO_SHORT:
     case PhoneNumberUtil::IS_POSSIBLE_LOCAL_ONLY:
-        return QStringLiteral(" is too short for a phone number of its country (%1)").arg(bookForm);
+        return QCoreApplication::translate("PhoneNumbers", "%1 is too short for a phone number of its country (%2)")
+            .arg(shown, bookForm);
     case PhoneNumberUtil::TOO_LONG:
-        return QStringLiteral(" is too long for a phone number of its country (%1)").arg(bookForm);
+        return QCoreApplication::translate("PhoneNumbers", "%1 is too long for a phone number of its country (%2)")
+            .arg(shown, bookForm);
     default:
-        return QStringLiteral(" is not a phone number in the numbering plan of its country (%1)").arg(bookForm);
+        return QCoreApplication::translate("PhoneNumbers",
+                                           "%1 is not a phone number in the numbering plan of its country (%2)")
+            .arg(shown, bookForm);
     }
 }
 
@@ -104,20 +119,23 @@ Normalised normalise(QStringView written, const Countries::Country &home)
 {
     const QStringView text = written.trimmed();
     if (text.isEmpty())
-        return {{}, QStringLiteral("has no phone number")};
+        return {{}, QCoreApplication::translate("PhoneNumbers", "has no phone number")};
     if (digitCount(text) == 0)
-        return {{}, quoted(written) + QStringLiteral(" has no digits")};
+        return {{}, QCoreApplication::translate("PhoneNumbers", "%1 has no digits").arg(quoted(written))};
     PhoneNumber number;
     if (const auto error = parse(text, home.regionCode, &number); error != PhoneNumberUtil::NO_PARSING_ERROR)
-        return {{}, quoted(written) + parseProblem(error, text)};
+        return {{}, parseProblem(error, text, quoted(written))};
     if (hasLettersInNumber(text, number, home.regionCode))
-        return {{}, quoted(written) + QStringLiteral(" has letters or signs that are not part of a phone number")};
+        return {
+            {},
+            QCoreApplication::translate("PhoneNumbers", "%1 has letters or signs that are not part of a phone number")
+                .arg(quoted(written))};
 
     std::string e164;
     PhoneNumberUtil::GetInstance()->Format(number, PhoneNumberUtil::E164, &e164);
     const QString bookForm = u"00" + QString::fromStdString(e164).sliced(1);
     if (!TextRules::isValidRecipientNumber(bookForm))
-        return {{}, quoted(written) + ruleProblem(number, bookForm)};
+        return {{}, ruleProblem(number, bookForm, quoted(written))};
     return {bookForm, {}};
 }
 

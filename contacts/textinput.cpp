@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/textinput.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringDecoder>
 
@@ -28,15 +29,17 @@ Utf8Bytes::Utf8Bytes(QByteArrayView data)
 QString Utf8Bytes::problem(bool checkUtf8) const
 {
     if (m_utf16Broken)
-        return QStringLiteral("The file begins like UTF-16 text but is not.");
+        return QCoreApplication::translate("TextInput", "The file begins like UTF-16 text but is not.");
     if (const void *nul = std::memchr(m_text.data(), 0, size_t(m_text.size()))) {
         const qsizetype at = static_cast<const char *>(nul) - m_text.data();
-        return QStringLiteral("The file is not a text file: line %1 holds a NUL byte.").arg(lineAt(m_text, at));
+        return QCoreApplication::translate("TextInput", "The file is not a text file: line %1 holds a NUL byte.")
+            .arg(lineAt(m_text, at));
     }
     if (checkUtf8) {
         if (const qsizetype at = firstInvalidUtf8(m_text); at >= 0) {
-            return QStringLiteral("The file is not UTF-8 text: line %1 holds bytes that are not UTF-8. "
-                                  "Save it as UTF-8 and import it again.")
+            return QCoreApplication::translate("TextInput",
+                                               "The file is not UTF-8 text: line %1 holds bytes that are not UTF-8. "
+                                               "Save it as UTF-8 and import it again.")
                 .arg(lineAt(m_text, at));
         }
     }

@@ -10,6 +10,8 @@
 #include "contacts/vcardproperty.h"
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -99,11 +101,12 @@ ContactsRead Reader::run()
     finishProperty();
     if (m_card) {
         if (m_card->problem.isEmpty())
-            m_card->problem = QStringLiteral("the file ends before its END:VCARD");
+            m_card->problem = QCoreApplication::translate("VCard", "the file ends before its END:VCARD");
         endCard();
     }
     if (!m_sawBegin) {
-        m_result.error = QStringLiteral("The file holds no vCard: none of its lines says BEGIN:VCARD.");
+        m_result.error
+            = QCoreApplication::translate("VCard", "The file holds no vCard: none of its lines says BEGIN:VCARD.");
         m_result.contacts.clear();
         m_result.unreadable.clear();
     }
@@ -176,7 +179,7 @@ void Reader::finishProperty()
         // BEGIN, END and VERSION that long say nothing that is read.
         if (m_card && m_card->problem.isEmpty()
             && (m_property == Property::FN || m_property == Property::N || m_property == Property::Tel)) {
-            m_card->problem = QStringLiteral("line %1 is longer than %2 bytes")
+            m_card->problem = QCoreApplication::translate("VCard", "line %1 is longer than %2 bytes")
                                   .arg(m_propertyLine)
                                   .arg(TextInput::grouped(maximumValueLength));
         }
@@ -226,7 +229,8 @@ void Reader::handle(Property property, QByteArrayView line)
     QString problem;
     const std::optional<QString> text = propertyValue(line, colon, &parameters, &problem);
     if (!text) {
-        m_card->problem = QStringLiteral("line %1 cannot be read: %2").arg(m_propertyLine).arg(problem);
+        m_card->problem
+            = QCoreApplication::translate("VCard", "line %1 cannot be read: %2").arg(m_propertyLine).arg(problem);
         return;
     }
     if (property == Property::FN) {
@@ -242,7 +246,8 @@ void Reader::beginCard()
     m_sawBegin = true;
     if (m_card) {
         if (m_card->problem.isEmpty())
-            m_card->problem = QStringLiteral("it has no END:VCARD before the card on line %1").arg(m_propertyLine);
+            m_card->problem = QCoreApplication::translate("VCard", "it has no END:VCARD before the card on line %1")
+                                  .arg(m_propertyLine);
         endCard();
     }
     if (m_cards == ContactsLimits::maximumContacts) {
@@ -267,7 +272,8 @@ void Reader::endCard()
         if (text)
             name = nameFromN(*text);
         else if (card.problem.isEmpty())
-            card.problem = QStringLiteral("line %1 cannot be read: %2").arg(card.nLineNumber).arg(problem);
+            card.problem
+                = QCoreApplication::translate("VCard", "line %1 cannot be read: %2").arg(card.nLineNumber).arg(problem);
     }
     if (!card.problem.isEmpty()) {
         m_result.unreadable.append({card.origin, name, SkipReason::Unreadable, card.problem});

@@ -5,6 +5,7 @@
 #include "contacts/textinput.h"
 #include "rules/textrules.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringDecoder>
 #include <QStringList>
@@ -146,14 +147,14 @@ std::optional<QString> decodeValue(QByteArrayView raw, const Parameters &paramet
     } else if (parameters.encoding == Parameters::Encoding::Base64) {
         auto result = QByteArray::fromBase64Encoding(raw.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
         if (!result) {
-            *problem = QStringLiteral("its base64 text is damaged");
+            *problem = QCoreApplication::translate("VCard", "its base64 text is damaged");
             return std::nullopt;
         }
         decoded = *result;
         bytes = decoded;
     }
     if (bytes.contains('\0')) {
-        *problem = QStringLiteral("it holds a NUL character");
+        *problem = QCoreApplication::translate("VCard", "it holds a NUL character");
         return std::nullopt;
     }
 
@@ -161,7 +162,7 @@ std::optional<QString> decodeValue(QByteArrayView raw, const Parameters &paramet
     if (charset.isEmpty() || equalsUpper(charset, "UTF-8") || equalsUpper(charset, "UTF8")
         || equalsUpper(charset, "US-ASCII")) {
         if (TextInput::firstInvalidUtf8(bytes) >= 0) {
-            *problem = QStringLiteral("it is not UTF-8 text");
+            *problem = QCoreApplication::translate("VCard", "it is not UTF-8 text");
             return std::nullopt;
         }
         return QString::fromUtf8(bytes);
@@ -170,12 +171,12 @@ std::optional<QString> decodeValue(QByteArrayView raw, const Parameters &paramet
     const QByteArray charsetBytes = charset.toByteArray();
     QStringDecoder decoder(charsetBytes.constData(), QStringDecoder::Flag::Stateless);
     if (!decoder.isValid()) {
-        *problem = QStringLiteral("its character set %1 is not known").arg(charsetName);
+        *problem = QCoreApplication::translate("VCard", "its character set %1 is not known").arg(charsetName);
         return std::nullopt;
     }
     QString text = decoder(bytes);
     if (decoder.hasError()) {
-        *problem = QStringLiteral("it is not valid %1 text").arg(charsetName);
+        *problem = QCoreApplication::translate("VCard", "it is not valid %1 text").arg(charsetName);
         return std::nullopt;
     }
     return text;

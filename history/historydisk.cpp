@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/historydisk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,16 +49,17 @@ QString nonRegularKind(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return QString();
     if (S_ISLNK(info.st_mode))
-        return u"a symbolic link"_s;
+        //: What the history's file is instead of a file, as %2 of "The history file %1 is %2, not a regular file".
+        return QCoreApplication::translate("HistoryFile", "a symbolic link");
     if (S_ISDIR(info.st_mode))
-        return u"a folder"_s;
+        return QCoreApplication::translate("HistoryFile", "a folder");
     if (S_ISFIFO(info.st_mode))
-        return u"a named pipe"_s;
+        return QCoreApplication::translate("HistoryFile", "a named pipe");
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return u"a device"_s;
+        return QCoreApplication::translate("HistoryFile", "a device");
     if (S_ISSOCK(info.st_mode))
-        return u"a socket"_s;
-    return u"something other than a file"_s;
+        return QCoreApplication::translate("HistoryFile", "a socket");
+    return QCoreApplication::translate("HistoryFile", "something other than a file");
 }
 
 bool makePrivatePath(const QString &path, QString *error)
@@ -72,7 +74,8 @@ bool makePrivatePath(const QString &path, QString *error)
     }
     for (const QString &folder : std::as_const(missing)) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
-            *error = u"The folder %1 could not be created: %2"_s.arg(folder, systemError(errno));
+            *error = QCoreApplication::translate("HistoryFile", "The folder %1 could not be created: %2")
+                         .arg(folder, systemError(errno));
             return false;
         }
     }
@@ -89,7 +92,8 @@ bool createPrivateFile(const QString &fileName, QString *error)
     }
     if (errno == EEXIST)
         return true; // another process made it first
-    *error = u"The history file %1 could not be created: %2"_s.arg(fileName, systemError(errno));
+    *error = QCoreApplication::translate("HistoryFile", "The history file %1 could not be created: %2")
+                 .arg(fileName, systemError(errno));
     return false;
 }
 
@@ -114,11 +118,16 @@ QString makePrivate(const QString &fileName)
             failure = systemError(errno);
     }
     if (!failure.isEmpty()) {
-        return u"Other users of this computer can read your history %1, and it could not be made private: %2."_s.arg(
-            fileName, failure);
+        return QCoreApplication::translate(
+                   "HistoryFile",
+                   "Other users of this computer can read your history %1, and it could not be made private: %2.")
+            .arg(fileName, failure);
     }
     if (wasOpen)
-        return u"Other users of this computer could read your history %1. It is now readable by you alone."_s.arg(fileName);
+        return QCoreApplication::translate(
+                   "HistoryFile",
+                   "Other users of this computer could read your history %1. It is now readable by you alone.")
+            .arg(fileName);
     return QString();
 }
 
@@ -127,11 +136,13 @@ QString unwritablePart(const QString &fileName)
     for (const QString &name : filesOf(fileName)) {
         const QByteArray path = QFile::encodeName(name);
         if (::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
-            return u"%1 cannot be written (%2)"_s.arg(name, systemError(errno));
+            return QCoreApplication::translate("HistoryFile", "%1 cannot be written (%2)")
+                .arg(name, systemError(errno));
     }
     const QString folder = QFileInfo(fileName).path();
     if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
-        return u"the folder %1 cannot be written (%2)"_s.arg(folder, systemError(errno));
+        return QCoreApplication::translate("HistoryFile", "the folder %1 cannot be written (%2)")
+            .arg(folder, systemError(errno));
     return QString();
 }
 

@@ -6,6 +6,7 @@
 #include "history/historyschema.h"
 #include "history/historystore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString interruptedReason = u"the program ended during the send"_s;
+// Kept in the history in the language of the run that finds the send cut off.
+QString interruptedReason()
+{
+    //: Why a send is "Not known" when the program ended during it: small letter, no full stop.
+    return HistoryFile::tr("the program ended during the send");
+}
 
 // SQLite's primary result codes that have words a user can act on.
 constexpr int sqliteBusy = 5;
@@ -35,20 +41,21 @@ QString plainWords(int code)
     switch (code & 0xff) {
     case sqliteBusy:
     case sqliteLocked:
-        return u"another program is keeping it busy"_s;
+        //: Why the history could not be used, after "...: ". "it" is the history.
+        return HistoryFile::tr("another program is keeping it busy");
     case sqliteNoMemory:
-        return u"there is not enough memory"_s;
+        return HistoryFile::tr("there is not enough memory");
     case sqliteReadOnly:
-        return u"it is read-only"_s;
+        return HistoryFile::tr("it is read-only");
     case sqliteIoError:
-        return u"it could not be read or written on the disk"_s;
+        return HistoryFile::tr("it could not be read or written on the disk");
     case sqliteCorrupt:
     case sqliteNotADatabase:
-        return u"it is damaged"_s;
+        return HistoryFile::tr("it is damaged");
     case sqliteFull:
-        return u"the disk is full"_s;
+        return HistoryFile::tr("the disk is full");
     case sqliteCantOpen:
-        return u"it cannot be opened"_s;
+        return HistoryFile::tr("it cannot be opened");
     default:
         return QString();
     }
@@ -116,7 +123,8 @@ void HistoryFile::setError(const QString &what, const QSqlError &error, Detail d
     }
     if (words.isEmpty() && detail == Detail::Any)
         words = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    m_error = words.isEmpty() ? what : what + u": "_s + words;
+    //: %1 what could not be done with the history, %2 why: "The history ... could not be used: the disk is full".
+    m_error = words.isEmpty() ? what : tr("%1: %2").arg(what, words);
 }
 
 QSqlQuery *HistoryFile::prepared(const QString &sql) const
@@ -126,7 +134,7 @@ QSqlQuery *HistoryFile::prepared(const QString &sql) const
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
         if (!query.prepare(sql)) {
-            setError(u"The history %1 could not be used"_s.arg(m_fileName), query.lastError());
+            setError(tr("The history %1 could not be used").arg(m_fileName), query.lastError());
             return nullptr;
         }
         it = m_statements.insert(sql, query);
@@ -138,7 +146,7 @@ bool HistoryFile::exec(QSqlQuery &query) const
 {
     if (query.exec())
         return true;
-    setError(u"The history %1 could not be used"_s.arg(m_fileName), query.lastError());
+    setError(tr("The history %1 could not be used").arg(m_fileName), query.lastError());
     return false;
 }
 
@@ -147,7 +155,7 @@ bool HistoryFile::exec(const QString &statement) const
     QSqlQuery query(m_db);
     if (query.exec(statement))
         return true;
-    setError(u"The history %1 could not be used"_s.arg(m_fileName), query.lastError());
+    setError(tr("The history %1 could not be used").arg(m_fileName), query.lastError());
     return false;
 }
 
@@ -155,7 +163,7 @@ std::optional<int> HistoryFile::pragmaValue(const QString &name)
 {
     QSqlQuery query(m_db);
     if (!query.exec(u"PRAGMA "_s + name) || !query.next()) {
-        setError(u"%1 is not a KORVANE history"_s.arg(m_fileName), query.lastError());
+        setError(tr("%1 is not a KORVANE history").arg(m_fileName), query.lastError());
         return std::nullopt;
     }
     return query.value(0).toInt();
@@ -165,7 +173,7 @@ std::optional<int> HistoryFile::objectCount()
 {
     QSqlQuery query(m_db);
     if (!query.exec(u"SELECT count(*) FROM sqlite_master"_s) || !query.next()) {
-        setError(u"%1 is not a KORVANE history"_s.arg(m_fileName), query.lastError());
+        setError(tr("%1 is not a KORVANE history").arg(m_fileName), query.lastError());
         return std::nullopt;
     }
     return query.value(0).toInt();
@@ -174,8 +182,8 @@ std::optional<int> HistoryFile::objectCount()
 bool HistoryFile::open()
 {
     if (!QSqlDatabase::isDriverAvailable(u"QSQLITE"_s)) {
-        m_error = u"The history cannot be kept: Qt's SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is "
-                  "not installed."_s;
+        m_error = tr("The history cannot be kept: Qt's SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is "
+                     "not installed.");
         return false;
     }
     bool isNew = false;
@@ -195,7 +203,7 @@ bool HistoryFile::checkFiles()
 {
     for (const QString &name : HistoryDisk::filesOf(m_fileName)) {
         if (const QString kind = HistoryDisk::nonRegularKind(name); !kind.isEmpty()) {
-            m_error = u"The history file %1 is %2, not a regular file; it was left as it is."_s.arg(name, kind);
+            m_error = tr("The history file %1 is %2, not a regular file; it was left as it is.").arg(name, kind);
             return false;
         }
     }
@@ -220,13 +228,13 @@ bool HistoryFile::checkExisting()
     if (file.size() == 0)
         return true;
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = u"The history file %1 cannot be read: %2"_s.arg(m_fileName, file.errorString());
+        m_error = tr("The history file %1 cannot be read: %2").arg(m_fileName, file.errorString());
         return false;
     }
     static constexpr QByteArrayView sqliteHeader("SQLite format 3\0", 16);
     if (file.read(sqliteHeader.size()) != sqliteHeader) {
-        m_error = u"The file %1 is not a KORVANE history (it is not an SQLite database); it was left as it is."_s.arg(
-            m_fileName);
+        m_error = tr("The file %1 is not a KORVANE history (it is not an SQLite database); it was left as it is.")
+                      .arg(m_fileName);
         return false;
     }
     return true;
@@ -240,7 +248,7 @@ bool HistoryFile::openConnection()
     // lock for milliseconds; waiting is better than failing a send's record.
     m_db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
     if (!m_db.open()) {
-        setError(u"The history %1 cannot be opened"_s.arg(m_fileName), m_db.lastError());
+        setError(tr("The history %1 cannot be opened").arg(m_fileName), m_db.lastError());
         return false;
     }
     // Before anything in the file is read: SQL that the file holds runs
@@ -265,13 +273,14 @@ bool HistoryFile::checkDatabase(bool *isNew, int *version)
         *isNew = *objects == 0;
     }
     if (!*isNew && (*application != HistorySchema::applicationId || *found == 0)) {
-        m_error = u"The file %1 is not a KORVANE history (it is a database of something else); it was left as it is."_s
+        m_error = tr("The file %1 is not a KORVANE history (it is a database of something else); it was left as it is.")
                       .arg(m_fileName);
         return false;
     }
     if (*found > HistoryStore::schemaVersion) {
-        m_error = u"The history %1 was written by a newer version of KORVANE (history version %2; this version "
-                  "reads up to %3). It was left as it is."_s.arg(m_fileName)
+        m_error = tr("The history %1 was written by a newer version of KORVANE (history version %2; this version "
+                     "reads up to %3). It was left as it is.")
+                      .arg(m_fileName)
                       .arg(*found)
                       .arg(HistoryStore::schemaVersion);
         return false;
@@ -279,7 +288,9 @@ bool HistoryFile::checkDatabase(bool *isNew, int *version)
     if (*isNew)
         return true;
     if (const QString stranger = HistorySchema::strangerIn(m_db, *found); !stranger.isEmpty()) {
-        m_error = u"The history %1 %2, so it is not used. It was left as it is."_s.arg(m_fileName, stranger);
+        //: %1 the history's file name, %2 what is wrong with it, such as "holds a table "x" that KORVANE did
+        //: not create".
+        m_error = tr("The history %1 %2, so it is not used. It was left as it is.").arg(m_fileName, stranger);
         return false;
     }
     return true;
@@ -301,7 +312,7 @@ bool HistoryFile::migrate(int fromVersion)
 {
     Transaction transaction(*this);
     if (!transaction.isActive()) {
-        setError(u"The history %1 cannot be prepared"_s.arg(m_fileName), transaction.error());
+        setError(tr("The history %1 cannot be prepared").arg(m_fileName), transaction.error());
         return false;
     }
     // Another process may have brought the file forward meanwhile.
@@ -323,7 +334,7 @@ bool HistoryFile::migrate(int fromVersion)
         return false;
     }
     if (!transaction.commit()) {
-        setError(u"The history %1 cannot be prepared"_s.arg(m_fileName), transaction.error());
+        setError(tr("The history %1 cannot be prepared").arg(m_fileName), transaction.error());
         return false;
     }
     return true;
@@ -334,7 +345,7 @@ void HistoryFile::markInterrupted(qint64 owner)
     QSqlQuery query(m_db);
     query.prepare(u"UPDATE messages SET state = 'not known', reason = :reason, owner = NULL"
                   " WHERE state = 'sending' AND owner IS :owner"_s);
-    query.bindValue(u":reason"_s, interruptedReason);
+    query.bindValue(u":reason"_s, interruptedReason());
     query.bindValue(u":owner"_s, owner == 0 ? QVariant() : QVariant(owner));
     exec(query);
 }

@@ -4,6 +4,7 @@
 
 #include "history/ownerlock.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -29,6 +30,8 @@ class QDateTime;
 // change anything.
 class HistoryFile final
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryFile)
+
 public:
     // Where what the open found and mended on its own is told (files that
     // others could read); called at most once per open.

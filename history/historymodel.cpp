@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 HistoryModel::HistoryModel(HistoryStore &store, QObject *parent)
     : QAbstractTableModel(parent), m_store(&store)
 {
@@ -201,13 +199,14 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case TimeColumn:
-        return u"Time"_s;
+        return tr("Time");
     case RecipientColumn:
-        return u"To"_s;
+        //: The column of whom a message went to.
+        return tr("To");
     case MessageColumn:
-        return u"Message"_s;
+        return tr("Message");
     case OutcomeColumn:
-        return u"Outcome"_s;
+        return tr("Outcome");
     }
     return {};
 }

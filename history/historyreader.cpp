@@ -5,6 +5,7 @@
 #include "history/historyfile.h"
 #include "history/searchterm.h"
 
+#include <QCoreApplication>
 #include <QVariant>
 
 #include <algorithm>
@@ -133,8 +134,9 @@ bool HistoryReader::readRows(Source source, const QString &term, const Range &ra
     if (!read || error.isValid()) {
         // What the user typed is in the statement; SQLite's words about it
         // would mean nothing to them.
-        const QString what = source == Source::Everything ? u"The history %1 could not be read"_s
-                                                          : u"The history %1 could not be searched"_s;
+        const QString what = source == Source::Everything
+            ? QCoreApplication::translate("HistoryFile", "The history %1 could not be read")
+            : QCoreApplication::translate("HistoryFile", "The history %1 could not be searched");
         m_file.setError(what.arg(m_file.fileName()), error, HistoryFile::Detail::Plain);
         return false;
     }
@@ -147,7 +149,9 @@ std::optional<qint64> HistoryReader::indexedThrough() const
     if (!query || !m_file.exec(*query))
         return std::nullopt;
     if (!query->next()) {
-        m_file.setError(u"The history %1 could not be read"_s.arg(m_file.fileName()), query->lastError());
+        m_file.setError(
+            QCoreApplication::translate("HistoryFile", "The history %1 could not be read").arg(m_file.fileName()),
+            query->lastError());
         return std::nullopt;
     }
     const qint64 through = query->value(0).toLongLong();

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/historyrecord.h"
 
-#include <array>
+#include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
+#include <array>
 
 namespace {
 
@@ -12,14 +12,15 @@ struct StateName
 {
     HistoryRecord::State state;
     QStringView key;
-    QStringView text;
+    const char *text; // shown, translated
 };
 
+//: How a send ended, in the History window's "Outcome" column and the table of "korvane history".
 constexpr std::array stateNames{
-    StateName{HistoryRecord::State::Sending, u"sending", u"Sending"},
-    StateName{HistoryRecord::State::Sent, u"sent", u"Sent"},
-    StateName{HistoryRecord::State::NotSent, u"not sent", u"Not sent"},
-    StateName{HistoryRecord::State::NotKnown, u"not known", u"Not known"},
+    StateName{HistoryRecord::State::Sending, u"sending", QT_TRANSLATE_NOOP("HistoryRecord", "Sending")},
+    StateName{HistoryRecord::State::Sent, u"sent", QT_TRANSLATE_NOOP("HistoryRecord", "Sent")},
+    StateName{HistoryRecord::State::NotSent, u"not sent", QT_TRANSLATE_NOOP("HistoryRecord", "Not sent")},
+    StateName{HistoryRecord::State::NotKnown, u"not known", QT_TRANSLATE_NOOP("HistoryRecord", "Not known")},
 };
 
 const StateName &nameOf(HistoryRecord::State state)
@@ -60,5 +61,5 @@ std::optional<HistoryRecord::State> HistoryRecord::stateFromKey(QStringView key)
 
 QString HistoryRecord::stateText(State state)
 {
-    return nameOf(state).text.toString();
+    return QCoreApplication::translate("HistoryRecord", nameOf(state).text);
 }

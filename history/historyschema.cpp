@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/historyschema.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QSet>
@@ -168,17 +169,22 @@ QString strangerIn(const QSqlDatabase &db, int version)
         return QString();
     const std::optional<Schema> found = schemaOf(db);
     if (!expected || !found)
-        return u"cannot be read"_s;
+        //: Follows "The history FILE" in "The history FILE %1, so it is not used". In the others %1 is the
+        //: kind of database object as SQLite names it (table, index, trigger, view: not translated), %2 its name.
+        return QCoreApplication::translate("HistoryFile", "cannot be read");
     for (const SchemaObject &object : found->objects) {
         const auto it = expected->at.constFind(keyOf(object));
         if (it == expected->at.cend())
-            return u"holds a %1 \"%2\" that KORVANE did not create"_s.arg(object.type, object.name);
+            return QCoreApplication::translate("HistoryFile", "holds a %1 \"%2\" that KORVANE did not create")
+                .arg(object.type, object.name);
         if (!sameObject(object, expected->objects.at(*it), *expected))
-            return u"holds a %1 \"%2\" that another program changed"_s.arg(object.type, object.name);
+            return QCoreApplication::translate("HistoryFile", "holds a %1 \"%2\" that another program changed")
+                .arg(object.type, object.name);
     }
     for (const SchemaObject &own : expected->objects) {
         if (!found->at.contains(keyOf(own)))
-            return u"lacks the %1 \"%2\" that KORVANE created"_s.arg(own.type, own.name);
+            return QCoreApplication::translate("HistoryFile", "lacks the %1 \"%2\" that KORVANE created")
+                .arg(own.type, own.name);
     }
     return QString();
 }

@@ -112,7 +112,7 @@ std::optional<qint64> HistoryStore::begin(const HistoryRecord &send)
     if (!m_file->use())
         return std::nullopt;
     m_file->clearError();
-    const QString failed = u"The send could not be recorded in %1"_s.arg(m_file->fileName());
+    const QString failed = tr("The send could not be recorded in %1").arg(m_file->fileName());
     HistoryFile::Transaction transaction(*m_file);
     if (!transaction.isActive()) {
         m_file->setError(failed, transaction.error());
@@ -157,7 +157,7 @@ bool HistoryStore::finish(qint64 id, HistoryRecord::State outcome, const QString
         return false;
     m_file->clearError();
     if (outcome == HistoryRecord::State::Sending) {
-        m_file->setError(u"A send cannot finish in the state \"sending\"."_s);
+        m_file->setError(tr("A send cannot finish in the state \"sending\"."));
         return false;
     }
     QSqlQuery *update = m_file->prepared(u"UPDATE messages SET state = ?, reason = ?, duration_ms = ?, owner = NULL"
@@ -172,7 +172,7 @@ bool HistoryStore::finish(qint64 id, HistoryRecord::State outcome, const QString
         return false;
     m_inFlight.remove(id);
     if (update->numRowsAffected() != 1) {
-        m_file->setError(u"The outcome of send %1 could not be recorded: it is no longer being sent."_s.arg(id));
+        m_file->setError(tr("The outcome of send %1 could not be recorded: it is no longer being sent.").arg(id));
         return false;
     }
     emit recordChanged(id);
@@ -207,7 +207,7 @@ bool HistoryStore::remove(const QList<qint64> &ids)
     if (!m_file->use())
         return false;
     m_file->clearError();
-    const QString failed = u"The messages could not be deleted from %1"_s.arg(m_file->fileName());
+    const QString failed = tr("The messages could not be deleted from %1").arg(m_file->fileName());
     HistoryFile::Transaction transaction(*m_file);
     if (!transaction.isActive()) {
         m_file->setError(failed, transaction.error());
@@ -252,7 +252,7 @@ bool HistoryStore::clear()
     if (!m_file->use())
         return false;
     m_file->clearError();
-    const QString failed = u"The history %1 could not be cleared"_s.arg(m_file->fileName());
+    const QString failed = tr("The history %1 could not be cleared").arg(m_file->fileName());
     HistoryFile::Transaction transaction(*m_file);
     if (!transaction.isActive()) {
         m_file->setError(failed, transaction.error());
@@ -278,7 +278,7 @@ bool HistoryStore::exportCsv(const QString &fileName, const QString &filter) con
     m_file->clearError();
     QSaveFile file(fileName);
     if (!PrivateFile::open(file)) {
-        m_file->setError(u"%1 could not be written: %2"_s.arg(fileName, file.errorString()));
+        m_file->setError(tr("%1 could not be written: %2").arg(fileName, file.errorString()));
         return false;
     }
     file.write(HistoryCsv::headerLine());
@@ -305,7 +305,7 @@ bool HistoryStore::exportCsv(const QString &fileName, const QString &filter) con
         return false;
     }
     if (!file.commit()) {
-        m_file->setError(u"%1 could not be written: %2"_s.arg(fileName, file.errorString()));
+        m_file->setError(tr("%1 could not be written: %2").arg(fileName, file.errorString()));
         return false;
     }
     m_file->clearError();

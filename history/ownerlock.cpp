@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/ownerlock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -10,8 +11,6 @@
 
 #include <cerrno>
 #include <cstring>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,7 +36,8 @@ bool OwnerLock::open(const QString &fileName, QString *error)
 {
     m_fd = ::open(QFile::encodeName(fileName).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_fd < 0) {
-        *error = u"The history's lock file %1 cannot be used: %2"_s.arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
+        *error = QCoreApplication::translate("HistoryFile", "The history's lock file %1 cannot be used: %2")
+                     .arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     // Offsets below 2^62 keep clear of the end of off_t; a clash with a live
@@ -52,7 +52,8 @@ bool OwnerLock::open(const QString &fileName, QString *error)
         if (errno != EAGAIN && errno != EACCES)
             break;
     }
-    *error = u"The history's lock file %1 cannot be used: %2"_s.arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
+    *error = QCoreApplication::translate("HistoryFile", "The history's lock file %1 cannot be used: %2")
+                 .arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
     ::close(m_fd);
     m_fd = -1;
     return false;

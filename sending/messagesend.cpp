@@ -15,8 +15,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const QString operationName = ServiceAddress::operationName();
@@ -60,11 +58,14 @@ QString MessageSend::outcomeText(Outcome outcome, const QString &reason)
     case Outcome::Sent:
         return QString();
     case Outcome::NotSent:
-        return u"Your message was not sent. %1"_s.arg(Sentences::sentenceOf(reason));
+        //: %1 why, as a whole sentence.
+        return tr("Your message was not sent. %1").arg(Sentences::sentenceOf(reason));
     case Outcome::NotKnown:
         // Never "not sent" here: a user who reads that after the message did go sends it twice.
-        return u"It is not known whether your message was sent: %1. Check with the recipient before you send it "
-               "again."_s.arg(Sentences::clauseOf(reason));
+        //: %1 why, as a clause that starts with a small letter and has no full stop.
+        return tr("It is not known whether your message was sent: %1. Check with the recipient before you send it "
+                  "again.")
+            .arg(Sentences::clauseOf(reason));
     }
     return QString();
 }

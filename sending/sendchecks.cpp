@@ -7,43 +7,50 @@
 #include "sending/outgoingmessage.h"
 #include "soap/soaprequestwriter.h"
 
-#include <utility>
+#include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
+#include <utility>
 
 namespace SendChecks {
 
 std::optional<QString> problem(const OutgoingMessage &message)
 {
     if (message.toNumber.isEmpty() || message.toName.isEmpty())
-        return u"You have not selected who to send your message to"_s;
+        return QCoreApplication::translate("SendChecks", "You have not selected who to send your message to");
     if (message.fromNumber.isEmpty() || message.fromName.isEmpty())
-        return u"You have not entered your name and number"_s;
+        return QCoreApplication::translate("SendChecks", "You have not entered your name and number");
     if (message.text.isEmpty())
-        return u"You have not entered a message to send"_s;
+        return QCoreApplication::translate("SendChecks", "You have not entered a message to send");
 
     // The window's box never holds more; a script can pass anything, and a
     // message cut without a word would not be the one its author wrote.
     const qsizetype length = TextRules::characterCount(message.text);
     if (length > MaximumMessageLength) {
-        return u"Your message was not sent: it is %1 characters long, and the most that can be sent is %2."_s
+        return QCoreApplication::translate(
+                   "SendChecks",
+                   "Your message was not sent: it is %1 characters long, and the most that can be sent is %2.")
             .arg(length)
             .arg(MaximumMessageLength);
     }
 
+    //: Each names the text that holds a character that cannot be sent, as %1 of "... %1 contains a
+    //: character that cannot be sent ...".
     const std::pair<QString, const QString &> texts[] = {
-        {u"your name"_s, message.fromName},
-        {u"your number"_s, message.fromNumber},
-        {u"the recipient's number"_s, message.toNumber},
-        {u"the message"_s, message.text},
-        {u"the country code"_s, message.culture},
+        {QCoreApplication::translate("SendChecks", "your name"), message.fromName},
+        {QCoreApplication::translate("SendChecks", "your number"), message.fromNumber},
+        {QCoreApplication::translate("SendChecks", "the recipient's number"), message.toNumber},
+        {QCoreApplication::translate("SendChecks", "the message"), message.text},
+        {QCoreApplication::translate("SendChecks", "the country code"), message.culture},
     };
     for (const auto &[what, text] : texts) {
         const qsizetype at = SoapRequestWriter::firstCharacterNotCarried(text);
         if (at < 0)
             continue;
-        return u"Your message was not sent: %1 contains a character that cannot be sent "
-               "(U+%2 at position %3). Please remove it and try again."_s
+        //: %1 which text ("your name", "the message"...), %2 the character's code in four or more hex digits,
+        //: %3 its place in that text, counted in characters from 1.
+        return QCoreApplication::translate("SendChecks",
+                                           "Your message was not sent: %1 contains a character that cannot be sent "
+                                           "(U+%2 at position %3). Please remove it and try again.")
             .arg(what)
             .arg(text.at(at).unicode(), 4, 16, QLatin1Char('0'))
             .arg(TextRules::characterCount(QStringView(text).left(at)) + 1);

@@ -6,6 +6,8 @@
 #include "soap/responsehead.h"
 #include "soap/soapreplyreader.h"
 
+#include <QCoreApplication>
+
 #include <curl/curl.h>
 
 #include <cerrno>
@@ -130,12 +132,12 @@ class Describer
 {
 public:
     Describer(const HttpPostRequest &request, const Transfer &transfer)
-        : m_request(request)
-        , m_transfer(transfer)
-        , m_where(MessageText::hostAndPort(request.url))
-        , m_service(request.proxy.isDirect()
-                        ? u"the service at %1"_s.arg(m_where)
-                        : u"the service at %1 (through the proxy at %2)"_s.arg(m_where, request.proxy.where))
+        : m_request(request), m_transfer(transfer), m_where(MessageText::hostAndPort(request.url)),
+          m_service(request.proxy.isDirect()
+                        //: Names the service in the reasons below, as their %1; %1 here its host and port.
+                        ? QCoreApplication::translate("HttpPost", "the service at %1").arg(m_where)
+                        : QCoreApplication::translate("HttpPost", "the service at %1 (through the proxy at %2)")
+                              .arg(m_where, request.proxy.where))
     {
     }
 
@@ -143,73 +145,95 @@ public:
     {
         const QString &proxy = m_request.proxy.where;
         if (code == CURLE_ABORTED_BY_CALLBACK)
-            return u"the call was cancelled before the request was sent"_s;
+            return QCoreApplication::translate("HttpPost", "the call was cancelled before the request was sent");
         if (connectCode >= 300)
-            return u"the proxy at %1 refused to open a connection to the service at %2 (%3)"_s.arg(
-                proxy, m_where, MessageText::httpStatus(int(connectCode), m_transfer.head.reasonPhrase()));
+            return QCoreApplication::translate("HttpPost",
+                                               "the proxy at %1 refused to open a connection to the service at %2 (%3)")
+                .arg(proxy, m_where, MessageText::httpStatus(int(connectCode), m_transfer.head.reasonPhrase()));
         if (code == CURLE_PEER_FAILED_VERIFICATION)
-            return u"a secure connection to %1 could not be established: its certificate could not be verified "
-                   "(%2)"_s.arg(m_service, detailOf(code, errorBuffer));
+            return QCoreApplication::translate(
+                       "HttpPost",
+                       "a secure connection to %1 could not be established: its certificate could not be verified "
+                       "(%2)")
+                .arg(m_service, detailOf(code, errorBuffer));
         if (isTlsFailure(code))
-            return u"a secure connection to %1 could not be established: %2"_s.arg(m_service,
-                                                                                    detailOf(code, errorBuffer));
+            return QCoreApplication::translate("HttpPost", "a secure connection to %1 could not be established: %2")
+                .arg(m_service, detailOf(code, errorBuffer));
         switch (code) {
         case CURLE_COULDNT_RESOLVE_PROXY:
-            return u"the proxy's computer %1 could not be found; check the network connection"_s.arg(proxy);
+            return QCoreApplication::translate(
+                       "HttpPost", "the proxy's computer %1 could not be found; check the network connection")
+                .arg(proxy);
         case CURLE_COULDNT_RESOLVE_HOST:
-            return u"the service's computer %1 could not be found; check the network connection"_s.arg(
-                MessageText::hostAndPort(QUrl(u"//"_s + m_request.url.host())));
+            return QCoreApplication::translate(
+                       "HttpPost", "the service's computer %1 could not be found; check the network connection")
+                .arg(MessageText::hostAndPort(QUrl(u"//"_s + m_request.url.host())));
         case CURLE_COULDNT_CONNECT:
             if (!m_request.proxy.isDirect())
-                return osError == ECONNREFUSED ? u"the proxy at %1 refused the connection"_s.arg(proxy)
-                                               : u"the proxy at %1 could not be reached"_s.arg(proxy);
+                return osError == ECONNREFUSED
+                    ? QCoreApplication::translate("HttpPost", "the proxy at %1 refused the connection").arg(proxy)
+                    : QCoreApplication::translate("HttpPost", "the proxy at %1 could not be reached").arg(proxy);
             return osError == ECONNREFUSED
-                       ? u"the service at %1 refused the connection; it may not be running"_s.arg(m_where)
-                       : u"the service at %1 could not be reached: %2"_s.arg(m_where, detailOf(code, errorBuffer));
+                ? QCoreApplication::translate("HttpPost",
+                                              "the service at %1 refused the connection; it may not be running")
+                      .arg(m_where)
+                : QCoreApplication::translate("HttpPost", "the service at %1 could not be reached: %2")
+                      .arg(m_where, detailOf(code, errorBuffer));
         case CURLE_OPERATION_TIMEDOUT:
-            return u"%1 could not be reached within %2"_s.arg(m_service,
-                                                                     MessageText::duration(m_request.timeout));
+            //: %1 the service ("the service at ..."), %2 how long, such as "30 seconds".
+            return QCoreApplication::translate("HttpPost", "%1 could not be reached within %2")
+                .arg(m_service, MessageText::duration(m_request.timeout));
         case CURLE_UNSUPPORTED_PROTOCOL:
         case CURLE_URL_MALFORMAT:
-            return u"the address %1 cannot be used: %2"_s.arg(MessageText::address(m_request.url),
-                                                              QString::fromUtf8(curl_easy_strerror(code)));
+            return QCoreApplication::translate("HttpPost", "the address %1 cannot be used: %2")
+                .arg(MessageText::address(m_request.url), QString::fromUtf8(curl_easy_strerror(code)));
         default:
-            return u"%1 could not be reached: %2"_s.arg(m_service, detailOf(code, errorBuffer));
+            return QCoreApplication::translate("HttpPost", "%1 could not be reached: %2")
+                .arg(m_service, detailOf(code, errorBuffer));
         }
     }
 
     QString afterSending(CURLcode code, const char *errorBuffer) const
     {
         if (code == CURLE_ABORTED_BY_CALLBACK)
-            return u"the call was cancelled after the request had been sent"_s;
+            return QCoreApplication::translate("HttpPost", "the call was cancelled after the request had been sent");
         if (m_transfer.head.isTooLarge() || (!m_transfer.head.isComplete() && isOversizedHeader(code)))
-            return u"the head of the service's answer is larger than %1 KiB, too large to be an answer"_s.arg(
-                SoapReplyReader::MaximumHeadSize / 1024);
+            return QCoreApplication::translate(
+                       "HttpPost", "the head of the service's answer is larger than %1 KiB, too large to be an answer")
+                .arg(SoapReplyReader::MaximumHeadSize / 1024);
         if (m_transfer.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
-            return u"the service sent an answer too large to be a reply (over %1 KiB)"_s.arg(
-                SoapReplyReader::MaximumReplySize / 1024);
+            return QCoreApplication::translate("HttpPost",
+                                               "the service sent an answer too large to be a reply (over %1 KiB)")
+                .arg(SoapReplyReader::MaximumReplySize / 1024);
         switch (code) {
         case CURLE_OPERATION_TIMEDOUT:
             return m_transfer.head.isComplete()
-                       ? u"%1 did not finish its answer within %2"_s.arg(
-                           m_service, MessageText::duration(m_request.timeout))
-                       : u"%1 did not answer within %2"_s.arg(m_service,
-                                                                      MessageText::duration(m_request.timeout));
+                ? QCoreApplication::translate("HttpPost", "%1 did not finish its answer within %2")
+                      .arg(m_service, MessageText::duration(m_request.timeout))
+                : QCoreApplication::translate("HttpPost", "%1 did not answer within %2")
+                      .arg(m_service, MessageText::duration(m_request.timeout));
         case CURLE_GOT_NOTHING:
-            return u"%1 closed the connection without answering"_s.arg(m_service);
+            return QCoreApplication::translate("HttpPost", "%1 closed the connection without answering").arg(m_service);
         case CURLE_PARTIAL_FILE:
-            return u"%1 closed the connection before its answer was complete"_s.arg(m_service);
+            return QCoreApplication::translate("HttpPost", "%1 closed the connection before its answer was complete")
+                .arg(m_service);
         case CURLE_RECV_ERROR:
-            return u"the connection to %1 broke before its answer was complete"_s.arg(m_service);
+            return QCoreApplication::translate("HttpPost", "the connection to %1 broke before its answer was complete")
+                .arg(m_service);
         case CURLE_SEND_ERROR:
-            return u"the connection to %1 broke while the request was being sent"_s.arg(m_service);
+            return QCoreApplication::translate("HttpPost",
+                                               "the connection to %1 broke while the request was being sent")
+                .arg(m_service);
         case CURLE_BAD_CONTENT_ENCODING:
-            return u"the service's answer could not be decompressed (%1)"_s.arg(detailOf(code, errorBuffer));
+            return QCoreApplication::translate("HttpPost", "the service's answer could not be decompressed (%1)")
+                .arg(detailOf(code, errorBuffer));
         case CURLE_WEIRD_SERVER_REPLY:
         case CURLE_UNSUPPORTED_PROTOCOL:
-            return u"%1 answered with something that is not HTTP"_s.arg(m_service);
+            return QCoreApplication::translate("HttpPost", "%1 answered with something that is not HTTP")
+                .arg(m_service);
         default:
-            return u"the answer of %1 could not be read: %2"_s.arg(m_service, detailOf(code, errorBuffer));
+            return QCoreApplication::translate("HttpPost", "the answer of %1 could not be read: %2")
+                .arg(m_service, detailOf(code, errorBuffer));
         }
     }
 
@@ -226,7 +250,7 @@ HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<b
 {
     HttpPostResult result;
     if (cancelled.load()) {
-        result.reason = u"the call was cancelled before the request was sent"_s;
+        result.reason = QCoreApplication::translate("HttpPost", "the call was cancelled before the request was sent");
         return result;
     }
     initialiseCurlOnce();
@@ -235,7 +259,7 @@ HttpPostResult HttpPost::run(const HttpPostRequest &request, const std::atomic<b
 
     std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
     if (!handle) {
-        result.reason = u"the connection to the service could not be prepared"_s;
+        result.reason = QCoreApplication::translate("HttpPost", "the connection to the service could not be prepared");
         return result;
     }
     CURL *curl = handle.get();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soap/messagetext.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <algorithm>
@@ -130,12 +131,16 @@ QString MessageText::hostAndPort(const QUrl &address)
 QString MessageText::httpStatus(int status, const QByteArray &reasonPhrase)
 {
     const QString reason = shortened(QString::fromLatin1(reasonPhrase).simplified()).left(80);
-    return reason.isEmpty() ? u"HTTP status %1"_s.arg(status)
-                            : u"HTTP status %1 (%2)"_s.arg(QString::number(status), reason);
+    //: %1 the HTTP status code, %2 the reason phrase the server sent with it, in its own words (often English).
+    return reason.isEmpty()
+        ? QCoreApplication::translate("MessageText", "HTTP status %1").arg(status)
+        : QCoreApplication::translate("MessageText", "HTTP status %1 (%2)").arg(QString::number(status), reason);
 }
 
 QString MessageText::duration(std::chrono::milliseconds duration)
 {
-    return duration == std::chrono::seconds(1) ? u"1 second"_s
-                                               : u"%1 seconds"_s.arg(double(duration.count()) / 1000.0);
+    //: How long a wait was: %1 a number of seconds, possibly with a decimal point.
+    return duration == std::chrono::seconds(1)
+        ? QCoreApplication::translate("MessageText", "1 second")
+        : QCoreApplication::translate("MessageText", "%1 seconds").arg(double(duration.count()) / 1000.0);
 }

@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soap/replycontent.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -111,7 +110,7 @@ QList<Part> splitParts(const QByteArray &body, const QByteArray &boundary, QStri
     const QByteArray lineAndDelimiter = "\n" + delimiter;
     qsizetype at = body.startsWith(delimiter) ? 0 : body.indexOf(lineAndDelimiter);
     if (at < 0) {
-        *error = u"its multipart body has no part"_s;
+        *error = QCoreApplication::translate("ReplyContent", "its multipart body has no part");
         return {};
     }
     if (at > 0)
@@ -123,12 +122,13 @@ QList<Part> splitParts(const QByteArray &body, const QByteArray &boundary, QStri
         const qsizetype lineEnd = body.indexOf('\n', after);
         const qsizetype next = lineEnd < 0 ? -1 : body.indexOf(lineAndDelimiter, lineEnd);
         if (next < 0) {
-            *error = u"its multipart body is cut short"_s;
+            *error = QCoreApplication::translate("ReplyContent", "its multipart body is cut short");
             return {};
         }
         std::optional<Part> part = partOf(body.mid(lineEnd + 1, next - lineEnd - 1));
         if (!part) {
-            *error = u"a part of its multipart body has no end to its headers"_s;
+            *error
+                = QCoreApplication::translate("ReplyContent", "a part of its multipart body has no end to its headers");
             return {};
         }
         parts.append(std::move(*part));
@@ -170,7 +170,7 @@ const Part *rootOf(const QList<Part> &parts, const MediaType &media, ReplyConten
 {
     if (parts.isEmpty()) {
         if (xml->error.isEmpty())
-            xml->error = u"its multipart body has no part"_s;
+            xml->error = QCoreApplication::translate("ReplyContent", "its multipart body has no part");
         return nullptr;
     }
     const QByteArray start = withoutAngles(media.parameters.value("start"));
@@ -180,7 +180,8 @@ const Part *rootOf(const QList<Part> &parts, const MediaType &media, ReplyConten
         if (withoutAngles(part.headers.value("content-id")) == start)
             return &part;
     }
-    xml->error = u"its multipart body has no part with the root's Content-ID"_s;
+    xml->error
+        = QCoreApplication::translate("ReplyContent", "its multipart body has no part with the root's Content-ID");
     return nullptr;
 }
 
@@ -189,7 +190,7 @@ std::optional<MediaType> readRootPart(const MediaType &media, const QByteArray &
 {
     const QByteArray boundary = media.parameters.value("boundary");
     if (boundary.isEmpty()) {
-        xml->error = u"it is a multipart answer without a boundary"_s;
+        xml->error = QCoreApplication::translate("ReplyContent", "it is a multipart answer without a boundary");
         return std::nullopt;
     }
     const QList<Part> parts = splitParts(body, boundary, &xml->error);
@@ -222,12 +223,14 @@ ReplyContent::Xml ReplyContent::xmlOf(const QByteArray &contentType, const QByte
         return xml;
     QStringDecoder decode(charset.constData());
     if (!decode.isValid()) {
-        xml.error = u"it is written in the character set \"%1\", which cannot be read"_s.arg(shown(charset));
+        xml.error = QCoreApplication::translate("ReplyContent",
+                                                "it is written in the character set \"%1\", which cannot be read")
+                        .arg(shown(charset));
         return xml;
     }
     const QString text = decode(xml.bytes);
     if (decode.hasError()) {
-        xml.error = u"it is not valid %1 text"_s.arg(shown(charset));
+        xml.error = QCoreApplication::translate("ReplyContent", "it is not valid %1 text").arg(shown(charset));
         return xml;
     }
     // Without a declared encoding the XML reader reads UTF-8.

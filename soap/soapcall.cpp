@@ -188,10 +188,11 @@ void SoapCall::transferEnded()
             result.signInRefused = true;
             const QString realm = result.challenge->displayRealm();
             result.reason = realm.isEmpty()
-                                ? QStringLiteral("the service at %1 did not accept the user name and password")
-                                      .arg(result.challenge->where())
-                                : QStringLiteral("the service at %1 did not accept the user name and password (%2)")
-                                      .arg(result.challenge->where(), realm);
+                ? QCoreApplication::translate("SoapCall", "the service at %1 did not accept the user name and password")
+                      .arg(result.challenge->where())
+                : QCoreApplication::translate("SoapCall",
+                                              "the service at %1 did not accept the user name and password (%2)")
+                      .arg(result.challenge->where(), realm);
         }
         finish(result);
         break;

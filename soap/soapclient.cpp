@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
 SoapClient::SoapClient(QObject *parent)
@@ -33,7 +32,7 @@ bool SoapClient::MSSoapInit(const QString &wsdlFile, const QString &serviceName,
     m_description.reset();
     m_errorString.clear();
     if (!wsmlFile.isEmpty()) {
-        m_errorString = u"Mapping files (WSML) are not supported."_s;
+        m_errorString = tr("Mapping files (WSML) are not supported.");
         return false;
     }
     auto description = std::make_unique<WsdlReader>();
@@ -77,7 +76,7 @@ SoapCall *SoapClient::startCall(const QString &operation, const QStringList &arg
     auto *call = new SoapCall;
     if (!m_description) {
         call->finishLater(SoapCallResult::notSent(Sentences::clauseOf(
-            m_errorString.isEmpty() ? u"The SOAP client has not been initialised."_s : m_errorString)));
+            m_errorString.isEmpty() ? tr("The SOAP client has not been initialised.") : m_errorString)));
         return call;
     }
     auto op = m_description->operation(operation, m_serviceName, m_portName);
@@ -102,8 +101,9 @@ SoapCall *SoapClient::startCall(const QString &operation, const QStringList &arg
         // send and may have changed since.
         if (!challenge->isFrom(op->endpoint)) {
             call->finishLater(SoapCallResult::notSent(
-                u"the service's address in the description is no longer that of the service at %1, which asked you "
-                "to sign in, so the password was not sent"_s.arg(challenge->where())));
+                tr("the service's address in the description is no longer that of the service at %1, which asked you "
+                   "to sign in, so the password was not sent")
+                    .arg(challenge->where())));
             return call;
         }
         post.authorization = HttpAuthorization::header(*challenge, *credentials, "POST",

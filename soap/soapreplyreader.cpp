@@ -9,12 +9,11 @@
 #include "soap/soapoperation.h"
 #include "soap/xmlelement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
 #include <optional>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -83,8 +82,9 @@ QString statusText(const HttpAnswer &answer)
 QString descriptionOf(const SoapOperation &operation)
 {
     return operation.descriptionFile.isEmpty()
-               ? u"the service description"_s
-               : u"the service description file %1"_s.arg(QDir::toNativeSeparators(operation.descriptionFile));
+        ? QCoreApplication::translate("SoapReplyReader", "the service description")
+        : QCoreApplication::translate("SoapReplyReader", "the service description file %1")
+              .arg(QDir::toNativeSeparators(operation.descriptionFile));
 }
 
 SoapCallResult redirect(const HttpAnswer &answer, const SoapOperation &operation)
@@ -97,15 +97,25 @@ SoapCallResult redirect(const HttpAnswer &answer, const SoapOperation &operation
     if (answer.status == 303) {
         // See Other is how a service shows the result of a request it carried out elsewhere.
         return SoapCallResult::notKnown(
-            u"the service answered with a redirect to %1 (%2), which usually means that it took the request "
-            "and shows its result elsewhere"_s.arg(location.isEmpty() ? u"nowhere"_s : target, statusText(answer)));
+            QCoreApplication::translate(
+                "SoapReplyReader",
+                "the service answered with a redirect to %1 (%2), which usually means that it took the request "
+                "and shows its result elsewhere")
+                .arg(location.isEmpty() ? QCoreApplication::translate("SoapReplyReader", "nowhere") : target,
+                     statusText(answer)));
     }
     if (location.isEmpty())
         return SoapCallResult::notSent(
-            u"the service answered with a redirect (%1) without saying where it moved; %2 must be updated with its "
-            "new address"_s.arg(statusText(answer), descriptionOf(operation)));
-    return SoapCallResult::notSent(u"the service answered that it moved to %1 (%2); %3 must be updated with its new "
-                                   "address"_s.arg(target, statusText(answer), descriptionOf(operation)));
+            QCoreApplication::translate(
+                "SoapReplyReader",
+                "the service answered with a redirect (%1) without saying where it moved; %2 must be updated with its "
+                "new address")
+                .arg(statusText(answer), descriptionOf(operation)));
+    return SoapCallResult::notSent(
+        QCoreApplication::translate("SoapReplyReader",
+                                    "the service answered that it moved to %1 (%2); %3 must be updated with its new "
+                                    "address")
+            .arg(target, statusText(answer), descriptionOf(operation)));
 }
 
 std::optional<SoapCallResult> signInAsked(const HttpAnswer &answer, const SoapOperation &operation)
@@ -117,8 +127,10 @@ std::optional<SoapCallResult> signInAsked(const HttpAnswer &answer, const SoapOp
     result.challenge = challenges.first();
     const QString realm = result.challenge->displayRealm();
     result.reason = realm.isEmpty()
-                        ? u"the service at %1 asks you to sign in"_s.arg(result.challenge->where())
-                        : u"the service at %1 asks you to sign in (%2)"_s.arg(result.challenge->where(), realm);
+        ? QCoreApplication::translate("SoapReplyReader", "the service at %1 asks you to sign in")
+              .arg(result.challenge->where())
+        : QCoreApplication::translate("SoapReplyReader", "the service at %1 asks you to sign in (%2)")
+              .arg(result.challenge->where(), realm);
     return result;
 }
 
@@ -128,8 +140,8 @@ SoapCallResult refusal(const Reply &reply)
     result.isFault = true;
     result.faultString = faultText(reply.fault, reply.soap12);
     result.reason = result.faultString.isEmpty()
-                        ? u"the service refused the request without giving a reason"_s
-                        : u"the service refused the request: %1"_s.arg(result.faultString);
+        ? QCoreApplication::translate("SoapReplyReader", "the service refused the request without giving a reason")
+        : QCoreApplication::translate("SoapReplyReader", "the service refused the request: %1").arg(result.faultString);
     return result;
 }
 
@@ -147,17 +159,24 @@ SoapCallResult confirmation(const HttpAnswer &answer, const SoapOperation &opera
 {
     if (!reply.body)
         return SoapCallResult::notKnown(
-            u"the service's answer (%1) is a SOAP envelope without a body, though its description promises an "
-            "answer"_s.arg(statusText(answer)));
+            QCoreApplication::translate(
+                "SoapReplyReader",
+                "the service's answer (%1) is a SOAP envelope without a body, though its description promises an "
+                "answer")
+                .arg(statusText(answer)));
     if (reply.body->children().empty())
         return SoapCallResult::notKnown(
-            u"the service's answer (%1) has an empty SOAP body, though its description promises an answer"_s.arg(
-                statusText(answer)));
+            QCoreApplication::translate(
+                "SoapReplyReader",
+                "the service's answer (%1) has an empty SOAP body, though its description promises an answer")
+                .arg(statusText(answer)));
     if (operation.responseElements.isEmpty() || holdsOneOf(reply.body, operation.responseElements))
         return SoapCallResult::sent();
     return SoapCallResult::notKnown(
-        u"the service's answer (%1) does not hold the element \"%2\" that its description promises"_s.arg(
-            statusText(answer), operation.responseElements.first().localName.left(80)));
+        QCoreApplication::translate(
+            "SoapReplyReader",
+            "the service's answer (%1) does not hold the element \"%2\" that its description promises")
+            .arg(statusText(answer), operation.responseElements.first().localName.left(80)));
 }
 
 SoapCallResult success(const HttpAnswer &answer, const SoapOperation &operation, const Reply &reply)
@@ -168,14 +187,19 @@ SoapCallResult success(const HttpAnswer &answer, const SoapOperation &operation,
         if (!operation.declaresOutput)
             return SoapCallResult::sent();
         return SoapCallResult::notKnown(
-            u"the service's answer (%1) was empty, though its description promises a SOAP answer"_s.arg(
-                statusText(answer)));
+            QCoreApplication::translate(
+                "SoapReplyReader", "the service's answer (%1) was empty, though its description promises a SOAP answer")
+                .arg(statusText(answer)));
     }
     if (!reply.xml.error.isEmpty())
-        return SoapCallResult::notKnown(u"the service's answer could not be read: %1"_s.arg(reply.xml.error));
+        return SoapCallResult::notKnown(
+            QCoreApplication::translate("SoapReplyReader", "the service's answer could not be read: %1")
+                .arg(reply.xml.error));
     if (!reply.root)
-        return SoapCallResult::notKnown(u"the service's answer is not readable XML"_s);
-    return SoapCallResult::notKnown(u"the service's answer is not a SOAP message"_s);
+        return SoapCallResult::notKnown(
+            QCoreApplication::translate("SoapReplyReader", "the service's answer is not readable XML"));
+    return SoapCallResult::notKnown(
+        QCoreApplication::translate("SoapReplyReader", "the service's answer is not a SOAP message"));
 }
 
 // 5xx statuses by which a server says that it did not take the request: not implemented,
@@ -190,27 +214,39 @@ SoapCallResult errorStatus(const HttpAnswer &answer)
 {
     const int status = answer.status;
     if (status == 407 && !answer.proxy.isEmpty())
-        return SoapCallResult::notSent(u"the proxy at %1 refused the request: it asks for a user name and password "
-                                       "(%2)"_s.arg(answer.proxy, statusText(answer)));
+        return SoapCallResult::notSent(
+            QCoreApplication::translate("SoapReplyReader",
+                                        "the proxy at %1 refused the request: it asks for a user name and password "
+                                        "(%2)")
+                .arg(answer.proxy, statusText(answer)));
     if (status == 502 || status == 504) {
         // A gateway (or the proxy) speaks for a service it may already have handed the request to.
-        const QString gateway = answer.proxy.isEmpty() ? u"a gateway in front of the service"_s
-                                                       : u"the proxy at %1 or a gateway behind it"_s.arg(answer.proxy);
-        return SoapCallResult::notKnown(u"%1 answered with %2, so the request may have reached the service"_s.arg(
-            gateway, statusText(answer)));
+        const QString gateway = answer.proxy.isEmpty()
+            ? QCoreApplication::translate("SoapReplyReader", "a gateway in front of the service")
+            : QCoreApplication::translate("SoapReplyReader", "the proxy at %1 or a gateway behind it")
+                  .arg(answer.proxy);
+        return SoapCallResult::notKnown(
+            QCoreApplication::translate("SoapReplyReader",
+                                        "%1 answered with %2, so the request may have reached the service")
+                .arg(gateway, statusText(answer)));
     }
-    const QString who =
-        answer.proxy.isEmpty() ? u"the service"_s : u"the service or the proxy at %1"_s.arg(answer.proxy);
+    const QString who = answer.proxy.isEmpty()
+        ? QCoreApplication::translate("SoapReplyReader", "the service")
+        : QCoreApplication::translate("SoapReplyReader", "the service or the proxy at %1").arg(answer.proxy);
     if ((status >= 400 && status < 500) || refusesRequest(status))
-        return SoapCallResult::notSent(u"%1 answered with %2"_s.arg(who, statusText(answer)));
+        return SoapCallResult::notSent(
+            QCoreApplication::translate("SoapReplyReader", "%1 answered with %2").arg(who, statusText(answer)));
     // A server error after the request arrived says nothing of what became of it; only a
     // complete SOAP fault refuses the request.
     if (status >= 500 && status < 600)
         return SoapCallResult::notKnown(
-            u"%1 answered with %2 and no SOAP fault, which does not tell whether it took the request"_s.arg(
-                who, statusText(answer)));
-    return SoapCallResult::notKnown(u"the service answered with %1, which is not a final answer"_s.arg(
-        statusText(answer)));
+            QCoreApplication::translate(
+                "SoapReplyReader",
+                "%1 answered with %2 and no SOAP fault, which does not tell whether it took the request")
+                .arg(who, statusText(answer)));
+    return SoapCallResult::notKnown(
+        QCoreApplication::translate("SoapReplyReader", "the service answered with %1, which is not a final answer")
+            .arg(statusText(answer)));
 }
 
 } // namespace

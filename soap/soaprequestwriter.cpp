@@ -7,6 +7,7 @@
 #include "soap/soapoperation.h"
 #include "soap/xmltext.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 using namespace Qt::StringLiterals;
@@ -40,7 +41,8 @@ SoapRequest SoapRequestWriter::write(const SoapOperation &operation, const QStri
 {
     SoapRequest request;
     if (arguments.size() != operation.parameters.size()) {
-        request.errorString = u"The operation \"%1\" takes %2 arguments, but %3 were given."_s
+        request.errorString = QCoreApplication::translate("SoapRequestWriter",
+                                                          "The operation \"%1\" takes %2 arguments, but %3 were given.")
                                   .arg(operation.name)
                                   .arg(operation.parameters.size())
                                   .arg(arguments.size());
@@ -49,11 +51,14 @@ SoapRequest SoapRequestWriter::write(const SoapOperation &operation, const QStri
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const qsizetype bad = firstCharacterXmlCannotCarry(arguments.at(i));
         if (bad >= 0) {
-            request.errorString = u"Argument %1 of \"%2\" holds a character that cannot be sent "
-                                  "(U+%3 at position %4)."_s.arg(i + 1)
-                                      .arg(operation.name)
-                                      .arg(uint(arguments.at(i).at(bad).unicode()), 4, 16, QChar(u'0'))
-                                      .arg(bad + 1);
+            request.errorString
+                = QCoreApplication::translate("SoapRequestWriter",
+                                              "Argument %1 of \"%2\" holds a character that cannot be sent "
+                                              "(U+%3 at position %4).")
+                      .arg(i + 1)
+                      .arg(operation.name)
+                      .arg(uint(arguments.at(i).at(bad).unicode()), 4, 16, QChar(u'0'))
+                      .arg(bad + 1);
             return request;
         }
     }

@@ -8,7 +8,8 @@
 #include "soap/messagetext.h"
 #include "soap/wsdlindex.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
+
 using namespace WsdlLookup;
 
 namespace {
@@ -184,7 +185,8 @@ std::optional<SoapOperation> WsdlReader::operation(const QString &operationName,
     const XmlElement *abstractOperation = childByName(portType, u"operation", operationName);
     const XmlElement *input = abstractOperation ? messageOf(abstractOperation, u"input") : nullptr;
     if (!input) {
-        fail(u"%1 does not define the input message of the operation %2."_s.arg(Described(), quoted(operationName)));
+        fail(QCoreApplication::translate("WsdlReader", "%1 does not define the input message of the operation %2.")
+                 .arg(Described(), quoted(operationName)));
         return std::nullopt;
     }
     if (!readParameters(input, bindingBody(bindingOperation, u"input"), &op))
@@ -203,14 +205,16 @@ bool WsdlReader::readEndpoint(const PortChoice &choice, SoapOperation *op)
     const XmlElement *address = soapChild(choice.port, u"address");
     const QString location = address ? address->attribute(u"location").trimmed() : QString();
     if (location.isEmpty())
-        return fail(u"The port %1 of %2 gives no SOAP address."_s.arg(quoted(op->portName), described()));
+        return fail(QCoreApplication::translate("WsdlReader", "The port %1 of %2 gives no SOAP address.")
+                        .arg(quoted(op->portName), described()));
     op->endpoint = QUrl(location, QUrl::StrictMode);
     const QString scheme = op->endpoint.scheme().toLower();
     if (op->endpoint.isValid() && !op->endpoint.host().isEmpty() && (scheme == u"http" || scheme == u"https"))
         return true;
     // Shown without any user name or password the address may carry.
-    return fail(u"The SOAP address %1 of the port %2 in %3 is not an http or https address."_s.arg(
-        quoted(MessageText::address(location)), quoted(op->portName), described()));
+    return fail(QCoreApplication::translate("WsdlReader",
+                                            "The SOAP address %1 of the port %2 in %3 is not an http or https address.")
+                    .arg(quoted(MessageText::address(location)), quoted(op->portName), described()));
 }
 
 const XmlElement *WsdlReader::portTypeOf(const XmlElement *binding)
@@ -218,8 +222,9 @@ const XmlElement *WsdlReader::portTypeOf(const XmlElement *binding)
     const auto typeName = qnameAttribute(binding, u"type");
     const XmlElement *portType = typeName ? find(m_index->portTypes, *typeName) : nullptr;
     if (!portType)
-        fail(u"The binding %1 of %2 refers to the port type %3, which it does not define."_s.arg(
-            quoted(binding->attribute(u"name")), described(), quoted(binding->attribute(u"type"))));
+        fail(QCoreApplication::translate("WsdlReader",
+                                         "The binding %1 of %2 refers to the port type %3, which it does not define.")
+                 .arg(quoted(binding->attribute(u"name")), described(), quoted(binding->attribute(u"type"))));
     return portType;
 }
 
@@ -248,8 +253,9 @@ bool WsdlReader::readParameters(const XmlElement *input, const XmlElement *soapB
     if (elementName) {
         const XmlElement *element = find(schema.elements, *elementName);
         if (!element)
-            return fail(u"%1 refers to the element %2, which its schema does not declare."_s.arg(
-                Described(), quoted(parts.first()->attribute(u"element"))));
+            return fail(QCoreApplication::translate("WsdlReader",
+                                                    "%1 refers to the element %2, which its schema does not declare.")
+                            .arg(Described(), quoted(parts.first()->attribute(u"element"))));
         if (auto wrapped = wrappedParameters(element, schema)) {
             op->wrapper = *elementName;
             op->parameters = *wrapped;

@@ -5,6 +5,7 @@
 
 #include "soap/wsdlindex.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -76,14 +77,14 @@ namespace {
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return u"a folder"_s;
+        return QCoreApplication::translate("WsdlReader", "a folder");
     if (S_ISFIFO(mode))
-        return u"a named pipe"_s;
+        return QCoreApplication::translate("WsdlReader", "a named pipe");
     if (S_ISSOCK(mode))
-        return u"a socket"_s;
+        return QCoreApplication::translate("WsdlReader", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return u"a device"_s;
-    return u"not a regular file"_s;
+        return QCoreApplication::translate("WsdlReader", "a device");
+    return QCoreApplication::translate("WsdlReader", "not a regular file");
 }
 
 } // namespace
@@ -114,8 +115,9 @@ bool WsdlReader::fail(const QString &reason)
 
 QString WsdlReader::described() const
 {
-    return m_fileName.isEmpty() ? u"the service description"_s
-                                : u"the service description file %1"_s.arg(QDir::toNativeSeparators(m_fileName));
+    return m_fileName.isEmpty() ? QCoreApplication::translate("WsdlReader", "the service description")
+                                : QCoreApplication::translate("WsdlReader", "the service description file %1")
+                                      .arg(QDir::toNativeSeparators(m_fileName));
 }
 
 QString WsdlReader::Described() const
@@ -140,21 +142,26 @@ bool WsdlReader::readFile(const QString &fileName)
     if (fd < 0) {
         const int error = path.isEmpty() ? ENOENT : errno;
         if (error == ENOENT || error == ENOTDIR)
-            return fail(u"%1 does not exist."_s.arg(Described()));
-        return fail(u"%1 could not be read: %2."_s.arg(Described(), qt_error_string(error)));
+            return fail(QCoreApplication::translate("WsdlReader", "%1 does not exist.").arg(Described()));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.")
+                        .arg(Described(), qt_error_string(error)));
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(u"%1 could not be read: %2."_s.arg(Described(), file.errorString()));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.")
+                        .arg(Described(), file.errorString()));
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0)
-        return fail(u"%1 could not be read: %2."_s.arg(Described(), qt_error_string(errno)));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 could not be read: %2.")
+                        .arg(Described(), qt_error_string(errno)));
     if (!S_ISREG(status.st_mode))
-        return fail(u"%1 is %2, not a file that can be read."_s.arg(Described(), kindOf(status.st_mode)));
-    const QString tooLarge = u"%1 is too large to be a service description (over %2 MiB)."_s.arg(
-        Described(), QString::number(MaximumFileSize / (1024 * 1024)));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 is %2, not a file that can be read.")
+                        .arg(Described(), kindOf(status.st_mode)));
+    const QString tooLarge
+        = QCoreApplication::translate("WsdlReader", "%1 is too large to be a service description (over %2 MiB).")
+              .arg(Described(), QString::number(MaximumFileSize / (1024 * 1024)));
     if (status.st_size > MaximumFileSize)
         return fail(tooLarge);
     // The file can grow after the check; never hold more than the limit.
@@ -177,14 +184,16 @@ bool WsdlReader::parse(const QByteArray &bytes)
     m_errorString.clear();
 
     if (bytes.size() > MaximumFileSize)
-        return fail(u"%1 is too large (over %2 MiB)."_s.arg(Described(),
-                                                             QString::number(MaximumFileSize / (1024 * 1024))));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 is too large (over %2 MiB).")
+                        .arg(Described(), QString::number(MaximumFileSize / (1024 * 1024))));
     QString reason;
     auto root = XmlElement::parse(bytes, &reason);
     if (!root)
-        return fail(u"%1 is not usable XML: %2."_s.arg(Described(), reason));
+        return fail(QCoreApplication::translate("WsdlReader", "%1 is not usable XML: %2.").arg(Described(), reason));
     if (!root->is(SoapNamespaces::Wsdl, u"definitions"))
-        return fail(u"%1 is not a WSDL 1.1 description (its root element is \"%2\")."_s.arg(Described(), root->name()));
+        return fail(
+            QCoreApplication::translate("WsdlReader", "%1 is not a WSDL 1.1 description (its root element is \"%2\").")
+                .arg(Described(), root->name()));
 
     auto index = std::make_unique<Index>();
     index->targetNamespace = root->attribute(u"targetNamespace");
@@ -222,7 +231,7 @@ std::optional<WsdlReader::PortChoice> WsdlReader::selectPort(const QString &serv
                                                              const QString &operationName)
 {
     if (!m_index) {
-        fail(u"No service description has been read."_s);
+        fail(QCoreApplication::translate("WsdlReader", "No service description has been read."));
         return std::nullopt;
     }
     PortSearch search{serviceName, portName, operationName, serviceName.isEmpty(), portName.isEmpty()};
@@ -255,8 +264,9 @@ const XmlElement *WsdlReader::bindingOf(const XmlElement *port) const
 
 std::nullopt_t WsdlReader::failForBinding(const XmlElement *port)
 {
-    fail(u"The port %1 of %2 refers to the binding %3, which it does not define."_s.arg(
-        quoted(port->attribute(u"name")), described(), quoted(port->attribute(u"binding"))));
+    fail(QCoreApplication::translate("WsdlReader",
+                                     "The port %1 of %2 refers to the binding %3, which it does not define.")
+             .arg(quoted(port->attribute(u"name")), described(), quoted(port->attribute(u"binding"))));
     return std::nullopt;
 }
 
@@ -273,17 +283,22 @@ void WsdlReader::failToFind(const PortSearch &search)
     const QString &serviceName = search.serviceName;
     const QString &portName = search.portName;
     if (!search.serviceFound)
-        fail(u"%1 has no service named %2."_s.arg(Described(), quoted(serviceName)));
+        fail(QCoreApplication::translate("WsdlReader", "%1 has no service named %2.")
+                 .arg(Described(), quoted(serviceName)));
     else if (!search.portFound)
         fail(serviceName.isEmpty()
-                 ? u"%1 has no port named %2."_s.arg(Described(), quoted(portName))
-                 : u"The service %1 of %2 has no port named %3."_s.arg(quoted(serviceName), described(),
-                                                                    quoted(portName)));
+                 ? QCoreApplication::translate("WsdlReader", "%1 has no port named %2.")
+                       .arg(Described(), quoted(portName))
+                 : QCoreApplication::translate("WsdlReader", "The service %1 of %2 has no port named %3.")
+                       .arg(quoted(serviceName), described(), quoted(portName)));
     else if (!search.soapPortFound)
-        fail(portName.isEmpty() ? u"%1 offers no SOAP 1.1 or SOAP 1.2 port."_s.arg(Described())
-                                : u"The port %1 of %2 is not a SOAP port."_s.arg(quoted(portName), described()));
+        fail(portName.isEmpty()
+                 ? QCoreApplication::translate("WsdlReader", "%1 offers no SOAP 1.1 or SOAP 1.2 port.").arg(Described())
+                 : QCoreApplication::translate("WsdlReader", "The port %1 of %2 is not a SOAP port.")
+                       .arg(quoted(portName), described()));
     else
-        fail(u"%1 offers no operation %2."_s.arg(Described(), quoted(search.operationName)));
+        fail(QCoreApplication::translate("WsdlReader", "%1 offers no operation %2.")
+                 .arg(Described(), quoted(search.operationName)));
 }
 
 bool WsdlReader::checkPort(const QString &serviceName, const QString &portName)
@@ -293,7 +308,7 @@ bool WsdlReader::checkPort(const QString &serviceName, const QString &portName)
         return false;
     const XmlElement *address = soapChild(choice->port, u"address");
     if (!address || address->attribute(u"location").trimmed().isEmpty())
-        return fail(u"The port %1 of %2 gives no SOAP address."_s.arg(quoted(choice->port->attribute(u"name")),
-                                                                       described()));
+        return fail(QCoreApplication::translate("WsdlReader", "The port %1 of %2 gives no SOAP address.")
+                        .arg(quoted(choice->port->attribute(u"name")), described()));
     return true;
 }

@@ -4,6 +4,7 @@
 #include "soap/xmlelement.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
@@ -144,7 +145,8 @@ public:
         };
 
         if (mostAttributesInOneTag(bytes) > XmlElement::MaximumAttributes)
-            return fail(u"one of its elements has more than %1 attributes"_s.arg(XmlElement::MaximumAttributes));
+            return fail(QCoreApplication::translate("XmlElement", "one of its elements has more than %1 attributes")
+                            .arg(XmlElement::MaximumAttributes));
 
         QXmlStreamReader reader(bytes);
         // Nothing to expand: a document with a DTD is refused below before any content.
@@ -157,14 +159,17 @@ public:
         while (!reader.atEnd()) {
             switch (reader.readNext()) {
             case QXmlStreamReader::DTD:
-                return fail(u"it contains a document type declaration, which is not accepted"_s);
+                return fail(QCoreApplication::translate(
+                    "XmlElement", "it contains a document type declaration, which is not accepted"));
             case QXmlStreamReader::EntityReference:
-                return fail(u"it refers to the undeclared entity \"%1\" at line %2"_s
-                                .arg(reader.name().toString())
-                                .arg(reader.lineNumber()));
+                return fail(
+                    QCoreApplication::translate("XmlElement", "it refers to the undeclared entity \"%1\" at line %2")
+                        .arg(reader.name().toString())
+                        .arg(reader.lineNumber()));
             case QXmlStreamReader::StartElement:
                 if (++depth > XmlElement::MaximumDepth)
-                    return fail(u"its elements nest more than %1 levels deep"_s.arg(XmlElement::MaximumDepth));
+                    return fail(QCoreApplication::translate("XmlElement", "its elements nest more than %1 levels deep")
+                                    .arg(XmlElement::MaximumDepth));
                 current = append(elementAt(reader, current), &root);
                 break;
             case QXmlStreamReader::EndElement:
@@ -180,11 +185,12 @@ public:
             }
         }
         if (reader.hasError() && !(reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && !root))
-            return fail(u"%1 at line %2, column %3"_s.arg(reader.errorString())
+            return fail(QCoreApplication::translate("XmlElement", "%1 at line %2, column %3")
+                            .arg(reader.errorString())
                             .arg(reader.lineNumber())
                             .arg(reader.columnNumber()));
         if (!root)
-            return fail(u"it is empty or holds no element"_s);
+            return fail(QCoreApplication::translate("XmlElement", "it is empty or holds no element"));
         return root;
     }
 
