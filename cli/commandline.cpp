@@ -4,6 +4,7 @@
 #include "cli/commandline.h"
 
 #include "common/programversion.h"
+#include "i18n/translations.h"
 #include "cli/commands.h"
 #include "cli/exitstatus.h"
 #include "cli/inputtext.h"
@@ -211,6 +212,9 @@ int run(int argc, char **argv)
     QCoreApplication::setApplicationName(SettingsKeys::applicationName());
     // The package's version, as the window sets it; --version prints the one people are shown.
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION_STRING));
+    // The desktop's language, for the help, the refusals and the outcome lines;
+    // Qt Core's own texts (the parser's errors) come from qtbase's translation.
+    Translations::install(application);
 
     // Read here rather than through QCoreApplication::arguments(), which
     // would turn bytes that are not UTF-8 into U+FFFD and send them so.
