@@ -3,7 +3,7 @@
 
 #include "settings/instancelock.h"
 
-#include "settings/filekind.h"
+#include "common/filekind.h"
 #include "settings/privatefolder.h"
 
 #include <QDir>

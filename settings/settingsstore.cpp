@@ -3,7 +3,7 @@
 
 #include "settings/settingsstore.h"
 
-#include "settings/filekind.h"
+#include "common/filekind.h"
 #include "settings/privatefolder.h"
 #include "settings/settingskeys.h"
 

@@ -3,6 +3,7 @@
 
 #include "soap/wsdlreader.h"
 
+#include "common/filekind.h"
 #include "soap/wsdlindex.h"
 
 #include <QCoreApplication>
@@ -70,24 +71,6 @@ QString WsdlLookup::quoted(const QString &text)
 {
     return u"\""_s + text + u"\""_s;
 }
-
-namespace {
-
-// What a path that is not a regular file turned out to be, for the message.
-QString kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QCoreApplication::translate("WsdlReader", "a folder");
-    if (S_ISFIFO(mode))
-        return QCoreApplication::translate("WsdlReader", "a named pipe");
-    if (S_ISSOCK(mode))
-        return QCoreApplication::translate("WsdlReader", "a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QCoreApplication::translate("WsdlReader", "a device");
-    return QCoreApplication::translate("WsdlReader", "not a regular file");
-}
-
-} // namespace
 
 void WsdlReader::Index::addSchemas(const XmlElement *types)
 {
@@ -158,7 +141,7 @@ bool WsdlReader::readFile(const QString &fileName)
                         .arg(Described(), qt_error_string(errno)));
     if (!S_ISREG(status.st_mode))
         return fail(QCoreApplication::translate("WsdlReader", "%1 is %2, not a file that can be read.")
-                        .arg(Described(), kindOf(status.st_mode)));
+                        .arg(Described(), FileKind::of(status.st_mode)));
     const QString tooLarge
         = QCoreApplication::translate("WsdlReader", "%1 is too large to be a service description (over %2 MiB).")
               .arg(Described(), QString::number(MaximumFileSize / (1024 * 1024)));

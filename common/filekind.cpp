@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KORVANE developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/filekind.h"
+#include "common/filekind.h"
 
 #include <QCoreApplication>
 #include <QFile>

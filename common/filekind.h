@@ -7,7 +7,7 @@
 
 #include <sys/types.h>
 
-// What lies where the store or one of its locks should be, in words that
+// What lies where a file the program reads or writes should be, in words that
 // follow "it is", for the message that refuses it. The store and its locks
 // open regular files only: a link is named as a link and never followed, so
 // that nothing they write lands in a file elsewhere, with that file's mode.
