@@ -135,8 +135,8 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
                      MESSAGE|-
 
 Envoie un message par le service SMS de SendSMS.wsdl, avec le nom et le numéro
-enregistrés dans « Vos coordonnées » de la fenêtre, et l&apos;inscrit dans
-l&apos;historique.
+enregistrés dans le panneau « Vos coordonnées » de la fenêtre, et l&apos;inscrit
+dans l&apos;historique.
 
   --to NAME|NUMBER   Un nom du carnet d&apos;adresses (sans tenir compte de la
                      casse) ou un numéro qui commence par 00 et l&apos;indicatif
@@ -325,7 +325,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>no arguments but --json</source>
-        <translation>aucun argument à part --json</translation>
+        <translation>au plus --json, sans autre argument</translation>
     </message>
     <message>
         <source>Name</source>
@@ -345,7 +345,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or add the contact there</source>
-        <translation>la fenêtre de KORVANE est ouverte ; fermez-la ou ajoutez-y le contact</translation>
+        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou ajoutez-y le contact</translation>
     </message>
     <message>
         <source>The address book is full: it holds %1 recipients, the most it can keep.</source>
@@ -365,7 +365,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or remove the contact there</source>
-        <translation>la fenêtre de KORVANE est ouverte ; fermez-la ou retirez-y le contact</translation>
+        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou retirez-y le contact</translation>
     </message>
     <message>
         <source>%1 is not in the address book.</source>
@@ -385,7 +385,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or import the contacts there</source>
-        <translation>la fenêtre de KORVANE est ouverte ; fermez-la ou importez-y les contacts</translation>
+        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou importez-y les contacts</translation>
     </message>
     <message>
         <source>the file to write, ending in .vcf or .csv</source>
@@ -642,7 +642,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The desktop&apos;s secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give it only until it ends.</source>
-        <translation>Le stockage des secrets du bureau (trousseau) ne peut pas être utilisé : %1. KORVANE ne garde les mots de passe que vous lui donnez que jusqu&apos;à sa fermeture.</translation>
+        <translation>Le stockage des secrets du bureau (trousseau) ne peut pas être utilisé : %1. KORVANE conserve les mots de passe que vous lui donnez seulement jusqu&apos;à sa fermeture.</translation>
     </message>
 </context>
 <context>
@@ -850,7 +850,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The history %1 was written by a newer version of KORVANE (history version %2; this version reads up to %3). It was left as it is.</source>
-        <translation>L&apos;historique %1 a été écrit par une version plus récente de KORVANE (version d&apos;historique %2 ; cette version lit jusqu&apos;à la %3). Il a été laissé tel quel.</translation>
+        <translation>L&apos;historique %1 a été écrit par une version plus récente de KORVANE (version d&apos;historique %2 ; celle-ci lit jusqu&apos;à la version %3). Il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 %2, so it is not used. It was left as it is.</source>
@@ -1031,7 +1031,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service sent an answer too large to be a reply (over %1 KiB)</source>
-        <translation>le service a envoyé une réponse trop volumineuse pour être une réponse (plus de %1 Kio)</translation>
+        <translation>le service a envoyé une réponse trop volumineuse pour être une vraie réponse (plus de %1 Kio)</translation>
     </message>
     <message>
         <source>%1 did not finish its answer within %2</source>
@@ -1266,7 +1266,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Your message was not sent: it is %1 characters long, and the most that can be sent is %2.</source>
-        <translation>Votre message n&apos;a pas été envoyé : il fait %1 caractères, et le maximum qui peut être envoyé est de %2.</translation>
+        <translation>Votre message n&apos;a pas été envoyé : il compte %1 caractères, alors que %2 au plus peuvent être envoyés.</translation>
     </message>
     <message>
         <source>your name</source>
@@ -1303,7 +1303,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Your message was not sent: standard input holds more than %1 bytes, and the most that can be sent is %2 characters.</source>
-        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard contient plus de %1 octets, et le maximum qui peut être envoyé est de %2 caractères.</translation>
+        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard contient plus de %1 octets, alors que %2 caractères au plus peuvent être envoyés.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input is not UTF-8 text.</source>
@@ -1825,7 +1825,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>The binding %1 of %2 refers to the port type %3, which it does not define.</source>
-        <translation>La liaison (binding) %1 de %2 renvoie au type de port %3, qu&apos;il ne définit pas.</translation>
+        <translation>La liaison (binding) %1 de %2 renvoie au type de port %3, qui n&apos;y est pas défini.</translation>
     </message>
     <message>
         <source>%1 refers to the element %2, which its schema does not declare.</source>
@@ -1849,7 +1849,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
+        <translation>autre chose qu&apos;un fichier ordinaire</translation>
     </message>
     <message>
         <source>the service description</source>
@@ -1893,7 +1893,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>The port %1 of %2 refers to the binding %3, which it does not define.</source>
-        <translation>Le port %1 de %2 renvoie à la liaison (binding) %3, qu&apos;il ne définit pas.</translation>
+        <translation>Le port %1 de %2 renvoie à la liaison (binding) %3, qui n&apos;y est pas définie.</translation>
     </message>
     <message>
         <source>%1 has no service named %2.</source>
@@ -2086,7 +2086,7 @@ Les envoyer quand même ?</translation>
     <message>
         <source>%1 after %2 s</source>
         <extracomment>An outcome and how long the send took: &quot;Sent after 1.3 s&quot;.</extracomment>
-        <translation>%1 après %2 s</translation>
+        <translation>%1 en %2 s</translation>
     </message>
     <message>
         <source>%1. %2</source>
