@@ -1962,7 +1962,7 @@ Les envoyer quand même ?</translation>
     <name>frmFinishing</name>
     <message>
         <source>Finishing the send…</source>
-        <translation>Fin de l&apos;envoi…</translation>
+        <translation>Finalisation de l&apos;envoi…</translation>
     </message>
     <message>
         <source>If you close KORVANE now, it will not be known whether your message was sent.</source>
@@ -2268,7 +2268,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Do you want to remove %1 from the address book?</source>
-        <translation>Voulez-vous retirer %1 du carnet d&apos;adresses ?</translation>
+        <translation>Voulez-vous supprimer %1 du carnet d&apos;adresses ?</translation>
     </message>
     <message>
         <source>KORVANE cannot keep a history of your messages. %1 Your messages are still sent.</source>
