@@ -715,7 +715,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>To</source>
-        <translation>À</translation>
+        <translation>Destinataire</translation>
     </message>
     <message>
         <source>Number</source>
@@ -900,7 +900,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>To</source>
         <extracomment>The column of whom a message went to.</extracomment>
-        <translation>À</translation>
+        <translation>Destinataire</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1425,7 +1425,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Warning: Outgoing messages are free, users must be 16+ to use service. This is a non subscription service. Recipients may be charged according to the most recent rates published on %1</source>
-        <translation>Avertissement : les messages sortants sont gratuits, les utilisateurs doivent avoir 16 ans ou plus pour utiliser le service. Ce service est sans abonnement. Les destinataires peuvent être facturés selon les tarifs les plus récents publiés sur %1</translation>
+        <translation>Attention : envoi gratuit, service réservé aux 16 ans et plus, sans abonnement. Les destinataires peuvent être facturés selon les derniers tarifs publiés sur %1</translation>
     </message>
 </context>
 <context>
@@ -2160,7 +2160,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation>Numéro :</translation>
+        <translation>Numéro :</translation>
     </message>
     <message>
         <source>Name:</source>
