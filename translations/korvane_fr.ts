@@ -34,33 +34,63 @@ not known whether the message was sent, 64 the command line is wrong.
 The manual page korvane(1) tells more.
 </source>
         <extracomment>The whole of &quot;korvane --help&quot;. Command names, option names and the words in capitals that stand for values (COMMAND, NAME, NUMBER, COUNTRY, MESSAGE, FILE, N) are typed as they are: keep them. Keep the layout: at most 79 characters a line, descriptions starting in column 25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : korvane [COMMAND [ARGUMENTS]]
+
+Sans commande, korvane ouvre sa fenêtre.
+
+Commandes :
+  send --to NAME|NUMBER [--country COUNTRY] [--user NAME [--password-stdin]]
+       [--allow-unencrypted] MESSAGE|-
+                        Envoie un message à un nom du carnet d&apos;adresses ou à
+                        un numéro ; - lit le message sur l&apos;entrée standard.
+  contacts list [--json]
+                        Affiche le carnet d&apos;adresses.
+  contacts add NAME NUMBER
+                        Ajoute un destinataire.
+  contacts remove NAME  Retire un destinataire du carnet d&apos;adresses.
+  contacts import FILE [--country COUNTRY]
+                        Ajoute les contacts d&apos;un fichier vCard ou CSV.
+  contacts export FILE  Écrit le carnet d&apos;adresses dans un fichier .vcf ou
+                        .csv.
+  history [--json] [--limit N]
+                        Affiche les messages envoyés, du plus récent au plus
+                        ancien.
+  help [COMMAND]        Affiche cette aide, ou celle d&apos;une commande.
+
+Options :
+  -h, --help            Affiche cette aide.
+  -v, --version         Affiche la version.
+
+Code de sortie : 0 réussi (send : envoyé), 1 échec (send : non envoyé),
+2 (send seulement) on ne sait pas si le message a été envoyé, 64 la ligne de
+commande est incorrecte. La page de manuel korvane(1) en dit plus.
+</translation>
     </message>
     <message>
         <source>There is no command &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de commande « %1 ».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une commande.</translation>
     </message>
     <message>
         <source>Countries:</source>
         <extracomment>Starts the list of country names at the end of a command&apos;s help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pays :</translation>
     </message>
     <message>
         <source>The value of --%1 is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de --%1 n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>%1: %2 See &apos;%3&apos;.</source>
         <extracomment>%1 the command as typed (&quot;korvane send&quot;), %2 what is wrong with it (a whole sentence), %3 the command that shows its help (&quot;korvane send --help&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 Voir « %3 ».</translation>
     </message>
     <message>
         <source>Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
@@ -100,7 +130,49 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
 
 </source>
         <extracomment>The whole of &quot;korvane send --help&quot;. Keep command and option names, the words in capitals that stand for values, and field names and values in quotes as they are; at most 79 characters a line. &quot;Your Details&quot; is the window&apos;s panel of that name: write it as the window&apos;s translation does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : korvane send --to NAME|NUMBER [--country COUNTRY]
+                     [--user NAME [--password-stdin]] [--allow-unencrypted]
+                     MESSAGE|-
+
+Envoie un message par le service SMS de SendSMS.wsdl, avec le nom et le numéro
+enregistrés dans le panneau « Vos coordonnées » de la fenêtre, et l&apos;inscrit
+dans l&apos;historique.
+
+  --to NAME|NUMBER   Un nom du carnet d&apos;adresses (sans tenir compte de la
+                     casse) ou un numéro qui commence par 00 et l&apos;indicatif
+                     du pays, tel que 00447700900123 : 14 à 17 chiffres, ou
+                     moins si le plan de numérotation de son pays prévoit un
+                     tel numéro.
+  --country COUNTRY  Le pays envoyé avec le message : l&apos;un des pays
+                     ci-dessous (UK par défaut), ou son code, tel que de-DE.
+  MESSAGE            Le message, 159 caractères au plus ; un message plus
+                     long est refusé, jamais tronqué. Mettez -- devant un
+                     message qui commence par un tiret.
+  -                  Lit le message sur l&apos;entrée standard, en UTF-8 ; une
+                     fin de ligne tout à la fin est ignorée.
+  --user NAME        S&apos;identifie en tant que NAME si le service le demande,
+                     avec le mot de passe de la variable d&apos;environnement
+                     KORVANE_PASSWORD.
+  --password-stdin   Lit plutôt le mot de passe de --user sur la première
+                     ligne de l&apos;entrée standard ; le message est alors un
+                     argument.
+  --allow-unencrypted
+                     Envoie le mot de passe même s&apos;il circulerait en clair
+                     (identification Basic en http:// vers un autre
+                     ordinateur).
+  -h, --help         Affiche cette aide.
+
+Un service qui demande une identification reçoit le nom d&apos;utilisateur et le
+mot de passe de --user, ou à défaut ceux que la fenêtre a enregistrés dans le
+trousseau du bureau. Un mot de passe n&apos;est jamais pris en argument, et rien
+n&apos;est demandé : sans identifiants, ou s&apos;ils sont refusés, le message n&apos;est
+pas envoyé.
+
+Le résultat tient en une ligne sur la sortie d&apos;erreur. Code de sortie :
+0 envoyé, 1 non envoyé, 2 on ne sait pas s&apos;il a été envoyé (vérifiez auprès
+du destinataire avant de le renvoyer), 64 la ligne de commande est incorrecte.
+
+</translation>
     </message>
     <message>
         <source>Usage: korvane contacts list [--json]
@@ -133,7 +205,39 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
 
 </source>
         <extracomment>The whole of &quot;korvane contacts --help&quot;. Keep command and option names, the words in capitals that stand for values, and field names and values in quotes as they are; at most 79 characters a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : korvane contacts list [--json]
+        korvane contacts add NAME NUMBER
+        korvane contacts remove NAME
+        korvane contacts import FILE [--country COUNTRY]
+        korvane contacts export FILE
+
+  list      Affiche le carnet d&apos;adresses en colonnes, ou avec --json sous
+            forme de tableau JSON d&apos;objets {&quot;name&quot;, &quot;number&quot;}, dans l&apos;ordre
+            du carnet.
+  add       Ajoute un destinataire, comme le bouton « Ajouter » de la
+            fenêtre : le numéro doit commencer par 00 et l&apos;indicatif du pays
+            et avoir 14 à 17 chiffres, ou moins si le plan de numérotation
+            de son pays prévoit un tel numéro ; le nom a 255 caractères au
+            plus, les sauts de ligne et tabulations deviennent des espaces,
+            et un nom déjà dans le carnet (sans tenir compte de la casse)
+            est refusé.
+  remove    Retire le destinataire de ce nom (sans tenir compte de la
+            casse).
+  import    Ajoute les contacts d&apos;un fichier vCard (.vcf) ou CSV, selon les
+            règles de add ; les numéros écrits sans indicatif de pays sont
+            lus comme des numéros de --country (l&apos;un des pays ci-dessous, UK
+            par défaut, ou un code tel que de-DE). Indique combien ont été
+            importés, lesquels ont été ignorés, et pourquoi.
+  export    Écrit le carnet d&apos;adresses dans FILE : vCard 4.0 s&apos;il se termine
+            par .vcf ou .vcard, CSV s&apos;il se termine par .csv.
+  -h, --help  Affiche cette aide.
+
+add, remove et import refusent d&apos;agir tant que la fenêtre de KORVANE est
+ouverte, car elle enregistrerait sinon sa propre copie du carnet par-dessus
+la modification.
+Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
+
+</translation>
     </message>
     <message>
         <source>Usage: korvane history [--json] [--limit N]
@@ -151,166 +255,180 @@ when, how it ended (Sent, Not sent, Not known, Sending), to whom and what.
 Exit status: 0 done, 1 failed, 64 the command line is wrong.
 </source>
         <extracomment>The whole of &quot;korvane history --help&quot;. Keep command and option names, the words in capitals that stand for values, and field names and values in quotes as they are; at most 79 characters a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : korvane history [--json] [--limit N]
+
+Affiche les messages envoyés, depuis la fenêtre et par korvane send, du plus
+récent au plus ancien : quand, comment cela s&apos;est terminé (Envoyé, Non envoyé,
+Inconnu, Envoi en cours), à qui et quoi.
+
+  --json      Un tableau JSON d&apos;objets avec les champs id, time (UTC, ISO
+              8601), sender_name, sender_number, recipient_name,
+              recipient_number, message, culture, endpoint, state (&quot;sent&quot;,
+              &quot;not sent&quot;, &quot;not known&quot; ou &quot;sending&quot;), reason et duration_ms.
+  --limit N   Les N messages les plus récents seulement.
+  -h, --help  Affiche cette aide.
+
+Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
+</translation>
     </message>
     <message>
         <source>The output could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie n&apos;a pas pu être écrite : %1.</translation>
     </message>
 </context>
 <context>
     <name>CommandLinePrompt</name>
     <message>
         <source>give your user name with --user NAME and your password in the environment variable KORVANE_PASSWORD or, with --password-stdin, on standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez votre nom d&apos;utilisateur avec --user NAME et votre mot de passe dans la variable d&apos;environnement KORVANE_PASSWORD ou, avec --password-stdin, sur l&apos;entrée standard</translation>
     </message>
     <message>
         <source>the SMS service at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le service SMS de %1</translation>
     </message>
     <message>
         <source>%1 asks you to sign in: %2</source>
         <extracomment>%1 the service (&quot;the SMS service at ...&quot;), %2 how to give a user name and password.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une identification : %2</translation>
     </message>
     <message>
         <source>%1 asks you to sign in (%2): %3</source>
         <extracomment>%1 the service (&quot;the SMS service at ...&quot;), %2 the name it gives itself, %3 how to give a user name and password.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une identification (%2) : %3</translation>
     </message>
     <message>
         <source>%1 did not accept the user name and password given with --user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas accepté le nom d&apos;utilisateur et le mot de passe donnés avec --user</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) : %3</translation>
     </message>
     <message>
         <source>%1 asks for your password without encryption (http://), and it would travel unencrypted; give --allow-unencrypted to send it all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande votre mot de passe sans chiffrement (http://), et il circulerait en clair ; ajoutez --allow-unencrypted pour l&apos;envoyer malgré tout</translation>
     </message>
 </context>
 <context>
     <name>ContactsCommand</name>
     <message>
         <source>%1 Remove it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Supprimez-le et réessayez.</translation>
     </message>
     <message>
         <source>The address book could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d&apos;adresses n&apos;a pas pu être enregistré. %1</translation>
     </message>
     <message>
         <source>Give %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez %1.</translation>
     </message>
     <message>
         <source>no arguments but --json</source>
-        <translation type="unfinished"></translation>
+        <translation>au plus --json, sans autre argument</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>the name and the number, such as: korvane contacts add Ann 00447700900123</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom et le numéro, par exemple : korvane contacts add Ann 00447700900123</translation>
     </message>
     <message>
         <source>The name is empty: give the recipient a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est vide : donnez un nom au destinataire.</translation>
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or add the contact there</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou ajoutez-y le contact</translation>
     </message>
     <message>
         <source>The address book is full: it holds %1 recipients, the most it can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d&apos;adresses est plein : il contient %1 destinataires, le maximum possible.</translation>
     </message>
     <message>
         <source>%1 is already in the address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà dans le carnet d&apos;adresses.</translation>
     </message>
     <message>
         <source>%1 is already in the address book, as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà dans le carnet d&apos;adresses, sous le nom %2.</translation>
     </message>
     <message>
         <source>the name of the recipient to remove</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du destinataire à retirer</translation>
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or remove the contact there</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou retirez-y le contact</translation>
     </message>
     <message>
         <source>%1 is not in the address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas dans le carnet d&apos;adresses.</translation>
     </message>
     <message>
         <source>the vCard or CSV file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier vCard ou CSV à importer</translation>
     </message>
     <message>
         <source>Give --country once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez --country une seule fois.</translation>
     </message>
     <message>
         <source>There is no country &apos;%1&apos;: give %2, or a code such as de-DE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de pays « %1 » : indiquez %2, ou un code tel que de-DE.</translation>
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or import the contacts there</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou importez-y les contacts</translation>
     </message>
     <message>
         <source>the file to write, ending in .vcf or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier à écrire, se terminant par .vcf ou .csv</translation>
     </message>
     <message>
         <source>Say what to do: list, add, remove, import or export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez quoi faire : list, add, remove, import ou export.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a contacts command: give list, add, remove, import or export.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une commande de contacts : indiquez list, add, remove, import ou export.</translation>
     </message>
 </context>
 <context>
     <name>ContactsFile</name>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être ouvert : %2.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a contacts file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier, pas un fichier de contacts.</translation>
     </message>
     <message>
         <source>%1 is not a file but a device, a pipe or a socket, so it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier mais un périphérique, un tube ou un socket ; il n&apos;est donc pas lu.</translation>
     </message>
     <message>
         <source>%1 is too large for a contacts file (%2 MB; KORVANE reads files of up to %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour un fichier de contacts (%2 Mo ; KORVANE lit les fichiers jusqu&apos;à %3 Mo).</translation>
     </message>
     <message>
         <source>%1 was not written: name the file .vcf for vCard or .csv for CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été écrit : nommez le fichier .vcf pour vCard ou .csv pour CSV.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2.</translation>
     </message>
 </context>
 <context>
@@ -318,235 +436,235 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>Card %1 (line %2)</source>
         <extracomment>Where a skipped contact is in the file: %1 which vCard, counted from 1, %2 the line it starts on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1 (ligne %2)</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>could not be read: %1</source>
         <extracomment>Why a contact was skipped, after its place and name (&quot;Line 4: Ann: ...&quot;): small letter, no full stop. %1 the details.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>has too long a name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a un nom trop long : %1</translation>
     </message>
     <message>
         <source>is already in the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>est déjà dans le carnet d&apos;adresses</translation>
     </message>
     <message>
         <source>was imported from earlier in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>a déjà été importé plus haut dans le fichier</translation>
     </message>
     <message>
         <source>has no phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas de numéro de téléphone</translation>
     </message>
     <message>
         <source>has no valid phone number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas de numéro de téléphone valide : %1</translation>
     </message>
     <message>
         <source>did not fit: the address book is full</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas pu être ajouté : le carnet d&apos;adresses est plein</translation>
     </message>
     <message>
         <source>%1 could not be read</source>
         <extracomment>One part of &quot;N contacts were skipped: ...&quot;: %1 how many contacts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 illisible(s)</translation>
     </message>
     <message>
         <source>%1 without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans nom</translation>
     </message>
     <message>
         <source>%1 with too long a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un nom trop long</translation>
     </message>
     <message>
         <source>%1 already in the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 déjà dans le carnet d&apos;adresses</translation>
     </message>
     <message>
         <source>%1 named twice in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en double dans le fichier</translation>
     </message>
     <message>
         <source>%1 without a phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans numéro de téléphone</translation>
     </message>
     <message>
         <source>%1 without a valid phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans numéro de téléphone valide</translation>
     </message>
     <message>
         <source>%1 left out because the address book is full (it keeps %2 at most)</source>
         <extracomment>%1 how many contacts were left out, %2 how many the address book keeps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en trop car le carnet d&apos;adresses est plein (il en contient %2 au plus)</translation>
     </message>
     <message>
         <source>%1 is not a country that KORVANE knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un pays que KORVANE connaît.</translation>
     </message>
     <message>
         <source>The file holds no contacts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun contact.</translation>
     </message>
     <message>
         <source>Imported 1 recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 destinataire importé.</translation>
     </message>
     <message>
         <source>Imported %1 recipients.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 destinataires importés.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>Joins the last of the reasons contacts were skipped to those before it, which are joined by &quot;, &quot;: %1 those before, %2 the last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source> 1 contact was skipped: %1.</source>
         <extracomment>Follows &quot;Imported N recipients.&quot; in the same paragraph: keep the space at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> 1 contact a été ignoré : %1.</translation>
     </message>
     <message>
         <source> %1 contacts were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 contacts ont été ignorés : %2.</translation>
     </message>
     <message>
         <source> The file holds more than %1 contacts; the rest were not read.</source>
-        <translation type="unfinished"></translation>
+        <translation> Le fichier contient plus de %1 contacts ; les autres n&apos;ont pas été lus.</translation>
     </message>
 </context>
 <context>
     <name>ContactsTransfer</name>
     <message>
         <source>a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>un contact</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
         <extracomment>Where a contact was in the file, who it is, and why it was left out: &quot;line 4: Ann has no phone number&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3</translation>
     </message>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des contacts</translation>
     </message>
     <message>
         <source>Contacts files (*.vcf *.vcard *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de contacts (*.vcf *.vcard *.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Nothing was imported: the address book could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été importé : le carnet d&apos;adresses n&apos;a pas pu être enregistré. %1</translation>
     </message>
     <message>
         <source>Export Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le carnet d&apos;adresses</translation>
     </message>
     <message>
         <source>vCard files (*.vcf);;CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vCard (*.vcf);;Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The address book can be exported as a vCard file (.vcf) or a CSV file (.csv). Please choose a file name that ends in one of these.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d&apos;adresses peut être exporté en fichier vCard (.vcf) ou en fichier CSV (.csv). Veuillez choisir un nom de fichier qui se termine par l&apos;une de ces extensions.</translation>
     </message>
     <message>
         <source>The address book could not be exported. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d&apos;adresses n&apos;a pas pu être exporté. %1</translation>
     </message>
 </context>
 <context>
     <name>Countries</name>
     <message>
         <source>UK</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlande</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suisse</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Autriche</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgique</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
 </context>
 <context>
     <name>CountryMenu</name>
     <message>
         <source>Country: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays : %1</translation>
     </message>
 </context>
 <context>
     <name>CredentialStore</name>
     <message>
         <source>it did not answer as expected</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas répondu comme prévu</translation>
     </message>
     <message>
         <source>The desktop&apos;s secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give it only until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage des secrets du bureau (trousseau) ne peut pas être utilisé : %1. KORVANE conserve les mots de passe que vous lui donnez seulement jusqu&apos;à sa fermeture.</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>The first line of the file does not name the columns of a contacts file that KORVANE reads: a column of names and one of phone numbers, as in &quot;Name,Number&quot; or the contacts that Google Contacts, Outlook and Thunderbird export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne du fichier ne nomme pas les colonnes d&apos;un fichier de contacts que KORVANE sait lire : une colonne de noms et une de numéros de téléphone, comme dans « Name,Number » ou dans les contacts qu&apos;exportent Google Contacts, Outlook et Thunderbird.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>a quoted field begins on it and is never closed, so the rest of the file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets y commence et n&apos;est jamais fermé ; le reste du fichier n&apos;a donc pas pu être lu</translation>
     </message>
 </context>
 <context>
     <name>CsvLayout</name>
     <message>
         <source>its field in the column &quot;%1&quot; is longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ dans la colonne « %1 » dépasse %2 octets</translation>
     </message>
 </context>
 <context>
@@ -554,58 +672,58 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>a symbolic link</source>
         <extracomment>Completes &quot;it is %1&quot;: what is found where a file should be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un lien symbolique</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>something other than a file</source>
-        <translation type="unfinished"></translation>
+        <translation>autre chose qu&apos;un fichier</translation>
     </message>
 </context>
 <context>
     <name>HistoryCommand</name>
     <message>
         <source>It takes no arguments but --json and --limit N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle n&apos;accepte aucun argument à part --json et --limit N.</translation>
     </message>
     <message>
         <source>Give --limit once, with a whole number of messages, such as --limit 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez --limit une seule fois, avec un nombre entier de messages, par exemple --limit 10.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataire</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -613,184 +731,184 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>a symbolic link</source>
         <extracomment>What the history&apos;s file is instead of a file, as %2 of &quot;The history file %1 is %2, not a regular file&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un lien symbolique</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>something other than a file</source>
-        <translation type="unfinished"></translation>
+        <translation>autre chose qu&apos;un fichier</translation>
     </message>
     <message>
         <source>The folder %1 could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé : %2</translation>
     </message>
     <message>
         <source>The history file %1 could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;historique %1 n&apos;a pas pu être créé : %2</translation>
     </message>
     <message>
         <source>Other users of this computer can read your history %1, and it could not be made private: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres utilisateurs de cet ordinateur peuvent lire votre historique %1, et il n&apos;a pas pu être rendu privé : %2.</translation>
     </message>
     <message>
         <source>Other users of this computer could read your history %1. It is now readable by you alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres utilisateurs de cet ordinateur pouvaient lire votre historique %1. Désormais, vous seul pouvez le lire.</translation>
     </message>
     <message>
         <source>%1 cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit (%2)</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n&apos;est pas accessible en écriture (%2)</translation>
     </message>
     <message>
         <source>the program ended during the send</source>
         <extracomment>Why a send is &quot;Not known&quot; when the program ended during it: small letter, no full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le programme s&apos;est arrêté pendant l&apos;envoi</translation>
     </message>
     <message>
         <source>another program is keeping it busy</source>
         <extracomment>Why the history could not be used, after &quot;...: &quot;. &quot;it&quot; is the history.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme l&apos;occupe</translation>
     </message>
     <message>
         <source>there is not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante</translation>
     </message>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>il est en lecture seule</translation>
     </message>
     <message>
         <source>it could not be read or written on the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être lu ou écrit sur le disque</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>it cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 what could not be done with the history, %2 why: &quot;The history ... could not be used: the disk is full&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>The history %1 could not be used</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 n&apos;a pas pu être utilisé</translation>
     </message>
     <message>
         <source>%1 is not a KORVANE history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un historique KORVANE</translation>
     </message>
     <message>
         <source>The history cannot be kept: Qt&apos;s SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne peut pas être conservé : le pilote SQLite de Qt (QSQLITE, paquet Debian libqt6sql6-sqlite) n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The history file %1 is %2, not a regular file; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;historique %1 est %2, et non un fichier ordinaire ; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;historique %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>The file %1 is not a KORVANE history (it is not an SQLite database); it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un historique KORVANE (ce n&apos;est pas une base de données SQLite) ; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>The file %1 is not a KORVANE history (it is a database of something else); it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un historique KORVANE (c&apos;est une base de données d&apos;autre chose) ; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 was written by a newer version of KORVANE (history version %2; this version reads up to %3). It was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 a été écrit par une version plus récente de KORVANE (version d&apos;historique %2 ; celle-ci lit jusqu&apos;à la version %3). Il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 %2, so it is not used. It was left as it is.</source>
         <extracomment>%1 the history&apos;s file name, %2 what is wrong with it, such as &quot;holds a table &quot;x&quot; that KORVANE did not create&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 %2 ; il n&apos;est donc pas utilisé. Il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 cannot be prepared</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 ne peut pas être préparé</translation>
     </message>
     <message>
         <source>The history %1 could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>The history %1 could not be searched</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche dans l&apos;historique %1 a échoué</translation>
     </message>
     <message>
         <source>cannot be read</source>
         <extracomment>Follows &quot;The history FILE&quot; in &quot;The history FILE %1, so it is not used&quot;. In the others %1 is the kind of database object as SQLite names it (table, index, trigger, view: not translated), %2 its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu</translation>
     </message>
     <message>
         <source>holds a %1 &quot;%2&quot; that KORVANE did not create</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un objet %1 « %2 » que KORVANE n&apos;a pas créé</translation>
     </message>
     <message>
         <source>holds a %1 &quot;%2&quot; that another program changed</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un objet %1 « %2 » qu&apos;un autre programme a modifié</translation>
     </message>
     <message>
         <source>lacks the %1 &quot;%2&quot; that KORVANE created</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a plus l&apos;objet %1 « %2 » que KORVANE avait créé</translation>
     </message>
     <message>
         <source>The history&apos;s lock file %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 de l&apos;historique ne peut pas être utilisé : %2</translation>
     </message>
 </context>
 <context>
     <name>HistoryModel</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>To</source>
         <extracomment>The column of whom a message went to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Destinataire</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
@@ -798,221 +916,221 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>Sending</source>
         <extracomment>How a send ended, in the History window&apos;s &quot;Outcome&quot; column and the table of &quot;korvane history&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi en cours</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé</translation>
     </message>
     <message>
         <source>Not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé</translation>
     </message>
     <message>
         <source>Not known</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>The send could not be recorded in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;envoi n&apos;a pas pu être enregistré dans %1</translation>
     </message>
     <message>
         <source>A send cannot finish in the state &quot;sending&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un envoi ne peut pas se terminer dans l&apos;état « envoi en cours ».</translation>
     </message>
     <message>
         <source>The outcome of send %1 could not be recorded: it is no longer being sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat de l&apos;envoi %1 n&apos;a pas pu être enregistré : il n&apos;est plus en cours d&apos;envoi.</translation>
     </message>
     <message>
         <source>The messages could not be deleted from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages n&apos;ont pas pu être supprimés de %1</translation>
     </message>
     <message>
         <source>The history %1 could not be cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 n&apos;a pas pu être effacé</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
     <name>HttpPost</name>
     <message>
         <source>the service at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1</translation>
     </message>
     <message>
         <source>the service at %1 (through the proxy at %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 (par le proxy %2)</translation>
     </message>
     <message>
         <source>the call was cancelled before the request was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appel a été annulé avant l&apos;envoi de la requête</translation>
     </message>
     <message>
         <source>the proxy at %1 refused to open a connection to the service at %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy %1 a refusé d&apos;ouvrir une connexion vers le service de %2 (%3)</translation>
     </message>
     <message>
         <source>a secure connection to %1 could not be established: its certificate could not be verified (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>une connexion sécurisée avec %1 n&apos;a pas pu être établie : son certificat n&apos;a pas pu être vérifié (%2)</translation>
     </message>
     <message>
         <source>a secure connection to %1 could not be established: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>une connexion sécurisée avec %1 n&apos;a pas pu être établie : %2</translation>
     </message>
     <message>
         <source>the proxy&apos;s computer %1 could not be found; check the network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordinateur du proxy, %1, est introuvable ; vérifiez la connexion réseau</translation>
     </message>
     <message>
         <source>the service&apos;s computer %1 could not be found; check the network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordinateur du service, %1, est introuvable ; vérifiez la connexion réseau</translation>
     </message>
     <message>
         <source>the proxy at %1 refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy %1 a refusé la connexion</translation>
     </message>
     <message>
         <source>the proxy at %1 could not be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy %1 n&apos;a pas pu être joint</translation>
     </message>
     <message>
         <source>the service at %1 refused the connection; it may not be running</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 a refusé la connexion ; il n&apos;est peut-être pas démarré</translation>
     </message>
     <message>
         <source>the service at %1 could not be reached: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 n&apos;a pas pu être joint : %2</translation>
     </message>
     <message>
         <source>%1 could not be reached within %2</source>
         <extracomment>%1 the service (&quot;the service at ...&quot;), %2 how long, such as &quot;30 seconds&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être joint en %2</translation>
     </message>
     <message>
         <source>the address %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse %1 ne peut pas être utilisée : %2</translation>
     </message>
     <message>
         <source>%1 could not be reached: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être joint : %2</translation>
     </message>
     <message>
         <source>the call was cancelled after the request had been sent</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appel a été annulé après l&apos;envoi de la requête</translation>
     </message>
     <message>
         <source>the head of the service&apos;s answer is larger than %1 KiB, too large to be an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête de la réponse du service dépasse %1 Kio, trop pour être une réponse</translation>
     </message>
     <message>
         <source>the service sent an answer too large to be a reply (over %1 KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a envoyé une réponse trop volumineuse pour être une vraie réponse (plus de %1 Kio)</translation>
     </message>
     <message>
         <source>%1 did not finish its answer within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas terminé sa réponse en %2</translation>
     </message>
     <message>
         <source>%1 did not answer within %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas répondu en %2</translation>
     </message>
     <message>
         <source>%1 closed the connection without answering</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a fermé la connexion sans répondre</translation>
     </message>
     <message>
         <source>%1 closed the connection before its answer was complete</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a fermé la connexion avant la fin de sa réponse</translation>
     </message>
     <message>
         <source>the connection to %1 broke before its answer was complete</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion avec %1 a été coupée avant la fin de sa réponse</translation>
     </message>
     <message>
         <source>the connection to %1 broke while the request was being sent</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion avec %1 a été coupée pendant l&apos;envoi de la requête</translation>
     </message>
     <message>
         <source>the service&apos;s answer could not be decompressed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service n&apos;a pas pu être décompressée (%1)</translation>
     </message>
     <message>
         <source>%1 answered with something that is not HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a répondu par autre chose que du HTTP</translation>
     </message>
     <message>
         <source>the answer of %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse de %1 n&apos;a pas pu être lue : %2</translation>
     </message>
     <message>
         <source>the connection to the service could not be prepared</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion au service n&apos;a pas pu être préparée</translation>
     </message>
 </context>
 <context>
     <name>InstanceLock</name>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1</translation>
     </message>
     <message>
         <source>it belongs to another user and cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur et ne peut pas être lu</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu</translation>
     </message>
     <message>
         <source>it was left behind and cannot be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été laissé en place et ne peut pas être supprimé</translation>
     </message>
     <message>
         <source>it was left behind and cannot be removed, as it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été laissé en place et ne peut pas être supprimé, car il appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>it was left behind and cannot be removed, as there is no permission to change its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été laissé en place et ne peut pas être supprimé, faute d&apos;autorisation de modifier son dossier</translation>
     </message>
     <message>
         <source>The lock file %1 cannot be used: %2.</source>
         <extracomment>%2 says why: &quot;it belongs to another user and cannot be read&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 ne peut pas être utilisé : %2.</translation>
     </message>
 </context>
 <context>
     <name>KeychainAccess</name>
     <message>
         <source>no secret store is available</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun stockage des secrets n&apos;est disponible</translation>
     </message>
     <message>
         <source>it did not let KORVANE keep or read passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas permis à KORVANE de conserver ou de lire des mots de passe</translation>
     </message>
     <message>
         <source>it has no &quot;%1&quot; keyring to keep passwords in</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas de trousseau « %1 » pour conserver des mots de passe</translation>
     </message>
     <message>
         <source>it did not answer as expected</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas répondu comme prévu</translation>
     </message>
     <message>
         <source>its module could not be loaded (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>son module n&apos;a pas pu être chargé (%1)</translation>
     </message>
     <message>
         <source>its module %1 is not KORVANE&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>son module %1 n&apos;est pas celui de KORVANE</translation>
     </message>
 </context>
 <context>
@@ -1020,12 +1138,12 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>Your message was not sent. %1</source>
         <extracomment>%1 why, as a whole sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé. %1</translation>
     </message>
     <message>
         <source>It is not known whether your message was sent: %1. Check with the recipient before you send it again.</source>
         <extracomment>%1 why, as a clause that starts with a small letter and has no full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On ne sait pas si votre message a été envoyé : %1. Vérifiez auprès du destinataire avant de le renvoyer.</translation>
     </message>
 </context>
 <context>
@@ -1033,20 +1151,20 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>HTTP status %1</source>
         <extracomment>%1 the HTTP status code, %2 the reason phrase the server sent with it, in its own words (often English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>statut HTTP %1</translation>
     </message>
     <message>
         <source>HTTP status %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>statut HTTP %1 (%2)</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>How long a wait was: %1 a number of seconds, possibly with a decimal point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
 </context>
 <context>
@@ -1054,222 +1172,222 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>%1 has a country code that no country has, so its country is unknown</source>
         <extracomment>Why a contact&apos;s number cannot be imported; %1 the number as written in the file, in quotes. Each of these ends a longer sentence: small letter, no full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a un indicatif de pays qui n&apos;existe pas ; son pays est donc inconnu</translation>
     </message>
     <message>
         <source>%1 is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop long</translation>
     </message>
     <message>
         <source>%1 has letters or signs that are not part of a phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des lettres ou des signes qui ne font pas partie d&apos;un numéro de téléphone</translation>
     </message>
     <message>
         <source>%1 is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop court</translation>
     </message>
     <message>
         <source>%1 is too long: %2 has more than the 15 digits of an international number</source>
         <extracomment>%1 the number as written in the file, in quotes; %2 the same number as the address book keeps it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop long : %2 a plus que les 15 chiffres d&apos;un numéro international</translation>
     </message>
     <message>
         <source>%1 is too short for a phone number of its country (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop court pour un numéro de téléphone de son pays (%2)</translation>
     </message>
     <message>
         <source>%1 is too long for a phone number of its country (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop long pour un numéro de téléphone de son pays (%2)</translation>
     </message>
     <message>
         <source>%1 is not a phone number in the numbering plan of its country (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un numéro de téléphone du plan de numérotation de son pays (%2)</translation>
     </message>
     <message>
         <source>has no phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas de numéro de téléphone</translation>
     </message>
     <message>
         <source>%1 has no digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun chiffre</translation>
     </message>
 </context>
 <context>
     <name>ProgramVersion</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>ReplyContent</name>
     <message>
         <source>its multipart body has no part</source>
-        <translation type="unfinished"></translation>
+        <translation>son corps multipart n&apos;a aucune partie</translation>
     </message>
     <message>
         <source>its multipart body is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>son corps multipart est tronqué</translation>
     </message>
     <message>
         <source>a part of its multipart body has no end to its headers</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie de son corps multipart n&apos;a pas de fin d&apos;en-têtes</translation>
     </message>
     <message>
         <source>its multipart body has no part with the root&apos;s Content-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>son corps multipart n&apos;a aucune partie avec le Content-ID de la racine</translation>
     </message>
     <message>
         <source>it is a multipart answer without a boundary</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est une réponse multipart sans délimiteur (boundary)</translation>
     </message>
     <message>
         <source>it is written in the character set &quot;%1&quot;, which cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est écrite dans le jeu de caractères « %1 », qui ne peut pas être lu</translation>
     </message>
     <message>
         <source>it is not valid %1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte %1 valide</translation>
     </message>
 </context>
 <context>
     <name>SendChecks</name>
     <message>
         <source>You have not selected who to send your message to</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas choisi à qui envoyer votre message</translation>
     </message>
     <message>
         <source>You have not entered your name and number</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas saisi votre nom et votre numéro</translation>
     </message>
     <message>
         <source>You have not entered a message to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas saisi de message à envoyer</translation>
     </message>
     <message>
         <source>Your message was not sent: it is %1 characters long, and the most that can be sent is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : il compte %1 caractères, alors que %2 au plus peuvent être envoyés.</translation>
     </message>
     <message>
         <source>your name</source>
         <extracomment>Each names the text that holds a character that cannot be sent, as %1 of &quot;... %1 contains a character that cannot be sent ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>votre nom</translation>
     </message>
     <message>
         <source>your number</source>
-        <translation type="unfinished"></translation>
+        <translation>votre numéro</translation>
     </message>
     <message>
         <source>the recipient&apos;s number</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro du destinataire</translation>
     </message>
     <message>
         <source>the message</source>
-        <translation type="unfinished"></translation>
+        <translation>le message</translation>
     </message>
     <message>
         <source>the country code</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indicatif du pays</translation>
     </message>
     <message>
         <source>Your message was not sent: %1 contains a character that cannot be sent (U+%2 at position %3). Please remove it and try again.</source>
         <extracomment>%1 which text (&quot;your name&quot;, &quot;the message&quot;...), %2 the character&apos;s code in four or more hex digits, %3 its place in that text, counted in characters from 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : %1 contient un caractère qui ne peut pas être envoyé (U+%2 à la position %3). Veuillez le supprimer et réessayer.</translation>
     </message>
 </context>
 <context>
     <name>SendCommand</name>
     <message>
         <source>Your message was not sent: standard input could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard n&apos;a pas pu être lue : %1.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input holds more than %1 bytes, and the most that can be sent is %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard contient plus de %1 octets, alors que %2 caractères au plus peuvent être envoyés.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>Your message was not sent: the message is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : le message n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>Your message was not sent: the password could not be read from standard input: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : le mot de passe n&apos;a pas pu être lu sur l&apos;entrée standard : %1.</translation>
     </message>
     <message>
         <source>Your message was not sent: the first line of standard input is too long for a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : la première ligne de l&apos;entrée standard est trop longue pour un mot de passe.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input holds no password for --user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard ne contient pas de mot de passe pour --user.</translation>
     </message>
     <message>
         <source>Your message was not sent: the password on standard input is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : le mot de passe sur l&apos;entrée standard n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>Give --user once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez --user une seule fois.</translation>
     </message>
     <message>
         <source>Give the user name to sign in with: --user NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le nom d&apos;utilisateur avec lequel vous identifier : --user NAME.</translation>
     </message>
     <message>
         <source>--password-stdin reads the password of --user NAME; give --user too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-stdin lit le mot de passe de --user NAME ; indiquez aussi --user.</translation>
     </message>
     <message>
         <source>With --password-stdin, standard input holds the password: give the message as an argument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --password-stdin, l&apos;entrée standard contient le mot de passe : donnez le message en argument.</translation>
     </message>
     <message>
         <source>Give the password of --user in the environment variable KORVANE_PASSWORD, or on standard input with --password-stdin; never as an argument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez le mot de passe de --user dans la variable d&apos;environnement KORVANE_PASSWORD, ou sur l&apos;entrée standard avec --password-stdin ; jamais en argument.</translation>
     </message>
     <message>
         <source>Say who the message goes to, with --to NAME or --to NUMBER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez à qui va le message, avec --to NAME ou --to NUMBER.</translation>
     </message>
     <message>
         <source>Give --to once: a message goes to one recipient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez --to une seule fois : un message va à un seul destinataire.</translation>
     </message>
     <message>
         <source>Give --country once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez --country une seule fois.</translation>
     </message>
     <message>
         <source>There is no country &apos;%1&apos;: give %2, or a code such as de-DE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de pays « %1 » : indiquez %2, ou un code tel que de-DE.</translation>
     </message>
     <message>
         <source>Give the message as an argument, or - to read it from standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez le message en argument, ou - pour le lire sur l&apos;entrée standard.</translation>
     </message>
     <message>
         <source>Give the message as one argument, in quotes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez le message en un seul argument, entre guillemets.</translation>
     </message>
     <message>
         <source>Your message was not sent: %1 is neither a name in the address book nor a valid phone number, which starts with 00 and the country code: 14 to 17 digits, or fewer where its country&apos;s numbers are shorter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé : %1 n&apos;est ni un nom du carnet d&apos;adresses ni un numéro de téléphone valide, qui commence par 00 et l&apos;indicatif du pays : 14 à 17 chiffres, ou moins là où les numéros de son pays sont plus courts.</translation>
     </message>
     <message>
         <source>Your message was not sent. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message n&apos;a pas été envoyé. %1</translation>
     </message>
     <message>
         <source>This send is not in the history: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet envoi ne figure pas dans l&apos;historique : %1</translation>
     </message>
     <message>
         <source>Your message was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message a été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -1277,381 +1395,381 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
     <message>
         <source>Sending to %1…</source>
         <extracomment>The status line while a message is on its way; %1 is the recipient.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi à %1…</translation>
     </message>
     <message>
         <source>Sent to %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé à %1 à %2</translation>
     </message>
     <message>
         <source>Not sent to %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé à %1 à %2</translation>
     </message>
     <message>
         <source>Not known whether sent to %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi à %1 à %2 : résultat inconnu</translation>
     </message>
 </context>
 <context>
     <name>ServiceAddress</name>
     <message>
         <source>The service description gives no address for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La description du service ne donne aucune adresse pour %1.</translation>
     </message>
 </context>
 <context>
     <name>ServiceInfo</name>
     <message>
         <source>Definitive terms and conditions are available at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions générales définitives sont disponibles sur %1.</translation>
     </message>
     <message>
         <source>Warning: Outgoing messages are free, users must be 16+ to use service. This is a non subscription service. Recipients may be charged according to the most recent rates published on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : envoi gratuit, service réservé aux 16 ans et plus, sans abonnement. Les destinataires peuvent être facturés selon les derniers tarifs publiés sur %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file %1 cannot be used: it is %2, not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 ne peut pas être utilisé : c&apos;est %2, et non un fichier ordinaire.</translation>
     </message>
     <message>
         <source>%1 is a file where a folder should be, so %2 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un fichier là où un dossier est attendu ; %2 ne peut donc pas être écrit.</translation>
     </message>
     <message>
         <source>There is no permission to write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>There is no permission to write in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;écrire dans le dossier %1.</translation>
     </message>
     <message>
         <source>%1 could not be written; the disk may be full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit ; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Why you are asked again</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi cette nouvelle demande</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Remember the user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
         <source>Remember</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The SMS service at %1 asks you to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service SMS de %1 demande une identification</translation>
     </message>
     <message>
         <source>The SMS service at %1 asks you to sign in (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service SMS de %1 demande une identification (%2)</translation>
     </message>
 </context>
 <context>
     <name>SignInFlow</name>
     <message>
         <source>The user name or password in the service description was not accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe de la description du service n&apos;a pas été accepté.</translation>
     </message>
     <message>
         <source>The saved user name or password was not accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe enregistré n&apos;a pas été accepté.</translation>
     </message>
     <message>
         <source>The user name or password was not accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe n&apos;a pas été accepté.</translation>
     </message>
     <message>
         <source>the SMS service at %1 did not accept the user name and password three times</source>
-        <translation type="unfinished"></translation>
+        <translation>le service SMS de %1 a refusé trois fois le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
         <source>the SMS service at %1 did not accept the user name and password for %2 three times</source>
         <extracomment>%2 is the name the service gives the place it asks to sign in to (its realm).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le service SMS de %1 a refusé trois fois le nom d&apos;utilisateur et le mot de passe pour %2</translation>
     </message>
     <message>
         <source>the SMS service asked you to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>le service SMS a demandé une identification</translation>
     </message>
 </context>
 <context>
     <name>SignInPrompt</name>
     <message>
         <source>you chose not to send your password unencrypted to the SMS service at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vous avez choisi de ne pas envoyer votre mot de passe en clair au service SMS de %1</translation>
     </message>
 </context>
 <context>
     <name>SmsLength</name>
     <message>
         <source>1 character left</source>
-        <translation type="unfinished"></translation>
+        <translation>1 caractère restant</translation>
     </message>
     <message numerus="yes">
         <source>%n characters left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n caractère restant</numerusform>
+            <numerusform>%n caractères restants</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 · %2 SMS</source>
         <extracomment>%1 is the characters left (&quot;140 characters left&quot;), %2 how many SMS the message takes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 SMS</translation>
     </message>
 </context>
 <context>
     <name>SoapCall</name>
     <message>
         <source>the service at %1 did not accept the user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 n&apos;a pas accepté le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
         <source>the service at %1 did not accept the user name and password (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 n&apos;a pas accepté le nom d&apos;utilisateur et le mot de passe (%2)</translation>
     </message>
 </context>
 <context>
     <name>SoapClient</name>
     <message>
         <source>Mapping files (WSML) are not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de correspondance (WSML) ne sont pas pris en charge.</translation>
     </message>
     <message>
         <source>The SOAP client has not been initialised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client SOAP n&apos;a pas été initialisé.</translation>
     </message>
     <message>
         <source>the service&apos;s address in the description is no longer that of the service at %1, which asked you to sign in, so the password was not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse du service dans la description n&apos;est plus celle du service de %1, qui a demandé une identification ; le mot de passe n&apos;a donc pas été envoyé</translation>
     </message>
 </context>
 <context>
     <name>SoapReplyReader</name>
     <message>
         <source>the service description</source>
-        <translation type="unfinished"></translation>
+        <translation>la description du service</translation>
     </message>
     <message>
         <source>the service description file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de description du service %1</translation>
     </message>
     <message>
         <source>the service answered with a redirect to %1 (%2), which usually means that it took the request and shows its result elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a répondu par une redirection vers %1 (%2), ce qui signifie généralement qu&apos;il a pris en compte la requête et en affiche le résultat ailleurs</translation>
     </message>
     <message>
         <source>nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>nulle part</translation>
     </message>
     <message>
         <source>the service answered with a redirect (%1) without saying where it moved; %2 must be updated with its new address</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a répondu par une redirection (%1) sans dire où il a déménagé ; %2 doit être mis à jour avec sa nouvelle adresse</translation>
     </message>
     <message>
         <source>the service answered that it moved to %1 (%2); %3 must be updated with its new address</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a répondu qu&apos;il a déménagé à %1 (%2) ; %3 doit être mis à jour avec sa nouvelle adresse</translation>
     </message>
     <message>
         <source>the service at %1 asks you to sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 demande une identification</translation>
     </message>
     <message>
         <source>the service at %1 asks you to sign in (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le service de %1 demande une identification (%2)</translation>
     </message>
     <message>
         <source>the service refused the request without giving a reason</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a refusé la requête sans donner de raison</translation>
     </message>
     <message>
         <source>the service refused the request: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a refusé la requête : %1</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) is a SOAP envelope without a body, though its description promises an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service (%1) est une enveloppe SOAP sans corps, alors que sa description promet une réponse</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) has an empty SOAP body, though its description promises an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service (%1) a un corps SOAP vide, alors que sa description promet une réponse</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) does not hold the element &quot;%2&quot; that its description promises</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service (%1) ne contient pas l&apos;élément « %2 » que promet sa description</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) was empty, though its description promises a SOAP answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service (%1) était vide, alors que sa description promet une réponse SOAP</translation>
     </message>
     <message>
         <source>the service&apos;s answer could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service n&apos;a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>the service&apos;s answer is not readable XML</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service n&apos;est pas du XML lisible</translation>
     </message>
     <message>
         <source>the service&apos;s answer is not a SOAP message</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse du service n&apos;est pas un message SOAP</translation>
     </message>
     <message>
         <source>the proxy at %1 refused the request: it asks for a user name and password (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy %1 a refusé la requête : il demande un nom d&apos;utilisateur et un mot de passe (%2)</translation>
     </message>
     <message>
         <source>a gateway in front of the service</source>
-        <translation type="unfinished"></translation>
+        <translation>une passerelle devant le service</translation>
     </message>
     <message>
         <source>the proxy at %1 or a gateway behind it</source>
-        <translation type="unfinished"></translation>
+        <translation>le proxy %1 ou une passerelle derrière lui</translation>
     </message>
     <message>
         <source>%1 answered with %2, so the request may have reached the service</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a répondu avec le %2 ; la requête a donc pu atteindre le service</translation>
     </message>
     <message>
         <source>the service</source>
-        <translation type="unfinished"></translation>
+        <translation>le service</translation>
     </message>
     <message>
         <source>the service or the proxy at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le service ou le proxy %1</translation>
     </message>
     <message>
         <source>%1 answered with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a répondu avec le %2</translation>
     </message>
     <message>
         <source>%1 answered with %2 and no SOAP fault, which does not tell whether it took the request</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a répondu avec le %2 et sans erreur SOAP, ce qui ne dit pas s&apos;il a pris en compte la requête</translation>
     </message>
     <message>
         <source>the service answered with %1, which is not a final answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le service a répondu avec le %1, qui n&apos;est pas une réponse définitive</translation>
     </message>
 </context>
 <context>
     <name>SoapRequestWriter</name>
     <message>
         <source>The operation &quot;%1&quot; takes %2 arguments, but %3 were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération « %1 » prend %2 arguments, mais %3 ont été donnés.</translation>
     </message>
     <message>
         <source>Argument %1 of &quot;%2&quot; holds a character that cannot be sent (U+%3 at position %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;argument %1 de « %2 » contient un caractère qui ne peut pas être envoyé (U+%3 à la position %4).</translation>
     </message>
 </context>
 <context>
     <name>StoreChangeLock</name>
     <message>
         <source>The lock file %1 cannot be used: it is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 ne peut pas être utilisé : c&apos;est %2.</translation>
     </message>
 </context>
 <context>
     <name>TextInput</name>
     <message>
         <source>The file begins like UTF-16 text but is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier commence comme du texte UTF-16 mais n&apos;en est pas.</translation>
     </message>
     <message>
         <source>The file is not a text file: line %1 holds a NUL byte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas un fichier texte : la ligne %1 contient un octet NUL.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text: line %1 holds bytes that are not UTF-8. Save it as UTF-8 and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas du texte UTF-8 : la ligne %1 contient des octets qui ne sont pas de l&apos;UTF-8. Enregistrez-le en UTF-8 et importez-le à nouveau.</translation>
     </message>
 </context>
 <context>
     <name>TextRules</name>
     <message>
         <source>The name has %1 characters; a recipient&apos;s name has %2 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom a %1 caractères ; le nom d&apos;un destinataire en a %2 au plus.</translation>
     </message>
     <message>
         <source>%1 is not a valid phone number, please use a valid country code prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un numéro de téléphone valide, veuillez utiliser un indicatif de pays valide</translation>
     </message>
 </context>
 <context>
     <name>VCard</name>
     <message>
         <source>the file ends before its END:VCARD</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine avant son END:VCARD</translation>
     </message>
     <message>
         <source>The file holds no vCard: none of its lines says BEGIN:VCARD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune vCard : aucune de ses lignes ne dit BEGIN:VCARD.</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 dépasse %2 octets</translation>
     </message>
     <message>
         <source>line %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne peut pas être lue : %2</translation>
     </message>
     <message>
         <source>it has no END:VCARD before the card on line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>elle n&apos;a pas de END:VCARD avant la carte de la ligne %1</translation>
     </message>
     <message>
         <source>its base64 text is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son texte base64 est endommagé</translation>
     </message>
     <message>
         <source>it holds a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un caractère NUL</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>its character set %1 is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>son jeu de caractères %1 est inconnu</translation>
     </message>
     <message>
         <source>it is not valid %1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte %1 valide</translation>
     </message>
 </context>
 <context>
@@ -1660,207 +1778,209 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
         <source>The SMS service at %1 asks for your user name and password without encryption (http://). They would travel unencrypted, and anyone on the network between you and the service could read them.
 
 Send them anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service SMS de %1 demande votre nom d&apos;utilisateur et votre mot de passe sans chiffrement (http://). Ils circuleraient en clair, et n&apos;importe qui sur le réseau entre vous et le service pourrait les lire.
+
+Les envoyer quand même ?</translation>
     </message>
 </context>
 <context>
     <name>WindowMain</name>
     <message>
         <source>KORVANE is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>KORVANE cannot start. %1 Remove it and start KORVANE again.</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE ne peut pas démarrer. %1 Supprimez-le et relancez KORVANE.</translation>
     </message>
     <message>
         <source>KORVANE cannot start. %1 Move it out of the way and start KORVANE again.</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE ne peut pas démarrer. %1 Déplacez-le ailleurs et relancez KORVANE.</translation>
     </message>
 </context>
 <context>
     <name>WindowSignIn</name>
     <message>
         <source>KORVANE cannot tell which SMS service to forget the password of. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE ne sait pas de quel service SMS oublier le mot de passe. %1</translation>
     </message>
     <message>
         <source>KORVANE no longer keeps a password for the SMS service at %1. It asks for one the next time the service asks you to sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE ne conserve plus de mot de passe pour le service SMS de %1. Il en demandera un la prochaine fois que le service demandera une identification.</translation>
     </message>
 </context>
 <context>
     <name>WsdlReader</name>
     <message>
         <source>%1 does not define the input message of the operation %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne définit pas le message d&apos;entrée de l&apos;opération %2.</translation>
     </message>
     <message>
         <source>The port %1 of %2 gives no SOAP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 de %2 ne donne aucune adresse SOAP.</translation>
     </message>
     <message>
         <source>The SOAP address %1 of the port %2 in %3 is not an http or https address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse SOAP %1 du port %2 dans %3 n&apos;est pas une adresse http ou https.</translation>
     </message>
     <message>
         <source>The binding %1 of %2 refers to the port type %3, which it does not define.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liaison (binding) %1 de %2 renvoie au type de port %3, qui n&apos;y est pas défini.</translation>
     </message>
     <message>
         <source>%1 refers to the element %2, which its schema does not declare.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 renvoie à l&apos;élément %2, que son schéma ne déclare pas.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>autre chose qu&apos;un fichier ordinaire</translation>
     </message>
     <message>
         <source>the service description</source>
-        <translation type="unfinished"></translation>
+        <translation>la description du service</translation>
     </message>
     <message>
         <source>the service description file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de description du service %1</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source>%1 is %2, not a file that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2, et non un fichier lisible.</translation>
     </message>
     <message>
         <source>%1 is too large to be a service description (over %2 MiB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour être une description de service (plus de %2 Mio).</translation>
     </message>
     <message>
         <source>%1 is too large (over %2 MiB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux (plus de %2 Mio).</translation>
     </message>
     <message>
         <source>%1 is not usable XML: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas du XML utilisable : %2.</translation>
     </message>
     <message>
         <source>%1 is not a WSDL 1.1 description (its root element is &quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une description WSDL 1.1 (son élément racine est « %2 »).</translation>
     </message>
     <message>
         <source>No service description has been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune description de service n&apos;a été lue.</translation>
     </message>
     <message>
         <source>The port %1 of %2 refers to the binding %3, which it does not define.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 de %2 renvoie à la liaison (binding) %3, qui n&apos;y est pas définie.</translation>
     </message>
     <message>
         <source>%1 has no service named %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun service nommé %2.</translation>
     </message>
     <message>
         <source>%1 has no port named %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun port nommé %2.</translation>
     </message>
     <message>
         <source>The service %1 of %2 has no port named %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service %1 de %2 n&apos;a aucun port nommé %3.</translation>
     </message>
     <message>
         <source>%1 offers no SOAP 1.1 or SOAP 1.2 port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne propose aucun port SOAP 1.1 ou SOAP 1.2.</translation>
     </message>
     <message>
         <source>The port %1 of %2 is not a SOAP port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 de %2 n&apos;est pas un port SOAP.</translation>
     </message>
     <message>
         <source>%1 offers no operation %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne propose aucune opération %2.</translation>
     </message>
 </context>
 <context>
     <name>XmlElement</name>
     <message>
         <source>one of its elements has more than %1 attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;un de ses éléments a plus de %1 attributs</translation>
     </message>
     <message>
         <source>it contains a document type declaration, which is not accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient une déclaration de type de document, qui n&apos;est pas acceptée</translation>
     </message>
     <message>
         <source>it refers to the undeclared entity &quot;%1&quot; at line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait référence à l&apos;entité non déclarée « %1 » à la ligne %2</translation>
     </message>
     <message>
         <source>its elements nest more than %1 levels deep</source>
-        <translation type="unfinished"></translation>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
         <source>%1 at line %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à la ligne %2, colonne %3</translation>
     </message>
     <message>
         <source>it is empty or holds no element</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide ou ne contient aucun élément</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About KORVANE</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de KORVANE</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmFinishing</name>
     <message>
         <source>Finishing the send…</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalisation de l&apos;envoi…</translation>
     </message>
     <message>
         <source>If you close KORVANE now, it will not be known whether your message was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous fermez KORVANE maintenant, on ne saura pas si votre message a été envoyé.</translation>
     </message>
     <message>
         <source>Close now</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer maintenant</translation>
     </message>
     <message>
         <source>KORVANE closes as soon as the service has answered, within 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE se fermera dès que le service aura répondu, dans 1 seconde au plus.</translation>
     </message>
     <message numerus="yes">
         <source>KORVANE closes as soon as the service has answered, within %n seconds.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>KORVANE se fermera dès que le service aura répondu, dans %n seconde au plus.</numerusform>
+            <numerusform>KORVANE se fermera dès que le service aura répondu, dans %n secondes au plus.</numerusform>
         </translation>
     </message>
 </context>
@@ -1868,167 +1988,167 @@ Send them anyway?</source>
     <name>frmHistory</name>
     <message>
         <source>KORVANE History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique KORVANE</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher :</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Name, number or text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, numéro ou texte</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>De :</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>À :</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>Outcome:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat :</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Service:</source>
-        <translation type="unfinished"></translation>
+        <translation>Service :</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Service</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Message :</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Send again</source>
-        <translation type="unfinished"></translation>
+        <translation>Renvoyer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Clear history</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l&apos;historique</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A name and, in brackets, its phone number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 after %2 s</source>
         <extracomment>An outcome and how long the send took: &quot;Sent after 1.3 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 s</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>An outcome followed by the sentence that says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>The history cannot be shown. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne peut pas être affiché. %1</translation>
     </message>
     <message>
         <source>The history could not be read. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas pu être lu. %1</translation>
     </message>
     <message>
         <source>Do you want to delete the selected message from the history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer le message sélectionné de l&apos;historique ?</translation>
     </message>
     <message>
         <source>The message still being sent stays until its outcome is known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message en cours d&apos;envoi reste jusqu&apos;à ce que son résultat soit connu.</translation>
     </message>
     <message>
         <source>The messages could not be deleted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages n&apos;ont pas pu être supprimés. %1</translation>
     </message>
     <message>
         <source>A message is being sent. The history can be cleared once its outcome is known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message est en cours d&apos;envoi. L&apos;historique pourra être effacé quand son résultat sera connu.</translation>
     </message>
     <message>
         <source>Do you want to delete every message in the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer tous les messages de l&apos;historique ? Cette action est irréversible.</translation>
     </message>
     <message>
         <source>The history could not be cleared. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas pu être effacé. %1</translation>
     </message>
     <message>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;historique</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The history could not be exported. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas pu être exporté. %1</translation>
     </message>
     <message numerus="yes">
         <source>Do you want to delete the %n selected messages from the history?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voulez-vous supprimer %n message sélectionné de l&apos;historique ?</numerusform>
+            <numerusform>Voulez-vous supprimer les %n messages sélectionnés de l&apos;historique ?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n messages still being sent stay until their outcomes are known.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n message en cours d&apos;envoi reste jusqu&apos;à ce que son résultat soit connu.</numerusform>
+            <numerusform>Les %n messages en cours d&apos;envoi restent jusqu&apos;à ce que leurs résultats soient connus.</numerusform>
         </translation>
     </message>
 </context>
@@ -2036,129 +2156,129 @@ Send them anyway?</source>
     <name>frmSMS</name>
     <message>
         <source>Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet d&apos;adresses</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro :</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Message :</translation>
     </message>
     <message>
         <source>To: </source>
-        <translation type="unfinished"></translation>
+        <translation>À : </translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>De :</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>&lt;Select from Address Book&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Choisir dans le carnet&gt;</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>&lt;Change&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Modifier&gt;</translation>
     </message>
     <message>
         <source>Your Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos coordonnées</translation>
     </message>
     <message>
         <source>Use your real name, not a &apos;screen name&apos; otherwise the recipient may not recognise who the message is from. Please use a country-code prefix on your number (0044 for UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez votre vrai nom, pas un pseudo, sinon le destinataire risque de ne pas savoir qui écrit. Mettez l&apos;indicatif du pays devant votre numéro (0044 au Royaume-Uni)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Forget the saved password</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier le mot de passe enregistré</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>Your name should be between 3 and 11 charachters long</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom doit comporter entre 3 et 11 caractères</translation>
     </message>
     <message>
         <source>%1 is not a valid phone number, please include a country-code prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un numéro de téléphone valide, veuillez inclure l&apos;indicatif du pays</translation>
     </message>
     <message>
         <source>Your details could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos coordonnées n&apos;ont pas pu être enregistrées. %1</translation>
     </message>
     <message>
         <source>The address book could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d&apos;adresses n&apos;a pas pu être enregistré. %1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 from the address book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer %1 du carnet d&apos;adresses ?</translation>
     </message>
     <message>
         <source>KORVANE cannot keep a history of your messages. %1 Your messages are still sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>KORVANE ne peut pas tenir l&apos;historique de vos messages. %1 Vos messages sont tout de même envoyés.</translation>
     </message>
     <message numerus="yes">
         <source>The address book is full: it holds %n recipients, the most it can keep.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le carnet d&apos;adresses est plein : il contient %n destinataire, le maximum possible.</numerusform>
+            <numerusform>Le carnet d&apos;adresses est plein : il contient %n destinataires, le maximum possible.</numerusform>
         </translation>
     </message>
 </context>
