@@ -67,11 +67,11 @@ La página de manual korvane(1) da más detalles.
     </message>
     <message>
         <source>There is no command &apos;%1&apos;.</source>
-        <translation>No existe la orden &apos;%1&apos;.</translation>
+        <translation>No existe la orden «%1».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a command.</source>
-        <translation>&apos;%1&apos; no es una orden.</translation>
+        <translation>«%1» no es una orden.</translation>
     </message>
     <message>
         <source>Countries:</source>
@@ -84,12 +84,12 @@ La página de manual korvane(1) da más detalles.
     </message>
     <message>
         <source>&apos;%1&apos; is not UTF-8 text.</source>
-        <translation>&apos;%1&apos; no es texto UTF-8.</translation>
+        <translation>«%1» no es texto UTF-8.</translation>
     </message>
     <message>
         <source>%1: %2 See &apos;%3&apos;.</source>
         <extracomment>%1 the command as typed (&quot;korvane send&quot;), %2 what is wrong with it (a whole sentence), %3 the command that shows its help (&quot;korvane send --help&quot;).</extracomment>
-        <translation>%1: %2 Consulte &apos;%3&apos;.</translation>
+        <translation>%1: %2 Consulte «%3».</translation>
     </message>
     <message>
         <source>Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
@@ -134,7 +134,7 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
                   MESSAGE|-
 
 Envía un mensaje a través del servicio de SMS de SendSMS.wsdl, con el nombre y
-el número guardados en &quot;Sus datos&quot; de la ventana, y lo anota en el historial.
+el número guardados en «Sus datos» de la ventana, y lo anota en el historial.
 
   --to NAME|NUMBER   Un nombre de la agenda (sin distinguir mayúsculas y
                      minúsculas) o un número que empiece por 00 y el código de
@@ -206,7 +206,7 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
 
   list      Muestra la agenda en columnas o, con --json, como una matriz JSON
             de objetos {&quot;name&quot;, &quot;number&quot;}, en el orden de la agenda.
-  add       Añade un destinatario, como hace &quot;Añadir&quot; en la ventana: el número
+  add       Añade un destinatario, como hace «Añadir» en la ventana: el número
             debe empezar por 00 y el código de país y tener de 14 a 17
             dígitos, o menos si el plan de numeración de su país tiene números
             así; el nombre tiene como máximo 255 caracteres, los saltos de
@@ -371,7 +371,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>There is no country &apos;%1&apos;: give %2, or a code such as de-DE.</source>
-        <translation>No existe el país &apos;%1&apos;: indique %2, o un código como de-DE.</translation>
+        <translation>No existe el país «%1»: indique %2, o un código como de-DE.</translation>
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or import the contacts there</source>
@@ -387,7 +387,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>&apos;%1&apos; is not a contacts command: give list, add, remove, import or export.</source>
-        <translation>&apos;%1&apos; no es una orden de contacts: indique list, add, remove, import o export.</translation>
+        <translation>«%1» no es una orden de contacts: indique list, add, remove, import o export.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +639,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     <name>Csv</name>
     <message>
         <source>The first line of the file does not name the columns of a contacts file that KORVANE reads: a column of names and one of phone numbers, as in &quot;Name,Number&quot; or the contacts that Google Contacts, Outlook and Thunderbird export.</source>
-        <translation>La primera línea del archivo no nombra las columnas de un archivo de contactos que KORVANE sepa leer: una columna de nombres y otra de números de teléfono, como en &quot;Name,Number&quot; o en los contactos que exportan Google Contacts, Outlook y Thunderbird.</translation>
+        <translation>La primera línea del archivo no nombra las columnas de un archivo de contactos que KORVANE sepa leer: una columna de nombres y otra de números de teléfono, como en «Name,Number» o en los contactos que exportan Google Contacts, Outlook y Thunderbird.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
@@ -654,7 +654,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     <name>CsvLayout</name>
     <message>
         <source>its field in the column &quot;%1&quot; is longer than %2 bytes</source>
-        <translation>su campo de la columna &quot;%1&quot; tiene más de %2 bytes</translation>
+        <translation>su campo de la columna «%1» tiene más de %2 bytes</translation>
     </message>
 </context>
 <context>
@@ -866,15 +866,15 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>holds a %1 &quot;%2&quot; that KORVANE did not create</source>
-        <translation>contiene un objeto %1 &quot;%2&quot; que KORVANE no creó</translation>
+        <translation>contiene un objeto %1 «%2» que KORVANE no creó</translation>
     </message>
     <message>
         <source>holds a %1 &quot;%2&quot; that another program changed</source>
-        <translation>contiene un objeto %1 &quot;%2&quot; que otro programa modificó</translation>
+        <translation>contiene un objeto %1 «%2» que otro programa modificó</translation>
     </message>
     <message>
         <source>lacks the %1 &quot;%2&quot; that KORVANE created</source>
-        <translation>le falta el objeto %1 &quot;%2&quot; que KORVANE creó</translation>
+        <translation>le falta el objeto %1 «%2» que KORVANE creó</translation>
     </message>
     <message>
         <source>The history&apos;s lock file %1 cannot be used: %2</source>
@@ -929,7 +929,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>A send cannot finish in the state &quot;sending&quot;.</source>
-        <translation>Un envío no puede terminar en el estado &quot;enviando&quot;.</translation>
+        <translation>Un envío no puede terminar en el estado «enviando».</translation>
     </message>
     <message>
         <source>The outcome of send %1 could not be recorded: it is no longer being sent.</source>
@@ -1108,7 +1108,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>it has no &quot;%1&quot; keyring to keep passwords in</source>
-        <translation>no tiene ningún anillo de claves &quot;%1&quot; donde guardar contraseñas</translation>
+        <translation>no tiene ningún anillo de claves «%1» donde guardar contraseñas</translation>
     </message>
     <message>
         <source>it did not answer as expected</source>
@@ -1233,7 +1233,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>it is written in the character set &quot;%1&quot;, which cannot be read</source>
-        <translation>está escrita en el juego de caracteres &quot;%1&quot;, que no se puede leer</translation>
+        <translation>está escrita en el juego de caracteres «%1», que no se puede leer</translation>
     </message>
     <message>
         <source>it is not valid %1 text</source>
@@ -1353,7 +1353,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>There is no country &apos;%1&apos;: give %2, or a code such as de-DE.</source>
-        <translation>No existe el país &apos;%1&apos;: indique %2, o un código como de-DE.</translation>
+        <translation>No existe el país «%1»: indique %2, o un código como de-DE.</translation>
     </message>
     <message>
         <source>Give the message as an argument, or - to read it from standard input.</source>
@@ -1520,7 +1520,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     <name>SignInPrompt</name>
     <message>
         <source>you chose not to send your password unencrypted to the SMS service at %1</source>
-        <translation>usted eligió no enviar su contraseña sin cifrar al servicio de SMS en %1</translation>
+        <translation>ha elegido no enviar su contraseña sin cifrar al servicio de SMS en %1</translation>
     </message>
 </context>
 <context>
@@ -1620,7 +1620,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>the service&apos;s answer (%1) does not hold the element &quot;%2&quot; that its description promises</source>
-        <translation>la respuesta del servicio (%1) no contiene el elemento &quot;%2&quot; que promete su descripción</translation>
+        <translation>la respuesta del servicio (%1) no contiene el elemento «%2» que promete su descripción</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) was empty, though its description promises a SOAP answer</source>
@@ -1679,11 +1679,11 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     <name>SoapRequestWriter</name>
     <message>
         <source>The operation &quot;%1&quot; takes %2 arguments, but %3 were given.</source>
-        <translation>La operación &quot;%1&quot; recibe %2 argumentos, pero se dieron %3.</translation>
+        <translation>La operación «%1» recibe %2 argumentos, pero se dieron %3.</translation>
     </message>
     <message>
         <source>Argument %1 of &quot;%2&quot; holds a character that cannot be sent (U+%3 at position %4).</source>
-        <translation>El argumento %1 de &quot;%2&quot; contiene un carácter que no se puede enviar (U+%3 en la posición %4).</translation>
+        <translation>El argumento %1 de «%2» contiene un carácter que no se puede enviar (U+%3 en la posición %4).</translation>
     </message>
 </context>
 <context>
@@ -1875,7 +1875,7 @@ Send them anyway?</source>
     </message>
     <message>
         <source>%1 is not a WSDL 1.1 description (its root element is &quot;%2&quot;).</source>
-        <translation>%1 no es una descripción WSDL 1.1 (su elemento raíz es &quot;%2&quot;).</translation>
+        <translation>%1 no es una descripción WSDL 1.1 (su elemento raíz es «%2»).</translation>
     </message>
     <message>
         <source>No service description has been read.</source>
@@ -1922,7 +1922,7 @@ Send them anyway?</source>
     </message>
     <message>
         <source>it refers to the undeclared entity &quot;%1&quot; at line %2</source>
-        <translation>remite a la entidad no declarada &quot;%1&quot; en la línea %2</translation>
+        <translation>remite a la entidad no declarada «%1» en la línea %2</translation>
     </message>
     <message>
         <source>its elements nest more than %1 levels deep</source>
