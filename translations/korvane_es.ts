@@ -1415,7 +1415,7 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
     <message>
         <source>Warning: Outgoing messages are free, users must be 16+ to use service. This is a non subscription service. Recipients may be charged according to the most recent rates published on %1</source>
-        <translation>Aviso: los mensajes salientes son gratuitos; hay que tener 16 años o más para usar el servicio. No es un servicio de suscripción. A los destinatarios se les puede cobrar según las últimas tarifas publicadas en %1</translation>
+        <translation>Aviso: enviar mensajes es gratis; solo para mayores de 16 años. Servicio sin suscripción. Al destinatario pueden cobrarle según las últimas tarifas publicadas en %1</translation>
     </message>
 </context>
 <context>
@@ -2210,7 +2210,7 @@ Send them anyway?</source>
     </message>
     <message>
         <source>Use your real name, not a &apos;screen name&apos; otherwise the recipient may not recognise who the message is from. Please use a country-code prefix on your number (0044 for UK)</source>
-        <translation>Use su nombre real, no un alias, o puede que el destinatario no sepa de quién es el mensaje. Ponga el prefijo de país delante de su número (0044 para Reino Unido)</translation>
+        <translation>Use su nombre real, no un alias, o el destinatario quizá no sepa de quién es el mensaje. Ponga el prefijo de país en su número (0044 para Reino Unido)</translation>
     </message>
     <message>
         <source>Save</source>
