@@ -153,7 +153,7 @@ guardados em &quot;Os seus dados&quot; na janela, e regista-a no histórico.
                      entrada padrão; a mensagem é então um argumento.
   --allow-unencrypted
                      Envia a palavra-passe mesmo onde seguiria sem encriptação
-                     (início de sessão Basic por http:// noutro computador).
+                     (autenticação Basic por http:// para outro computador).
   -h, --help         Mostra esta ajuda.
 
 Um serviço que peça para iniciar sessão recebe o nome de utilizador e a
@@ -1417,7 +1417,7 @@ Estado de saída: 0 concluído, 1 falhou, 64 a linha de comandos está errada.
     </message>
     <message>
         <source>Warning: Outgoing messages are free, users must be 16+ to use service. This is a non subscription service. Recipients may be charged according to the most recent rates published on %1</source>
-        <translation>Aviso: o envio de mensagens é gratuito; só maiores de 16 anos podem usar o serviço. Este serviço não é por subscrição. Os destinatários podem pagar segundo as tarifas mais recentes publicadas em %1</translation>
+        <translation>Aviso: o envio de mensagens é grátis; serviço para maiores de 16 anos, sem subscrição. Os destinatários podem pagar segundo as tarifas mais recentes publicadas em %1</translation>
     </message>
 </context>
 <context>
@@ -2196,7 +2196,7 @@ Enviá-los mesmo assim?</translation>
     </message>
     <message>
         <source>&lt;Select from Address Book&gt;</source>
-        <translation>&lt;Escolher no livro de endereços&gt;</translation>
+        <translation>&lt;Escolher destinatário&gt;</translation>
     </message>
     <message>
         <source>From</source>
