@@ -842,7 +842,7 @@ Estado de saída: 0 concluído, 1 falhou, 64 a linha de comandos está errada.
     </message>
     <message>
         <source>The history %1 was written by a newer version of KORVANE (history version %2; this version reads up to %3). It was left as it is.</source>
-        <translation>O histórico %1 foi escrito por uma versão mais recente do KORVANE (versão de histórico %2; esta versão lê até à %3). Foi deixado como está.</translation>
+        <translation>O histórico %1 foi escrito por uma versão mais recente do KORVANE (versão de histórico %2; esta versão lê até à versão %3). Foi deixado como está.</translation>
     </message>
     <message>
         <source>The history %1 %2, so it is not used. It was left as it is.</source>
