@@ -1829,26 +1829,6 @@ Trotzdem senden?</translation>
         <translation>%1 verweist auf das Element %2, das ihr Schema nicht deklariert.</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>ein Ordner</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>eine benannte Pipe</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>ein Socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>ein Gerät</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
         <source>the service description</source>
         <translation>die Dienstbeschreibung</translation>
     </message>

@@ -1822,26 +1822,6 @@ Send them anyway?</source>
         <translation>%1 remite al elemento %2, que su esquema no declara.</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>una carpeta</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>una tubería con nombre</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>un socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un dispositivo</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>algo que no es un archivo normal</translation>
-    </message>
-    <message>
         <source>the service description</source>
         <translation>la descripción del servicio</translation>
     </message>

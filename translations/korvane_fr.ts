@@ -34,15 +34,15 @@ not known whether the message was sent, 64 the command line is wrong.
 The manual page korvane(1) tells more.
 </source>
         <extracomment>The whole of &quot;korvane --help&quot;. Command names, option names and the words in capitals that stand for values (COMMAND, NAME, NUMBER, COUNTRY, MESSAGE, FILE, N) are typed as they are: keep them. Keep the layout: at most 79 characters a line, descriptions starting in column 25.</extracomment>
-        <translation>Usage : korvane [COMMAND [ARGUMENTS]]
+        <translation>Usage&#xa0;: korvane [COMMAND [ARGUMENTS]]
 
 Sans commande, korvane ouvre sa fenêtre.
 
-Commandes :
+Commandes&#xa0;:
   send --to NAME|NUMBER [--country COUNTRY] [--user NAME [--password-stdin]]
        [--allow-unencrypted] MESSAGE|-
                         Envoie un message à un nom du carnet d&apos;adresses ou à
-                        un numéro ; - lit le message sur l&apos;entrée standard.
+                        un numéro&#xa0;; - lit le message sur l&apos;entrée standard.
   contacts list [--json]
                         Affiche le carnet d&apos;adresses.
   contacts add NAME NUMBER
@@ -57,27 +57,27 @@ Commandes :
                         ancien.
   help [COMMAND]        Affiche cette aide, ou celle d&apos;une commande.
 
-Options :
+Options&#xa0;:
   -h, --help            Affiche cette aide.
   -v, --version         Affiche la version.
 
-Code de sortie : 0 réussi (send : envoyé), 1 échec (send : non envoyé),
+Code de sortie&#xa0;: 0 réussi (send&#xa0;: envoyé), 1 échec (send&#xa0;: non envoyé),
 2 (send seulement) on ne sait pas si le message a été envoyé, 64 la ligne de
 commande est incorrecte. La page de manuel korvane(1) en dit plus.
 </translation>
     </message>
     <message>
         <source>There is no command &apos;%1&apos;.</source>
-        <translation>Il n&apos;y a pas de commande « %1 ».</translation>
+        <translation>Il n&apos;y a pas de commande «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a command.</source>
-        <translation>« %1 » n&apos;est pas une commande.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une commande.</translation>
     </message>
     <message>
         <source>Countries:</source>
         <extracomment>Starts the list of country names at the end of a command&apos;s help.</extracomment>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>The value of --%1 is not UTF-8 text.</source>
@@ -85,12 +85,12 @@ commande est incorrecte. La page de manuel korvane(1) en dit plus.
     </message>
     <message>
         <source>&apos;%1&apos; is not UTF-8 text.</source>
-        <translation>« %1 » n&apos;est pas du texte UTF-8.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>%1: %2 See &apos;%3&apos;.</source>
         <extracomment>%1 the command as typed (&quot;korvane send&quot;), %2 what is wrong with it (a whole sentence), %3 the command that shows its help (&quot;korvane send --help&quot;).</extracomment>
-        <translation>%1 : %2 Voir « %3 ».</translation>
+        <translation>%1&#xa0;: %2 Voir «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>Usage: korvane send --to NAME|NUMBER [--country COUNTRY]
@@ -130,31 +130,31 @@ The outcome is one line on standard error. Exit status: 0 sent, 1 not sent,
 
 </source>
         <extracomment>The whole of &quot;korvane send --help&quot;. Keep command and option names, the words in capitals that stand for values, and field names and values in quotes as they are; at most 79 characters a line. &quot;Your Details&quot; is the window&apos;s panel of that name: write it as the window&apos;s translation does.</extracomment>
-        <translation>Usage : korvane send --to NAME|NUMBER [--country COUNTRY]
+        <translation>Usage&#xa0;: korvane send --to NAME|NUMBER [--country COUNTRY]
                      [--user NAME [--password-stdin]] [--allow-unencrypted]
                      MESSAGE|-
 
 Envoie un message par le service SMS de SendSMS.wsdl, avec le nom et le numéro
-enregistrés dans le panneau « Vos coordonnées » de la fenêtre, et l&apos;inscrit
+enregistrés dans le panneau «&#xa0;Vos coordonnées&#xa0;» de la fenêtre, et l&apos;inscrit
 dans l&apos;historique.
 
   --to NAME|NUMBER   Un nom du carnet d&apos;adresses (sans tenir compte de la
                      casse) ou un numéro qui commence par 00 et l&apos;indicatif
-                     du pays, tel que 00447700900123 : 14 à 17 chiffres, ou
+                     du pays, tel que 00447700900123&#xa0;: 14 à 17 chiffres, ou
                      moins si le plan de numérotation de son pays prévoit un
                      tel numéro.
-  --country COUNTRY  Le pays envoyé avec le message : l&apos;un des pays
+  --country COUNTRY  Le pays envoyé avec le message&#xa0;: l&apos;un des pays
                      ci-dessous (UK par défaut), ou son code, tel que de-DE.
-  MESSAGE            Le message, 159 caractères au plus ; un message plus
+  MESSAGE            Le message, 159 caractères au plus&#xa0;; un message plus
                      long est refusé, jamais tronqué. Mettez -- devant un
                      message qui commence par un tiret.
-  -                  Lit le message sur l&apos;entrée standard, en UTF-8 ; une
+  -                  Lit le message sur l&apos;entrée standard, en UTF-8&#xa0;; une
                      fin de ligne tout à la fin est ignorée.
   --user NAME        S&apos;identifie en tant que NAME si le service le demande,
                      avec le mot de passe de la variable d&apos;environnement
                      KORVANE_PASSWORD.
   --password-stdin   Lit plutôt le mot de passe de --user sur la première
-                     ligne de l&apos;entrée standard ; le message est alors un
+                     ligne de l&apos;entrée standard&#xa0;; le message est alors un
                      argument.
   --allow-unencrypted
                      Envoie le mot de passe même s&apos;il circulerait en clair
@@ -165,10 +165,10 @@ dans l&apos;historique.
 Un service qui demande une identification reçoit le nom d&apos;utilisateur et le
 mot de passe de --user, ou à défaut ceux que la fenêtre a enregistrés dans le
 trousseau du bureau. Un mot de passe n&apos;est jamais pris en argument, et rien
-n&apos;est demandé : sans identifiants, ou s&apos;ils sont refusés, le message n&apos;est
+n&apos;est demandé&#xa0;: sans identifiants, ou s&apos;ils sont refusés, le message n&apos;est
 pas envoyé.
 
-Le résultat tient en une ligne sur la sortie d&apos;erreur. Code de sortie :
+Le résultat tient en une ligne sur la sortie d&apos;erreur. Code de sortie&#xa0;:
 0 envoyé, 1 non envoyé, 2 on ne sait pas s&apos;il a été envoyé (vérifiez auprès
 du destinataire avant de le renvoyer), 64 la ligne de commande est incorrecte.
 
@@ -205,7 +205,7 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
 
 </source>
         <extracomment>The whole of &quot;korvane contacts --help&quot;. Keep command and option names, the words in capitals that stand for values, and field names and values in quotes as they are; at most 79 characters a line.</extracomment>
-        <translation>Usage : korvane contacts list [--json]
+        <translation>Usage&#xa0;: korvane contacts list [--json]
         korvane contacts add NAME NUMBER
         korvane contacts remove NAME
         korvane contacts import FILE [--country COUNTRY]
@@ -214,28 +214,28 @@ Exit status: 0 done, 1 failed, 64 the command line is wrong.
   list      Affiche le carnet d&apos;adresses en colonnes, ou avec --json sous
             forme de tableau JSON d&apos;objets {&quot;name&quot;, &quot;number&quot;}, dans l&apos;ordre
             du carnet.
-  add       Ajoute un destinataire, comme le bouton « Ajouter » de la
-            fenêtre : le numéro doit commencer par 00 et l&apos;indicatif du pays
+  add       Ajoute un destinataire, comme le bouton «&#xa0;Ajouter&#xa0;» de la
+            fenêtre&#xa0;: le numéro doit commencer par 00 et l&apos;indicatif du pays
             et avoir 14 à 17 chiffres, ou moins si le plan de numérotation
-            de son pays prévoit un tel numéro ; le nom a 255 caractères au
+            de son pays prévoit un tel numéro&#xa0;; le nom a 255 caractères au
             plus, les sauts de ligne et tabulations deviennent des espaces,
             et un nom déjà dans le carnet (sans tenir compte de la casse)
             est refusé.
   remove    Retire le destinataire de ce nom (sans tenir compte de la
             casse).
   import    Ajoute les contacts d&apos;un fichier vCard (.vcf) ou CSV, selon les
-            règles de add ; les numéros écrits sans indicatif de pays sont
+            règles de add&#xa0;; les numéros écrits sans indicatif de pays sont
             lus comme des numéros de --country (l&apos;un des pays ci-dessous, UK
             par défaut, ou un code tel que de-DE). Indique combien ont été
             importés, lesquels ont été ignorés, et pourquoi.
-  export    Écrit le carnet d&apos;adresses dans FILE : vCard 4.0 s&apos;il se termine
+  export    Écrit le carnet d&apos;adresses dans FILE&#xa0;: vCard 4.0 s&apos;il se termine
             par .vcf ou .vcard, CSV s&apos;il se termine par .csv.
   -h, --help  Affiche cette aide.
 
 add, remove et import refusent d&apos;agir tant que la fenêtre de KORVANE est
 ouverte, car elle enregistrerait sinon sa propre copie du carnet par-dessus
 la modification.
-Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
+Code de sortie&#xa0;: 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
 
 </translation>
     </message>
@@ -255,10 +255,10 @@ when, how it ended (Sent, Not sent, Not known, Sending), to whom and what.
 Exit status: 0 done, 1 failed, 64 the command line is wrong.
 </source>
         <extracomment>The whole of &quot;korvane history --help&quot;. Keep command and option names, the words in capitals that stand for values, and field names and values in quotes as they are; at most 79 characters a line.</extracomment>
-        <translation>Usage : korvane history [--json] [--limit N]
+        <translation>Usage&#xa0;: korvane history [--json] [--limit N]
 
 Affiche les messages envoyés, depuis la fenêtre et par korvane send, du plus
-récent au plus ancien : quand, comment cela s&apos;est terminé (Envoyé, Non envoyé,
+récent au plus ancien&#xa0;: quand, comment cela s&apos;est terminé (Envoyé, Non envoyé,
 Inconnu, Envoi en cours), à qui et quoi.
 
   --json      Un tableau JSON d&apos;objets avec les champs id, time (UTC, ISO
@@ -268,12 +268,12 @@ Inconnu, Envoi en cours), à qui et quoi.
   --limit N   Les N messages les plus récents seulement.
   -h, --help  Affiche cette aide.
 
-Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
+Code de sortie&#xa0;: 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
 </translation>
     </message>
     <message>
         <source>The output could not be written: %1.</source>
-        <translation>La sortie n&apos;a pas pu être écrite : %1.</translation>
+        <translation>La sortie n&apos;a pas pu être écrite&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -289,12 +289,12 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>%1 asks you to sign in: %2</source>
         <extracomment>%1 the service (&quot;the SMS service at ...&quot;), %2 how to give a user name and password.</extracomment>
-        <translation>%1 demande une identification : %2</translation>
+        <translation>%1 demande une identification&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 asks you to sign in (%2): %3</source>
         <extracomment>%1 the service (&quot;the SMS service at ...&quot;), %2 the name it gives itself, %3 how to give a user name and password.</extracomment>
-        <translation>%1 demande une identification (%2) : %3</translation>
+        <translation>%1 demande une identification (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 did not accept the user name and password given with --user</source>
@@ -302,11 +302,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation>%1 (%2) : %3</translation>
+        <translation>%1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 asks for your password without encryption (http://), and it would travel unencrypted; give --allow-unencrypted to send it all the same</source>
-        <translation>%1 demande votre mot de passe sans chiffrement (http://), et il circulerait en clair ; ajoutez --allow-unencrypted pour l&apos;envoyer malgré tout</translation>
+        <translation>%1 demande votre mot de passe sans chiffrement (http://), et il circulerait en clair&#xa0;; ajoutez --allow-unencrypted pour l&apos;envoyer malgré tout</translation>
     </message>
 </context>
 <context>
@@ -337,19 +337,19 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the name and the number, such as: korvane contacts add Ann 00447700900123</source>
-        <translation>le nom et le numéro, par exemple : korvane contacts add Ann 00447700900123</translation>
+        <translation>le nom et le numéro, par exemple&#xa0;: korvane contacts add Ann 00447700900123</translation>
     </message>
     <message>
         <source>The name is empty: give the recipient a name.</source>
-        <translation>Le nom est vide : donnez un nom au destinataire.</translation>
+        <translation>Le nom est vide&#xa0;: donnez un nom au destinataire.</translation>
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or add the contact there</source>
-        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou ajoutez-y le contact</translation>
+        <translation>La fenêtre de KORVANE est ouverte&#xa0;; fermez-la ou ajoutez-y le contact</translation>
     </message>
     <message>
         <source>The address book is full: it holds %1 recipients, the most it can keep.</source>
-        <translation>Le carnet d&apos;adresses est plein : il contient %1 destinataires, le maximum possible.</translation>
+        <translation>Le carnet d&apos;adresses est plein&#xa0;: il contient %1 destinataires, le maximum possible.</translation>
     </message>
     <message>
         <source>%1 is already in the address book.</source>
@@ -365,7 +365,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or remove the contact there</source>
-        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou retirez-y le contact</translation>
+        <translation>La fenêtre de KORVANE est ouverte&#xa0;; fermez-la ou retirez-y le contact</translation>
     </message>
     <message>
         <source>%1 is not in the address book.</source>
@@ -381,11 +381,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>There is no country &apos;%1&apos;: give %2, or a code such as de-DE.</source>
-        <translation>Il n&apos;y a pas de pays « %1 » : indiquez %2, ou un code tel que de-DE.</translation>
+        <translation>Il n&apos;y a pas de pays «&#xa0;%1&#xa0;»&#xa0;: indiquez %2, ou un code tel que de-DE.</translation>
     </message>
     <message>
         <source>KORVANE&apos;s window is open; close it or import the contacts there</source>
-        <translation>La fenêtre de KORVANE est ouverte ; fermez-la ou importez-y les contacts</translation>
+        <translation>La fenêtre de KORVANE est ouverte&#xa0;; fermez-la ou importez-y les contacts</translation>
     </message>
     <message>
         <source>the file to write, ending in .vcf or .csv</source>
@@ -393,22 +393,22 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Say what to do: list, add, remove, import or export.</source>
-        <translation>Indiquez quoi faire : list, add, remove, import ou export.</translation>
+        <translation>Indiquez quoi faire&#xa0;: list, add, remove, import ou export.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a contacts command: give list, add, remove, import or export.</source>
-        <translation>« %1 » n&apos;est pas une commande de contacts : indiquez list, add, remove, import ou export.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une commande de contacts&#xa0;: indiquez list, add, remove, import ou export.</translation>
     </message>
 </context>
 <context>
     <name>ContactsFile</name>
     <message>
         <source>%1 could not be opened: %2.</source>
-        <translation>%1 n&apos;a pas pu être ouvert : %2.</translation>
+        <translation>%1 n&apos;a pas pu être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a contacts file.</source>
@@ -416,19 +416,19 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>%1 is not a file but a device, a pipe or a socket, so it is not read.</source>
-        <translation>%1 n&apos;est pas un fichier mais un périphérique, un tube ou un socket ; il n&apos;est donc pas lu.</translation>
+        <translation>%1 n&apos;est pas un fichier mais un périphérique, un tube ou un socket&#xa0;; il n&apos;est donc pas lu.</translation>
     </message>
     <message>
         <source>%1 is too large for a contacts file (%2 MB; KORVANE reads files of up to %3 MB).</source>
-        <translation>%1 est trop volumineux pour un fichier de contacts (%2 Mo ; KORVANE lit les fichiers jusqu&apos;à %3 Mo).</translation>
+        <translation>%1 est trop volumineux pour un fichier de contacts (%2 Mo&#xa0;; KORVANE lit les fichiers jusqu&apos;à %3 Mo).</translation>
     </message>
     <message>
         <source>%1 was not written: name the file .vcf for vCard or .csv for CSV.</source>
-        <translation>%1 n&apos;a pas été écrit : nommez le fichier .vcf pour vCard ou .csv pour CSV.</translation>
+        <translation>%1 n&apos;a pas été écrit&#xa0;: nommez le fichier .vcf pour vCard ou .csv pour CSV.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation>%1 n&apos;a pas pu être écrit : %2.</translation>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -445,7 +445,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>could not be read: %1</source>
         <extracomment>Why a contact was skipped, after its place and name (&quot;Line 4: Ann: ...&quot;): small letter, no full stop. %1 the details.</extracomment>
-        <translation>n&apos;a pas pu être lu : %1</translation>
+        <translation>n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>has no name</source>
@@ -453,7 +453,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>has too long a name: %1</source>
-        <translation>a un nom trop long : %1</translation>
+        <translation>a un nom trop long&#xa0;: %1</translation>
     </message>
     <message>
         <source>is already in the address book</source>
@@ -469,11 +469,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>has no valid phone number: %1</source>
-        <translation>n&apos;a pas de numéro de téléphone valide : %1</translation>
+        <translation>n&apos;a pas de numéro de téléphone valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>did not fit: the address book is full</source>
-        <translation>n&apos;a pas pu être ajouté : le carnet d&apos;adresses est plein</translation>
+        <translation>n&apos;a pas pu être ajouté&#xa0;: le carnet d&apos;adresses est plein</translation>
     </message>
     <message>
         <source>%1 could not be read</source>
@@ -533,15 +533,15 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source> 1 contact was skipped: %1.</source>
         <extracomment>Follows &quot;Imported N recipients.&quot; in the same paragraph: keep the space at the start.</extracomment>
-        <translation> 1 contact a été ignoré : %1.</translation>
+        <translation> 1 contact a été ignoré&#xa0;: %1.</translation>
     </message>
     <message>
         <source> %1 contacts were skipped: %2.</source>
-        <translation> %1 contacts ont été ignorés : %2.</translation>
+        <translation> %1 contacts ont été ignorés&#xa0;: %2.</translation>
     </message>
     <message>
         <source> The file holds more than %1 contacts; the rest were not read.</source>
-        <translation> Le fichier contient plus de %1 contacts ; les autres n&apos;ont pas été lus.</translation>
+        <translation> Le fichier contient plus de %1 contacts&#xa0;; les autres n&apos;ont pas été lus.</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>%1: %2 %3</source>
         <extracomment>Where a contact was in the file, who it is, and why it was left out: &quot;line 4: Ann has no phone number&quot;.</extracomment>
-        <translation>%1 : %2 %3</translation>
+        <translation>%1&#xa0;: %2 %3</translation>
     </message>
     <message>
         <source>Import Contacts</source>
@@ -565,7 +565,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Nothing was imported: the address book could not be saved. %1</source>
-        <translation>Rien n&apos;a été importé : le carnet d&apos;adresses n&apos;a pas pu être enregistré. %1</translation>
+        <translation>Rien n&apos;a été importé&#xa0;: le carnet d&apos;adresses n&apos;a pas pu être enregistré. %1</translation>
     </message>
     <message>
         <source>Export Address Book</source>
@@ -631,7 +631,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <name>CountryMenu</name>
     <message>
         <source>Country: %1</source>
-        <translation>Pays : %1</translation>
+        <translation>Pays&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -642,14 +642,14 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The desktop&apos;s secret store (keyring) cannot be used: %1. KORVANE keeps the passwords you give it only until it ends.</source>
-        <translation>Le stockage des secrets du bureau (trousseau) ne peut pas être utilisé : %1. KORVANE conserve les mots de passe que vous lui donnez seulement jusqu&apos;à sa fermeture.</translation>
+        <translation>Le stockage des secrets du bureau (trousseau) ne peut pas être utilisé&#xa0;: %1. KORVANE conserve les mots de passe que vous lui donnez seulement jusqu&apos;à sa fermeture.</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>The first line of the file does not name the columns of a contacts file that KORVANE reads: a column of names and one of phone numbers, as in &quot;Name,Number&quot; or the contacts that Google Contacts, Outlook and Thunderbird export.</source>
-        <translation>La première ligne du fichier ne nomme pas les colonnes d&apos;un fichier de contacts que KORVANE sait lire : une colonne de noms et une de numéros de téléphone, comme dans « Name,Number » ou dans les contacts qu&apos;exportent Google Contacts, Outlook et Thunderbird.</translation>
+        <translation>La première ligne du fichier ne nomme pas les colonnes d&apos;un fichier de contacts que KORVANE sait lire&#xa0;: une colonne de noms et une de numéros de téléphone, comme dans «&#xa0;Name,Number&#xa0;» ou dans les contacts qu&apos;exportent Google Contacts, Outlook et Thunderbird.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
@@ -657,14 +657,14 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>a quoted field begins on it and is never closed, so the rest of the file could not be read</source>
-        <translation>un champ entre guillemets y commence et n&apos;est jamais fermé ; le reste du fichier n&apos;a donc pas pu être lu</translation>
+        <translation>un champ entre guillemets y commence et n&apos;est jamais fermé&#xa0;; le reste du fichier n&apos;a donc pas pu être lu</translation>
     </message>
 </context>
 <context>
     <name>CsvLayout</name>
     <message>
         <source>its field in the column &quot;%1&quot; is longer than %2 bytes</source>
-        <translation>son champ dans la colonne « %1 » dépasse %2 octets</translation>
+        <translation>son champ dans la colonne «&#xa0;%1&#xa0;» dépasse %2 octets</translation>
     </message>
 </context>
 <context>
@@ -755,15 +755,15 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The folder %1 could not be created: %2</source>
-        <translation>Le dossier %1 n&apos;a pas pu être créé : %2</translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The history file %1 could not be created: %2</source>
-        <translation>Le fichier d&apos;historique %1 n&apos;a pas pu être créé : %2</translation>
+        <translation>Le fichier d&apos;historique %1 n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Other users of this computer can read your history %1, and it could not be made private: %2.</source>
-        <translation>D&apos;autres utilisateurs de cet ordinateur peuvent lire votre historique %1, et il n&apos;a pas pu être rendu privé : %2.</translation>
+        <translation>D&apos;autres utilisateurs de cet ordinateur peuvent lire votre historique %1, et il n&apos;a pas pu être rendu privé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Other users of this computer could read your history %1. It is now readable by you alone.</source>
@@ -814,7 +814,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>%1: %2</source>
         <extracomment>%1 what could not be done with the history, %2 why: &quot;The history ... could not be used: the disk is full&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The history %1 could not be used</source>
@@ -826,19 +826,19 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The history cannot be kept: Qt&apos;s SQLite driver (QSQLITE, Debian package libqt6sql6-sqlite) is not installed.</source>
-        <translation>L&apos;historique ne peut pas être conservé : le pilote SQLite de Qt (QSQLITE, paquet Debian libqt6sql6-sqlite) n&apos;est pas installé.</translation>
+        <translation>L&apos;historique ne peut pas être conservé&#xa0;: le pilote SQLite de Qt (QSQLITE, paquet Debian libqt6sql6-sqlite) n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The history file %1 is %2, not a regular file; it was left as it is.</source>
-        <translation>Le fichier d&apos;historique %1 est %2, et non un fichier ordinaire ; il a été laissé tel quel.</translation>
+        <translation>Le fichier d&apos;historique %1 est %2, et non un fichier ordinaire&#xa0;; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history file %1 cannot be read: %2</source>
-        <translation>Le fichier d&apos;historique %1 ne peut pas être lu : %2</translation>
+        <translation>Le fichier d&apos;historique %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file %1 is not a KORVANE history (it is not an SQLite database); it was left as it is.</source>
-        <translation>Le fichier %1 n&apos;est pas un historique KORVANE (ce n&apos;est pas une base de données SQLite) ; il a été laissé tel quel.</translation>
+        <translation>Le fichier %1 n&apos;est pas un historique KORVANE (ce n&apos;est pas une base de données SQLite)&#xa0;; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 cannot be opened</source>
@@ -846,16 +846,16 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The file %1 is not a KORVANE history (it is a database of something else); it was left as it is.</source>
-        <translation>Le fichier %1 n&apos;est pas un historique KORVANE (c&apos;est une base de données d&apos;autre chose) ; il a été laissé tel quel.</translation>
+        <translation>Le fichier %1 n&apos;est pas un historique KORVANE (c&apos;est une base de données d&apos;autre chose)&#xa0;; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 was written by a newer version of KORVANE (history version %2; this version reads up to %3). It was left as it is.</source>
-        <translation>L&apos;historique %1 a été écrit par une version plus récente de KORVANE (version d&apos;historique %2 ; celle-ci lit jusqu&apos;à la version %3). Il a été laissé tel quel.</translation>
+        <translation>L&apos;historique %1 a été écrit par une version plus récente de KORVANE (version d&apos;historique %2&#xa0;; celle-ci lit jusqu&apos;à la version %3). Il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 %2, so it is not used. It was left as it is.</source>
         <extracomment>%1 the history&apos;s file name, %2 what is wrong with it, such as &quot;holds a table &quot;x&quot; that KORVANE did not create&quot;.</extracomment>
-        <translation>L&apos;historique %1 %2 ; il n&apos;est donc pas utilisé. Il a été laissé tel quel.</translation>
+        <translation>L&apos;historique %1 %2&#xa0;; il n&apos;est donc pas utilisé. Il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The history %1 cannot be prepared</source>
@@ -876,19 +876,19 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>holds a %1 &quot;%2&quot; that KORVANE did not create</source>
-        <translation>contient un objet %1 « %2 » que KORVANE n&apos;a pas créé</translation>
+        <translation>contient un objet %1 «&#xa0;%2&#xa0;» que KORVANE n&apos;a pas créé</translation>
     </message>
     <message>
         <source>holds a %1 &quot;%2&quot; that another program changed</source>
-        <translation>contient un objet %1 « %2 » qu&apos;un autre programme a modifié</translation>
+        <translation>contient un objet %1 «&#xa0;%2&#xa0;» qu&apos;un autre programme a modifié</translation>
     </message>
     <message>
         <source>lacks the %1 &quot;%2&quot; that KORVANE created</source>
-        <translation>n&apos;a plus l&apos;objet %1 « %2 » que KORVANE avait créé</translation>
+        <translation>n&apos;a plus l&apos;objet %1 «&#xa0;%2&#xa0;» que KORVANE avait créé</translation>
     </message>
     <message>
         <source>The history&apos;s lock file %1 cannot be used: %2</source>
-        <translation>Le fichier de verrou %1 de l&apos;historique ne peut pas être utilisé : %2</translation>
+        <translation>Le fichier de verrou %1 de l&apos;historique ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -939,11 +939,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>A send cannot finish in the state &quot;sending&quot;.</source>
-        <translation>Un envoi ne peut pas se terminer dans l&apos;état « envoi en cours ».</translation>
+        <translation>Un envoi ne peut pas se terminer dans l&apos;état «&#xa0;envoi en cours&#xa0;».</translation>
     </message>
     <message>
         <source>The outcome of send %1 could not be recorded: it is no longer being sent.</source>
-        <translation>Le résultat de l&apos;envoi %1 n&apos;a pas pu être enregistré : il n&apos;est plus en cours d&apos;envoi.</translation>
+        <translation>Le résultat de l&apos;envoi %1 n&apos;a pas pu être enregistré&#xa0;: il n&apos;est plus en cours d&apos;envoi.</translation>
     </message>
     <message>
         <source>The messages could not be deleted from %1</source>
@@ -955,7 +955,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -978,19 +978,19 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>a secure connection to %1 could not be established: its certificate could not be verified (%2)</source>
-        <translation>une connexion sécurisée avec %1 n&apos;a pas pu être établie : son certificat n&apos;a pas pu être vérifié (%2)</translation>
+        <translation>une connexion sécurisée avec %1 n&apos;a pas pu être établie&#xa0;: son certificat n&apos;a pas pu être vérifié (%2)</translation>
     </message>
     <message>
         <source>a secure connection to %1 could not be established: %2</source>
-        <translation>une connexion sécurisée avec %1 n&apos;a pas pu être établie : %2</translation>
+        <translation>une connexion sécurisée avec %1 n&apos;a pas pu être établie&#xa0;: %2</translation>
     </message>
     <message>
         <source>the proxy&apos;s computer %1 could not be found; check the network connection</source>
-        <translation>l&apos;ordinateur du proxy, %1, est introuvable ; vérifiez la connexion réseau</translation>
+        <translation>l&apos;ordinateur du proxy, %1, est introuvable&#xa0;; vérifiez la connexion réseau</translation>
     </message>
     <message>
         <source>the service&apos;s computer %1 could not be found; check the network connection</source>
-        <translation>l&apos;ordinateur du service, %1, est introuvable ; vérifiez la connexion réseau</translation>
+        <translation>l&apos;ordinateur du service, %1, est introuvable&#xa0;; vérifiez la connexion réseau</translation>
     </message>
     <message>
         <source>the proxy at %1 refused the connection</source>
@@ -1002,11 +1002,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service at %1 refused the connection; it may not be running</source>
-        <translation>le service de %1 a refusé la connexion ; il n&apos;est peut-être pas démarré</translation>
+        <translation>le service de %1 a refusé la connexion&#xa0;; il n&apos;est peut-être pas démarré</translation>
     </message>
     <message>
         <source>the service at %1 could not be reached: %2</source>
-        <translation>le service de %1 n&apos;a pas pu être joint : %2</translation>
+        <translation>le service de %1 n&apos;a pas pu être joint&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be reached within %2</source>
@@ -1015,11 +1015,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the address %1 cannot be used: %2</source>
-        <translation>l&apos;adresse %1 ne peut pas être utilisée : %2</translation>
+        <translation>l&apos;adresse %1 ne peut pas être utilisée&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be reached: %2</source>
-        <translation>%1 n&apos;a pas pu être joint : %2</translation>
+        <translation>%1 n&apos;a pas pu être joint&#xa0;: %2</translation>
     </message>
     <message>
         <source>the call was cancelled after the request had been sent</source>
@@ -1067,7 +1067,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the answer of %1 could not be read: %2</source>
-        <translation>la réponse de %1 n&apos;a pas pu être lue : %2</translation>
+        <translation>la réponse de %1 n&apos;a pas pu être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>the connection to the service could not be prepared</source>
@@ -1103,7 +1103,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>The lock file %1 cannot be used: %2.</source>
         <extracomment>%2 says why: &quot;it belongs to another user and cannot be read&quot;.</extracomment>
-        <translation>Le fichier de verrou %1 ne peut pas être utilisé : %2.</translation>
+        <translation>Le fichier de verrou %1 ne peut pas être utilisé&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1118,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>it has no &quot;%1&quot; keyring to keep passwords in</source>
-        <translation>il n&apos;a pas de trousseau « %1 » pour conserver des mots de passe</translation>
+        <translation>il n&apos;a pas de trousseau «&#xa0;%1&#xa0;» pour conserver des mots de passe</translation>
     </message>
     <message>
         <source>it did not answer as expected</source>
@@ -1143,7 +1143,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>It is not known whether your message was sent: %1. Check with the recipient before you send it again.</source>
         <extracomment>%1 why, as a clause that starts with a small letter and has no full stop.</extracomment>
-        <translation>On ne sait pas si votre message a été envoyé : %1. Vérifiez auprès du destinataire avant de le renvoyer.</translation>
+        <translation>On ne sait pas si votre message a été envoyé&#xa0;: %1. Vérifiez auprès du destinataire avant de le renvoyer.</translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1172,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>%1 has a country code that no country has, so its country is unknown</source>
         <extracomment>Why a contact&apos;s number cannot be imported; %1 the number as written in the file, in quotes. Each of these ends a longer sentence: small letter, no full stop.</extracomment>
-        <translation>%1 a un indicatif de pays qui n&apos;existe pas ; son pays est donc inconnu</translation>
+        <translation>%1 a un indicatif de pays qui n&apos;existe pas&#xa0;; son pays est donc inconnu</translation>
     </message>
     <message>
         <source>%1 is too long</source>
@@ -1189,7 +1189,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>%1 is too long: %2 has more than the 15 digits of an international number</source>
         <extracomment>%1 the number as written in the file, in quotes; %2 the same number as the address book keeps it.</extracomment>
-        <translation>%1 est trop long : %2 a plus que les 15 chiffres d&apos;un numéro international</translation>
+        <translation>%1 est trop long&#xa0;: %2 a plus que les 15 chiffres d&apos;un numéro international</translation>
     </message>
     <message>
         <source>%1 is too short for a phone number of its country (%2)</source>
@@ -1243,7 +1243,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>it is written in the character set &quot;%1&quot;, which cannot be read</source>
-        <translation>elle est écrite dans le jeu de caractères « %1 », qui ne peut pas être lu</translation>
+        <translation>elle est écrite dans le jeu de caractères «&#xa0;%1&#xa0;», qui ne peut pas être lu</translation>
     </message>
     <message>
         <source>it is not valid %1 text</source>
@@ -1266,7 +1266,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Your message was not sent: it is %1 characters long, and the most that can be sent is %2.</source>
-        <translation>Votre message n&apos;a pas été envoyé : il compte %1 caractères, alors que %2 au plus peuvent être envoyés.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: il compte %1 caractères, alors que %2 au plus peuvent être envoyés.</translation>
     </message>
     <message>
         <source>your name</source>
@@ -1292,42 +1292,42 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <message>
         <source>Your message was not sent: %1 contains a character that cannot be sent (U+%2 at position %3). Please remove it and try again.</source>
         <extracomment>%1 which text (&quot;your name&quot;, &quot;the message&quot;...), %2 the character&apos;s code in four or more hex digits, %3 its place in that text, counted in characters from 1.</extracomment>
-        <translation>Votre message n&apos;a pas été envoyé : %1 contient un caractère qui ne peut pas être envoyé (U+%2 à la position %3). Veuillez le supprimer et réessayer.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: %1 contient un caractère qui ne peut pas être envoyé (U+%2 à la position %3). Veuillez le supprimer et réessayer.</translation>
     </message>
 </context>
 <context>
     <name>SendCommand</name>
     <message>
         <source>Your message was not sent: standard input could not be read: %1.</source>
-        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard n&apos;a pas pu être lue : %1.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: l&apos;entrée standard n&apos;a pas pu être lue&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input holds more than %1 bytes, and the most that can be sent is %2 characters.</source>
-        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard contient plus de %1 octets, alors que %2 caractères au plus peuvent être envoyés.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: l&apos;entrée standard contient plus de %1 octets, alors que %2 caractères au plus peuvent être envoyés.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input is not UTF-8 text.</source>
-        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard n&apos;est pas du texte UTF-8.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: l&apos;entrée standard n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>Your message was not sent: the message is not UTF-8 text.</source>
-        <translation>Votre message n&apos;a pas été envoyé : le message n&apos;est pas du texte UTF-8.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: le message n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>Your message was not sent: the password could not be read from standard input: %1.</source>
-        <translation>Votre message n&apos;a pas été envoyé : le mot de passe n&apos;a pas pu être lu sur l&apos;entrée standard : %1.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: le mot de passe n&apos;a pas pu être lu sur l&apos;entrée standard&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Your message was not sent: the first line of standard input is too long for a password.</source>
-        <translation>Votre message n&apos;a pas été envoyé : la première ligne de l&apos;entrée standard est trop longue pour un mot de passe.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: la première ligne de l&apos;entrée standard est trop longue pour un mot de passe.</translation>
     </message>
     <message>
         <source>Your message was not sent: standard input holds no password for --user.</source>
-        <translation>Votre message n&apos;a pas été envoyé : l&apos;entrée standard ne contient pas de mot de passe pour --user.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: l&apos;entrée standard ne contient pas de mot de passe pour --user.</translation>
     </message>
     <message>
         <source>Your message was not sent: the password on standard input is not UTF-8 text.</source>
-        <translation>Votre message n&apos;a pas été envoyé : le mot de passe sur l&apos;entrée standard n&apos;est pas du texte UTF-8.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: le mot de passe sur l&apos;entrée standard n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>Give --user once.</source>
@@ -1335,19 +1335,19 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Give the user name to sign in with: --user NAME.</source>
-        <translation>Indiquez le nom d&apos;utilisateur avec lequel vous identifier : --user NAME.</translation>
+        <translation>Indiquez le nom d&apos;utilisateur avec lequel vous identifier&#xa0;: --user NAME.</translation>
     </message>
     <message>
         <source>--password-stdin reads the password of --user NAME; give --user too.</source>
-        <translation>--password-stdin lit le mot de passe de --user NAME ; indiquez aussi --user.</translation>
+        <translation>--password-stdin lit le mot de passe de --user NAME&#xa0;; indiquez aussi --user.</translation>
     </message>
     <message>
         <source>With --password-stdin, standard input holds the password: give the message as an argument.</source>
-        <translation>Avec --password-stdin, l&apos;entrée standard contient le mot de passe : donnez le message en argument.</translation>
+        <translation>Avec --password-stdin, l&apos;entrée standard contient le mot de passe&#xa0;: donnez le message en argument.</translation>
     </message>
     <message>
         <source>Give the password of --user in the environment variable KORVANE_PASSWORD, or on standard input with --password-stdin; never as an argument.</source>
-        <translation>Donnez le mot de passe de --user dans la variable d&apos;environnement KORVANE_PASSWORD, ou sur l&apos;entrée standard avec --password-stdin ; jamais en argument.</translation>
+        <translation>Donnez le mot de passe de --user dans la variable d&apos;environnement KORVANE_PASSWORD, ou sur l&apos;entrée standard avec --password-stdin&#xa0;; jamais en argument.</translation>
     </message>
     <message>
         <source>Say who the message goes to, with --to NAME or --to NUMBER.</source>
@@ -1355,7 +1355,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Give --to once: a message goes to one recipient.</source>
-        <translation>Indiquez --to une seule fois : un message va à un seul destinataire.</translation>
+        <translation>Indiquez --to une seule fois&#xa0;: un message va à un seul destinataire.</translation>
     </message>
     <message>
         <source>Give --country once.</source>
@@ -1363,7 +1363,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>There is no country &apos;%1&apos;: give %2, or a code such as de-DE.</source>
-        <translation>Il n&apos;y a pas de pays « %1 » : indiquez %2, ou un code tel que de-DE.</translation>
+        <translation>Il n&apos;y a pas de pays «&#xa0;%1&#xa0;»&#xa0;: indiquez %2, ou un code tel que de-DE.</translation>
     </message>
     <message>
         <source>Give the message as an argument, or - to read it from standard input.</source>
@@ -1375,7 +1375,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Your message was not sent: %1 is neither a name in the address book nor a valid phone number, which starts with 00 and the country code: 14 to 17 digits, or fewer where its country&apos;s numbers are shorter.</source>
-        <translation>Votre message n&apos;a pas été envoyé : %1 n&apos;est ni un nom du carnet d&apos;adresses ni un numéro de téléphone valide, qui commence par 00 et l&apos;indicatif du pays : 14 à 17 chiffres, ou moins là où les numéros de son pays sont plus courts.</translation>
+        <translation>Votre message n&apos;a pas été envoyé&#xa0;: %1 n&apos;est ni un nom du carnet d&apos;adresses ni un numéro de téléphone valide, qui commence par 00 et l&apos;indicatif du pays&#xa0;: 14 à 17 chiffres, ou moins là où les numéros de son pays sont plus courts.</translation>
     </message>
     <message>
         <source>Your message was not sent. %1</source>
@@ -1383,7 +1383,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>This send is not in the history: %1</source>
-        <translation>Cet envoi ne figure pas dans l&apos;historique : %1</translation>
+        <translation>Cet envoi ne figure pas dans l&apos;historique&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your message was sent.</source>
@@ -1407,7 +1407,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Not known whether sent to %1 at %2</source>
-        <translation>Envoi à %1 à %2 : résultat inconnu</translation>
+        <translation>Envoi à %1 à %2&#xa0;: résultat inconnu</translation>
     </message>
 </context>
 <context>
@@ -1425,18 +1425,18 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Warning: Outgoing messages are free, users must be 16+ to use service. This is a non subscription service. Recipients may be charged according to the most recent rates published on %1</source>
-        <translation>Attention : envoi gratuit, service réservé aux 16 ans et plus, sans abonnement. Les destinataires peuvent être facturés selon les derniers tarifs publiés sur %1</translation>
+        <translation>Attention&#xa0;: envoi gratuit, service réservé aux 16 ans et plus, sans abonnement. Les destinataires peuvent être facturés selon les derniers tarifs publiés sur %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file %1 cannot be used: it is %2, not a regular file.</source>
-        <translation>Le fichier de paramètres %1 ne peut pas être utilisé : c&apos;est %2, et non un fichier ordinaire.</translation>
+        <translation>Le fichier de paramètres %1 ne peut pas être utilisé&#xa0;: c&apos;est %2, et non un fichier ordinaire.</translation>
     </message>
     <message>
         <source>%1 is a file where a folder should be, so %2 cannot be written.</source>
-        <translation>%1 est un fichier là où un dossier est attendu ; %2 ne peut donc pas être écrit.</translation>
+        <translation>%1 est un fichier là où un dossier est attendu&#xa0;; %2 ne peut donc pas être écrit.</translation>
     </message>
     <message>
         <source>There is no permission to write %1.</source>
@@ -1448,7 +1448,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>%1 could not be written; the disk may be full.</source>
-        <translation>%1 n&apos;a pas pu être écrit ; le disque est peut-être plein.</translation>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1459,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>User name:</source>
-        <translation>Nom d&apos;utilisateur :</translation>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>User name</source>
@@ -1467,7 +1467,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>Password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1575,7 +1575,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service&apos;s address in the description is no longer that of the service at %1, which asked you to sign in, so the password was not sent</source>
-        <translation>l&apos;adresse du service dans la description n&apos;est plus celle du service de %1, qui a demandé une identification ; le mot de passe n&apos;a donc pas été envoyé</translation>
+        <translation>l&apos;adresse du service dans la description n&apos;est plus celle du service de %1, qui a demandé une identification&#xa0;; le mot de passe n&apos;a donc pas été envoyé</translation>
     </message>
 </context>
 <context>
@@ -1598,11 +1598,11 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service answered with a redirect (%1) without saying where it moved; %2 must be updated with its new address</source>
-        <translation>le service a répondu par une redirection (%1) sans dire où il a déménagé ; %2 doit être mis à jour avec sa nouvelle adresse</translation>
+        <translation>le service a répondu par une redirection (%1) sans dire où il a déménagé&#xa0;; %2 doit être mis à jour avec sa nouvelle adresse</translation>
     </message>
     <message>
         <source>the service answered that it moved to %1 (%2); %3 must be updated with its new address</source>
-        <translation>le service a répondu qu&apos;il a déménagé à %1 (%2) ; %3 doit être mis à jour avec sa nouvelle adresse</translation>
+        <translation>le service a répondu qu&apos;il a déménagé à %1 (%2)&#xa0;; %3 doit être mis à jour avec sa nouvelle adresse</translation>
     </message>
     <message>
         <source>the service at %1 asks you to sign in</source>
@@ -1618,7 +1618,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service refused the request: %1</source>
-        <translation>le service a refusé la requête : %1</translation>
+        <translation>le service a refusé la requête&#xa0;: %1</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) is a SOAP envelope without a body, though its description promises an answer</source>
@@ -1630,7 +1630,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service&apos;s answer (%1) does not hold the element &quot;%2&quot; that its description promises</source>
-        <translation>la réponse du service (%1) ne contient pas l&apos;élément « %2 » que promet sa description</translation>
+        <translation>la réponse du service (%1) ne contient pas l&apos;élément «&#xa0;%2&#xa0;» que promet sa description</translation>
     </message>
     <message>
         <source>the service&apos;s answer (%1) was empty, though its description promises a SOAP answer</source>
@@ -1638,7 +1638,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the service&apos;s answer could not be read: %1</source>
-        <translation>la réponse du service n&apos;a pas pu être lue : %1</translation>
+        <translation>la réponse du service n&apos;a pas pu être lue&#xa0;: %1</translation>
     </message>
     <message>
         <source>the service&apos;s answer is not readable XML</source>
@@ -1650,7 +1650,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>the proxy at %1 refused the request: it asks for a user name and password (%2)</source>
-        <translation>le proxy %1 a refusé la requête : il demande un nom d&apos;utilisateur et un mot de passe (%2)</translation>
+        <translation>le proxy %1 a refusé la requête&#xa0;: il demande un nom d&apos;utilisateur et un mot de passe (%2)</translation>
     </message>
     <message>
         <source>a gateway in front of the service</source>
@@ -1662,7 +1662,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>%1 answered with %2, so the request may have reached the service</source>
-        <translation>%1 a répondu avec le %2 ; la requête a donc pu atteindre le service</translation>
+        <translation>%1 a répondu avec le %2&#xa0;; la requête a donc pu atteindre le service</translation>
     </message>
     <message>
         <source>the service</source>
@@ -1689,18 +1689,18 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     <name>SoapRequestWriter</name>
     <message>
         <source>The operation &quot;%1&quot; takes %2 arguments, but %3 were given.</source>
-        <translation>L&apos;opération « %1 » prend %2 arguments, mais %3 ont été donnés.</translation>
+        <translation>L&apos;opération «&#xa0;%1&#xa0;» prend %2 arguments, mais %3 ont été donnés.</translation>
     </message>
     <message>
         <source>Argument %1 of &quot;%2&quot; holds a character that cannot be sent (U+%3 at position %4).</source>
-        <translation>L&apos;argument %1 de « %2 » contient un caractère qui ne peut pas être envoyé (U+%3 à la position %4).</translation>
+        <translation>L&apos;argument %1 de «&#xa0;%2&#xa0;» contient un caractère qui ne peut pas être envoyé (U+%3 à la position %4).</translation>
     </message>
 </context>
 <context>
     <name>StoreChangeLock</name>
     <message>
         <source>The lock file %1 cannot be used: it is %2.</source>
-        <translation>Le fichier de verrou %1 ne peut pas être utilisé : c&apos;est %2.</translation>
+        <translation>Le fichier de verrou %1 ne peut pas être utilisé&#xa0;: c&apos;est %2.</translation>
     </message>
 </context>
 <context>
@@ -1711,18 +1711,18 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The file is not a text file: line %1 holds a NUL byte.</source>
-        <translation>Le fichier n&apos;est pas un fichier texte : la ligne %1 contient un octet NUL.</translation>
+        <translation>Le fichier n&apos;est pas un fichier texte&#xa0;: la ligne %1 contient un octet NUL.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text: line %1 holds bytes that are not UTF-8. Save it as UTF-8 and import it again.</source>
-        <translation>Le fichier n&apos;est pas du texte UTF-8 : la ligne %1 contient des octets qui ne sont pas de l&apos;UTF-8. Enregistrez-le en UTF-8 et importez-le à nouveau.</translation>
+        <translation>Le fichier n&apos;est pas du texte UTF-8&#xa0;: la ligne %1 contient des octets qui ne sont pas de l&apos;UTF-8. Enregistrez-le en UTF-8 et importez-le à nouveau.</translation>
     </message>
 </context>
 <context>
     <name>TextRules</name>
     <message>
         <source>The name has %1 characters; a recipient&apos;s name has %2 at most.</source>
-        <translation>Le nom a %1 caractères ; le nom d&apos;un destinataire en a %2 au plus.</translation>
+        <translation>Le nom a %1 caractères&#xa0;; le nom d&apos;un destinataire en a %2 au plus.</translation>
     </message>
     <message>
         <source>%1 is not a valid phone number, please use a valid country code prefix</source>
@@ -1737,7 +1737,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>The file holds no vCard: none of its lines says BEGIN:VCARD.</source>
-        <translation>Le fichier ne contient aucune vCard : aucune de ses lignes ne dit BEGIN:VCARD.</translation>
+        <translation>Le fichier ne contient aucune vCard&#xa0;: aucune de ses lignes ne dit BEGIN:VCARD.</translation>
     </message>
     <message>
         <source>line %1 is longer than %2 bytes</source>
@@ -1745,7 +1745,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
     </message>
     <message>
         <source>line %1 cannot be read: %2</source>
-        <translation>la ligne %1 ne peut pas être lue : %2</translation>
+        <translation>la ligne %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>it has no END:VCARD before the card on line %1</source>
@@ -1780,7 +1780,7 @@ Code de sortie : 0 réussi, 1 échec, 64 la ligne de commande est incorrecte.
 Send them anyway?</source>
         <translation>Le service SMS de %1 demande votre nom d&apos;utilisateur et votre mot de passe sans chiffrement (http://). Ils circuleraient en clair, et n&apos;importe qui sur le réseau entre vous et le service pourrait les lire.
 
-Les envoyer quand même ?</translation>
+Les envoyer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1832,26 +1832,6 @@ Les envoyer quand même ?</translation>
         <translation>%1 renvoie à l&apos;élément %2, que son schéma ne déclare pas.</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>un dossier</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>un tube nommé</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>un socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>un périphérique</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>autre chose qu&apos;un fichier ordinaire</translation>
-    </message>
-    <message>
         <source>the service description</source>
         <translation>la description du service</translation>
     </message>
@@ -1865,7 +1845,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is %2, not a file that can be read.</source>
@@ -1881,11 +1861,11 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>%1 is not usable XML: %2.</source>
-        <translation>%1 n&apos;est pas du XML utilisable : %2.</translation>
+        <translation>%1 n&apos;est pas du XML utilisable&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is not a WSDL 1.1 description (its root element is &quot;%2&quot;).</source>
-        <translation>%1 n&apos;est pas une description WSDL 1.1 (son élément racine est « %2 »).</translation>
+        <translation>%1 n&apos;est pas une description WSDL 1.1 (son élément racine est «&#xa0;%2&#xa0;»).</translation>
     </message>
     <message>
         <source>No service description has been read.</source>
@@ -1932,7 +1912,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>it refers to the undeclared entity &quot;%1&quot; at line %2</source>
-        <translation>il fait référence à l&apos;entité non déclarée « %1 » à la ligne %2</translation>
+        <translation>il fait référence à l&apos;entité non déclarée «&#xa0;%1&#xa0;» à la ligne %2</translation>
     </message>
     <message>
         <source>its elements nest more than %1 levels deep</source>
@@ -1992,7 +1972,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation>Rechercher :</translation>
+        <translation>Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Search</source>
@@ -2008,7 +1988,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Time</source>
@@ -2016,7 +1996,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation>De :</translation>
+        <translation>De&#xa0;:</translation>
     </message>
     <message>
         <source>From</source>
@@ -2024,7 +2004,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>À :</translation>
+        <translation>À&#xa0;:</translation>
     </message>
     <message>
         <source>To</source>
@@ -2032,7 +2012,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Outcome:</source>
-        <translation>Résultat :</translation>
+        <translation>Résultat&#xa0;:</translation>
     </message>
     <message>
         <source>Outcome</source>
@@ -2040,7 +2020,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Service:</source>
-        <translation>Service :</translation>
+        <translation>Service&#xa0;:</translation>
     </message>
     <message>
         <source>Service</source>
@@ -2048,7 +2028,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation>Message :</translation>
+        <translation>Message&#xa0;:</translation>
     </message>
     <message>
         <source>Message</source>
@@ -2103,7 +2083,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Do you want to delete the selected message from the history?</source>
-        <translation>Voulez-vous supprimer le message sélectionné de l&apos;historique ?</translation>
+        <translation>Voulez-vous supprimer le message sélectionné de l&apos;historique&#xa0;?</translation>
     </message>
     <message>
         <source>The message still being sent stays until its outcome is known.</source>
@@ -2119,7 +2099,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Do you want to delete every message in the history? This cannot be undone.</source>
-        <translation>Voulez-vous supprimer tous les messages de l&apos;historique ? Cette action est irréversible.</translation>
+        <translation>Voulez-vous supprimer tous les messages de l&apos;historique&#xa0;? Cette action est irréversible.</translation>
     </message>
     <message>
         <source>The history could not be cleared. %1</source>
@@ -2140,8 +2120,8 @@ Les envoyer quand même ?</translation>
     <message numerus="yes">
         <source>Do you want to delete the %n selected messages from the history?</source>
         <translation>
-            <numerusform>Voulez-vous supprimer %n message sélectionné de l&apos;historique ?</numerusform>
-            <numerusform>Voulez-vous supprimer les %n messages sélectionnés de l&apos;historique ?</numerusform>
+            <numerusform>Voulez-vous supprimer %n message sélectionné de l&apos;historique&#xa0;?</numerusform>
+            <numerusform>Voulez-vous supprimer les %n messages sélectionnés de l&apos;historique&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2160,11 +2140,11 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation>Numéro :</translation>
+        <translation>Numéro&#x202f;:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Number</source>
@@ -2184,15 +2164,15 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation>Message :</translation>
+        <translation>Message&#xa0;:</translation>
     </message>
     <message>
         <source>To: </source>
-        <translation>À : </translation>
+        <translation>À&#xa0;: </translation>
     </message>
     <message>
         <source>From:</source>
-        <translation>De :</translation>
+        <translation>De&#xa0;:</translation>
     </message>
     <message>
         <source>Send</source>
@@ -2268,7 +2248,7 @@ Les envoyer quand même ?</translation>
     </message>
     <message>
         <source>Do you want to remove %1 from the address book?</source>
-        <translation>Voulez-vous supprimer %1 du carnet d&apos;adresses ?</translation>
+        <translation>Voulez-vous supprimer %1 du carnet d&apos;adresses&#xa0;?</translation>
     </message>
     <message>
         <source>KORVANE cannot keep a history of your messages. %1 Your messages are still sent.</source>
@@ -2277,8 +2257,8 @@ Les envoyer quand même ?</translation>
     <message numerus="yes">
         <source>The address book is full: it holds %n recipients, the most it can keep.</source>
         <translation>
-            <numerusform>Le carnet d&apos;adresses est plein : il contient %n destinataire, le maximum possible.</numerusform>
-            <numerusform>Le carnet d&apos;adresses est plein : il contient %n destinataires, le maximum possible.</numerusform>
+            <numerusform>Le carnet d&apos;adresses est plein&#xa0;: il contient %n destinataire, le maximum possible.</numerusform>
+            <numerusform>Le carnet d&apos;adresses est plein&#xa0;: il contient %n destinataires, le maximum possible.</numerusform>
         </translation>
     </message>
 </context>

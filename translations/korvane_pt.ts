@@ -1824,26 +1824,6 @@ Enviá-los mesmo assim?</translation>
         <translation>%1 refere-se ao elemento %2, que o seu esquema não declara.</translation>
     </message>
     <message>
-        <source>a folder</source>
-        <translation>uma pasta</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>um pipe com nome</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>um socket</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>um dispositivo</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>algo que não é um ficheiro normal</translation>
-    </message>
-    <message>
         <source>the service description</source>
         <translation>a descrição do serviço</translation>
     </message>
