@@ -164,13 +164,15 @@ void tst_TextFit::everyTextFits_data()
     // The controls whose texts must be reported; none may be for a language
     // the program speaks.
     QTest::addColumn<QStringList>("reported");
-    for (const char *language : {"en", "de", "fr", "es", "pt"})
-        QTest::newRow(language) << QString::fromLatin1(language) << QStringList();
+    // English, and every language the build makes a catalogue for.
+    const QStringList languages = QString::fromLatin1(KORVANE_LANGUAGES).split(u',');
+    for (const QString &language : QStringList{QStringView(Translations::sourceLanguage).toString()} + languages)
+        QTest::newRow(qPrintable(language)) << language << QStringList();
     // One control of each kind in the windows laid out at fixed places.
     QTest::newRow("texts far too long") << QString()
-                                        << QStringList{u"Label8"_s,        u"cmdSend"_s,  u"frAddressBook"_s,
-                                                       u"tbTo"_s,          u"menuBar"_s,  u"mnuForgetPassword"_s,
-                                                       u"mnuImportContacts"_s, u"lblSendStatus"_s, u"lblDisclaimer"_s};
+                                        << QStringList{u"Label8"_s, u"cmdSend"_s, u"frAddressBook"_s, u"tbTo"_s,
+                                                       u"menuBar"_s, u"mnuForgetPassword"_s, u"mnuImportContacts"_s,
+                                                       u"lblSendStatus"_s, u"lblDisclaimer"_s};
 }
 
 void tst_TextFit::everyTextFits()
@@ -184,17 +186,17 @@ void tst_TextFit::everyTextFits()
         speak(language);
     }
     QList<Misfit> misfits;
-    measureEveryWindow(misfits);
+    if (!QTest::currentTestFailed())
+        measureEveryWindow(misfits);
     if (QTest::currentTestFailed())
         return;
 
-    QStringList controls;
-    for (const Misfit &misfit : std::as_const(misfits))
-        controls.append(misfit.control);
-    for (const QString &control : std::as_const(reported))
-        QVERIFY2(controls.contains(control), qPrintable(control + u" is not reported"_s));
-    if (!reported.isEmpty())
+    if (!reported.isEmpty()) {
+        for (const Misfit &misfit : std::as_const(misfits))
+            reported.removeAll(misfit.control);
+        QVERIFY2(reported.isEmpty(), qPrintable(u"Not reported: "_s + reported.join(u", "_s)));
         return;
+    }
     // Every misfit on a line of its own: a failure's message has room for a few.
     for (const Misfit &misfit : std::as_const(misfits))
         qWarning().noquote() << misfit.line(language);
