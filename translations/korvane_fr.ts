@@ -2140,7 +2140,7 @@ Les envoyer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Number:</source>
-        <translation>Numéro&#x202f;:</translation>
+        <translation>Tél.&#x202f;:</translation>
     </message>
     <message>
         <source>Name:</source>
