@@ -27,9 +27,10 @@ QFunctionPointer resolve(const QString &fileName, const char *symbol, QString *w
         return nullptr;
     }
     QLibrary library(path);
-    // A module that does not fit fails here rather than in the middle of
-    // its work; it stays loaded, as what it started may outlive the caller.
-    library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
+    // Bound lazily, as the libraries that a program links are: binding every
+    // symbol of libcurl and the libraries it brings at once costs more than
+    // the request. It stays loaded, as what it started may outlive the caller.
+    library.setLoadHints(QLibrary::PreventUnloadHint);
     if (!library.load()) {
         if (why)
             *why = u"%1 could not be loaded (%2)"_s.arg(path, library.errorString());

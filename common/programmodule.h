@@ -14,8 +14,8 @@ namespace ProgramModule {
 QString programFolder();
 
 // `symbol` of the module `fileName` in the program's folder, loading the
-// module with every symbol bound at once and keeping it loaded until the
-// program ends. Null when the module is missing, cannot be loaded or does
+// module (its symbols bound lazily) and keeping it loaded until the program
+// ends. Null when the module is missing, cannot be loaded or does
 // not have the symbol; `why` then says so as a clause ("it could not be
 // loaded (...)").
 QFunctionPointer resolve(const QString &fileName, const char *symbol, QString *why);
