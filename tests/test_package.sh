@@ -81,12 +81,15 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 [[ ! -e $data/KORVANE/history.sqlite ]] || fail "the unpacked program opened its history at its start"
 
 # The numbering plans' module loads for a short number (only the plans can
-# say that a French mobile is valid), and the history opens through the
-# SQLite driver that the package depends on.
+# say that a French mobile is valid). A send loads the transport's module and
+# opens the history through the SQLite driver that the package depends on;
+# whether the service it is sent to answers, the send is on record.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=$config "$root/usr/bin/korvane" \
   contacts add Zoe 0033612345678 >/dev/null || fail "the unpacked program did not take a French mobile"
+printf '\n[KORVANE]\nFromName=Alice\nFromNumber=00441234567890\n' >>"$config/KORVANE/KORVANE.conf"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=$config XDG_DATA_HOME=$data \
-  "$root/usr/bin/korvane" history >/dev/null || fail "the unpacked program's history did not run"
+  "$root/usr/bin/korvane" send --to Zoe "Packaged" >/dev/null 2>"$work/send.log" || true
+grep -q "transport is not available" "$work/send.log" && fail "the unpacked program has no transport: $(cat "$work/send.log")"
 [[ $(stat -c %a "$data/KORVANE/history.sqlite" 2>/dev/null) == 600 ]] \
   || fail "the unpacked program kept no private history in \$XDG_DATA_HOME/KORVANE"
 
