@@ -29,6 +29,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -85,17 +86,29 @@ void timeProgram(benchmark::State &state, const QString &name)
     }
     const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(name);
     StoreCopies copies(int(state.range(0)));
+    QList<double> residentMiB;
+    QList<int> libraries;
     for (auto _ : state) {
         const QString home = copies.nextConfigHome();
+        WindowMapWatch::Footprint footprint;
         const auto time = watch().timeToWindow(
             program, {QStringLiteral("XDG_CONFIG_HOME=") + home, QStringLiteral("QT_QPA_PLATFORM=xcb")},
-            std::chrono::seconds(60));
+            std::chrono::seconds(60), &footprint);
         if (!time) {
             state.SkipWithError("the program mapped no window");
             break;
         }
         state.SetIterationTime(time->count());
+        residentMiB.append(footprint.residentMiB);
+        libraries.append(footprint.libraries);
         QDir(home).removeRecursively();
+    }
+    // Each repetition's median, and the repetitions' median of those.
+    if (!residentMiB.isEmpty()) {
+        std::sort(residentMiB.begin(), residentMiB.end());
+        std::sort(libraries.begin(), libraries.end());
+        state.counters["rss_MiB"] = residentMiB.at(residentMiB.size() / 2);
+        state.counters["libraries"] = libraries.at(libraries.size() / 2);
     }
 }
 
@@ -184,5 +197,12 @@ BENCHMARK(load_program)->Apply(loadArguments);
 int main(int argc, char **argv)
 {
     return runBenchmarks(argc, argv,
-                         {{"startup_program", "startup_floor", 1.5}, {"load_program", "load_floor", 1.7}});
+                         {{"startup_program", "startup_floor", 1.15, "1000"},
+                          {"startup_program", "startup_floor", 1.2, "1000", "rss_MiB"},
+                          {"startup_program", "startup_floor", 1.5, "0"},
+                          {"startup_program", "startup_floor", 1.5, "32767"},
+                          {"startup_program", "startup_floor", BenchRatio::reported, "0", "rss_MiB"},
+                          {"startup_program", "startup_floor", BenchRatio::reported, "32767", "rss_MiB"},
+                          {"startup_program", "startup_floor", BenchRatio::reported, "1000", "libraries"},
+                          {"load_program", "load_floor", 1.7}});
 }

@@ -42,13 +42,32 @@ public:
                 : run.run_name.function_name + "/" + run.run_name.args;
             const double time = run.GetAdjustedRealTime();
             if (run.run_type == Run::RT_Aggregate) {
-                if (run.aggregate_name == "median")
+                if (run.aggregate_name == "median") {
                     m_medians[name] = time;
+                    keepCounters(m_medianCounters[name], run);
+                }
             } else {
                 // Without repetitions there is no median: the last run stands in.
                 m_single[name] = time;
+                keepCounters(m_singleCounters[name], run);
             }
         }
+    }
+
+    // The time, or the counter when one is named; -1 when not measured.
+    double value(const std::string &name, const std::string &counter) const
+    {
+        if (counter.empty())
+            return time(name);
+        for (const auto *counters : {&m_medianCounters, &m_singleCounters}) {
+            const auto it = counters->find(name);
+            if (it == counters->end())
+                continue;
+            const auto found = it->second.find(counter);
+            if (found != it->second.end())
+                return found->second;
+        }
+        return -1;
     }
 
     double time(const std::string &name) const
@@ -75,8 +94,18 @@ public:
     bool failed() const { return m_failed; }
 
 private:
+    using Counters = std::map<std::string, double>;
+
+    static void keepCounters(Counters &kept, const Run &run)
+    {
+        for (const auto &[counter, value] : run.counters)
+            kept[counter] = value.value;
+    }
+
     std::map<std::string, double> m_medians;
     std::map<std::string, double> m_single;
+    std::map<std::string, Counters> m_medianCounters;
+    std::map<std::string, Counters> m_singleCounters;
     bool m_failed = false;
 };
 
@@ -116,14 +145,22 @@ int runBenchmarks(int argc, char **argv, const std::vector<BenchRatio> &ratios,
             if (name.rfind(prefix, 0) != 0)
                 continue;
             const std::string argument = name.substr(prefix.size());
-            const double program = reporter.time(name);
-            const double floor = reporter.time(ratio.floor + "/" + argument);
+            if (!ratio.argument.empty() && argument != ratio.argument)
+                continue;
+            const double program = reporter.value(name, ratio.counter);
+            const double floor = reporter.value(ratio.floor + "/" + argument, ratio.counter);
             if (program <= 0 || floor <= 0)
                 continue;
             const double value = program / floor;
+            const std::string what = ratio.counter.empty() ? std::string() : " " + ratio.counter;
+            if (ratio.limit == BenchRatio::reported) {
+                std::printf("RATIO %s/%s%s vs %s: %.3f (reported, no target)\n", ratio.program.c_str(),
+                            argument.c_str(), what.c_str(), ratio.floor.c_str(), value);
+                continue;
+            }
             const bool met = value <= ratio.limit;
-            std::printf("RATIO %s/%s vs %s: %.3f (target <= %.2f) %s\n", ratio.program.c_str(),
-                        argument.c_str(), ratio.floor.c_str(), value, ratio.limit, met ? "met" : "MISSED");
+            std::printf("RATIO %s/%s%s vs %s: %.3f (target <= %.2f) %s\n", ratio.program.c_str(), argument.c_str(),
+                        what.c_str(), ratio.floor.c_str(), value, ratio.limit, met ? "met" : "MISSED");
             if (!met && result == 0)
                 result = 1;
         }

@@ -4,6 +4,7 @@
 #include "bench/windowmapwatch.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <xcb/xcb.h>
 
@@ -23,6 +24,29 @@ extern char **environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+WindowMapWatch::Footprint footprintOf(pid_t pid)
+{
+    WindowMapWatch::Footprint footprint;
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                footprint.residentMiB = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        }
+    }
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (maps.open(QIODevice::ReadOnly)) {
+        QSet<QByteArray> libraries;
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            const qsizetype path = line.indexOf('/');
+            if (path >= 0 && line.contains(".so"))
+                libraries.insert(line.mid(path));
+        }
+        footprint.libraries = int(libraries.size());
+    }
+    return footprint;
+}
 
 } // namespace
 
@@ -52,7 +76,8 @@ WindowMapWatch::~WindowMapWatch()
 
 std::optional<std::chrono::duration<double>> WindowMapWatch::timeToWindow(const QString &program,
                                                                           const QStringList &environment,
-                                                                          std::chrono::seconds limit)
+                                                                          std::chrono::seconds limit,
+                                                                          Footprint *footprint)
 {
     if (!m_connection)
         return std::nullopt;
@@ -115,6 +140,8 @@ std::optional<std::chrono::duration<double>> WindowMapWatch::timeToWindow(const 
             break;
         poll(&server, 1, 50);
     }
+    if (result && footprint)
+        *footprint = footprintOf(pid);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     return result;

@@ -26,11 +26,21 @@ public:
     // False when no X server could be reached.
     bool isConnected() const { return m_connection != nullptr; }
 
+    // What the program held in memory when its window was mapped: its
+    // resident set and the shared libraries it had mapped.
+    struct Footprint
+    {
+        double residentMiB = 0;
+        int libraries = 0;
+    };
+
     // Starts program with the process environment plus `environment`
     // ("NAME=value"), and returns the time until its window was mapped;
     // nothing when it ended or took longer than `limit` before mapping one.
+    // Its footprint at that moment goes to `footprint` when given.
     std::optional<std::chrono::duration<double>> timeToWindow(const QString &program, const QStringList &environment,
-                                                              std::chrono::seconds limit);
+                                                              std::chrono::seconds limit,
+                                                              Footprint *footprint = nullptr);
 
 private:
     xcb_connection_t *m_connection = nullptr;

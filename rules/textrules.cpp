@@ -3,9 +3,9 @@
 
 #include "rules/textrules.h"
 
-#include <QCoreApplication>
+#include "rules/numberingplans.h"
 
-#include <phonenumbers/phonenumberutil.h>
+#include <QCoreApplication>
 
 namespace TextRules {
 
@@ -14,18 +14,19 @@ constexpr qsizetype minimumRecipientNumberLength = 14;
 constexpr qsizetype minimumNameLength = 3;
 constexpr qsizetype maximumNameLength = 11;
 
-// "+" and the digits after "00", as libphonenumber reads an international
-// number. GetInstance() loads the metadata of every country at its first
-// call, so nothing calls it before a number needs it.
+// "+" and the digits after "00" checked in the numbering plans, which the
+// first check loads (the module, then every country's metadata). Where they
+// cannot be loaded no short number can be confirmed, which is said once.
 bool isValidInNumberingPlan(QStringView digitsAfter00)
 {
-    using i18n::phonenumbers::PhoneNumber;
-    using i18n::phonenumbers::PhoneNumberUtil;
-    const PhoneNumberUtil &util = *PhoneNumberUtil::GetInstance();
-    PhoneNumber parsed;
-    if (util.Parse("+" + digitsAfter00.toString().toStdString(), "ZZ", &parsed) != PhoneNumberUtil::NO_PARSING_ERROR)
-        return false;
-    return util.IsValidNumber(parsed);
+    static KorvaneNumbersValid *const isValid = [] {
+        QString why;
+        auto *function = reinterpret_cast<KorvaneNumbersValid *>(NumberingPlans::resolve("korvane_numbers_valid", &why));
+        if (!function)
+            qCritical("%s", qUtf8Printable(why));
+        return function;
+    }();
+    return isValid && isValid(digitsAfter00);
 }
 
 bool isControl(char16_t u)

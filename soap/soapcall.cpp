@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soap/soapcall.h"
 
-#include "soap/httppost.h"
+#include "soap/httptransport.h"
 #include "soap/soapoperation.h"
 #include "soap/soapreplyreader.h"
 
@@ -153,7 +153,7 @@ void SoapCall::run(HttpPostRequest request, SoapOperation operation)
             qAddPostRoutine(endTransfers);
     }
     s_threads->start([this, end = m_workerEnd, request = std::move(request)] {
-        m_transfer = std::make_unique<HttpPostResult>(HttpPost::run(request, m_cancelled));
+        m_transfer = std::make_unique<HttpPostResult>(HttpTransport::post(request, m_cancelled));
         // Posting an event is safe from any thread; this object lives on until the worker
         // says below that it is done with it (its destructor waits for that).
         QMetaObject::invokeMethod(this, [this] { transferEnded(); }, Qt::QueuedConnection);

@@ -4,11 +4,14 @@
 that misbehaves."""
 
 import os
+import shutil
 import socket
+import subprocess
+import tempfile
 import threading
 import unittest
 
-from clihome import SendingTest
+from clihome import KORVANE, TIMEOUT, SendingTest
 
 
 class MisbehavingService:
@@ -112,6 +115,21 @@ class Send(SendingTest):
                 self.assertEqual(self.home.history()[0]["state"], state)
         os.remove(self.home.file("SendSMS.wsdl"))
         self.assertEqual(self.home.run("send", "--to", "Ann", "Hello").returncode, 1)
+
+    def test_without_the_transport_module(self):
+        """A program whose transport module is missing sends nothing, says why and records the send
+        as not sent."""
+        alone = tempfile.TemporaryDirectory()
+        self.addCleanup(alone.cleanup)
+        program = os.path.join(alone.name, "korvane")
+        shutil.copy2(KORVANE, program)
+        done = subprocess.run([program, "send", "--to", "Ann", "Hello"], capture_output=True, timeout=TIMEOUT,
+                              env=self.home.env)
+        module = os.path.join(alone.name, "korvane-transport.so")
+        self.assertFails(done, 1, "Your message was not sent. KORVANE's HTTP transport is not available: "
+                                  f"{module} is missing.")
+        self.assertEqual(self.delivered(), [])
+        self.assertEqual(self.home.history()[0]["state"], "not sent")
 
 
 if __name__ == "__main__":

@@ -200,6 +200,7 @@ class Credentials(SignInTest):
         self.addCleanup(alone.cleanup)
         program = os.path.join(alone.name, "korvane")
         shutil.copy2(KORVANE, program)
+        shutil.copy2(os.path.join(os.path.dirname(KORVANE), "korvane-transport.so"), alone.name)
         self.keep(PASSWORD)
 
         def send(*args, env=None):

@@ -20,6 +20,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [[ -x $prefix/lib/korvane/korvane ]] || fail "no program in lib/korvane"
 [[ -f $prefix/lib/korvane/korvane-window.so ]] || fail "no window module beside the program"
 [[ -f $prefix/lib/korvane/korvane-keychain.so ]] || fail "no keyring module beside the program"
+[[ -f $prefix/lib/korvane/korvane-transport.so ]] || fail "no transport module beside the program"
+[[ -f $prefix/lib/korvane/korvane-phonenumbers.so ]] || fail "no numbering plans' module beside the program"
 [[ -f $prefix/etc/korvane/SendSMS.wsdl && ! -L $prefix/etc/korvane/SendSMS.wsdl ]] \
   || fail "no SendSMS.wsdl in etc/korvane"
 [[ $(readlink "$prefix/lib/korvane/SendSMS.wsdl") == "$prefix/etc/korvane/SendSMS.wsdl" ]] \

@@ -30,7 +30,8 @@ lintian --fail-on error,warning,info --display-info "$out/korvane_${version}_amd
 # Exactly what the program links, by dpkg-shlibdeps, plus the stated extras.
 unpacked=$out/korvane-$version/debian/korvane
 found=$(cd "$out/korvane-$version" && dpkg-shlibdeps -O "$unpacked/usr/lib/korvane/korvane" \
-  "$unpacked/usr/lib/korvane/korvane-window.so" "$unpacked/usr/lib/korvane/korvane-keychain.so" 2>/dev/null)
+  "$unpacked/usr/lib/korvane/korvane-window.so" "$unpacked/usr/lib/korvane/korvane-keychain.so" \
+  "$unpacked/usr/lib/korvane/korvane-transport.so" "$unpacked/usr/lib/korvane/korvane-phonenumbers.so" 2>/dev/null)
 found=${found#shlibs:Depends=}
 # (Qt SQL's SQLite driver and libsecret are loaded at run time, as Qt does its platform plugin.)
 [[ $(dpkg-deb -f "$deb" Depends) == "$found, qt6-qpa-plugins, libqt6sql6-sqlite, libsecret-1-0" ]] \
@@ -44,6 +45,9 @@ dpkg-deb -x "$deb" "$root"
 file "$root/usr/lib/korvane/korvane" | grep -q ', stripped' || fail "the program is not stripped"
 file "$root/usr/lib/korvane/korvane-window.so" | grep -q ', stripped' || fail "the window's module is not stripped"
 file "$root/usr/lib/korvane/korvane-keychain.so" | grep -q ', stripped' || fail "the keyring's module is not stripped"
+file "$root/usr/lib/korvane/korvane-transport.so" | grep -q ', stripped' || fail "the transport's module is not stripped"
+file "$root/usr/lib/korvane/korvane-phonenumbers.so" | grep -q ', stripped' \
+  || fail "the numbering plans' module is not stripped"
 head -n 1 "$root/usr/share/doc/korvane/copyright" \
   | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not machine-readable"
@@ -67,13 +71,25 @@ data=$work/data
 XDG_CONFIG_HOME=$config XDG_DATA_HOME=$data QT_QPA_PLATFORM=offscreen "$root/usr/bin/korvane" &
 pid=$!
 for _ in $(seq 1 100); do
-  [[ -f $config/KORVANE/KORVANE.lock && -f $data/KORVANE/history.sqlite ]] && break
+  [[ -f $config/KORVANE/KORVANE.lock ]] && break
   sleep 0.1
 done
 kill -0 "$pid" 2>/dev/null || fail "the unpacked program did not keep running"
 kill "$pid"; wait "$pid" 2>/dev/null || true
 [[ -f $config/KORVANE/KORVANE.lock ]] || fail "the unpacked program never started"
-# The history is opened at start, through the SQLite driver the package depends on.
+# The window opens the history at its first use, not at its start.
+[[ ! -e $data/KORVANE/history.sqlite ]] || fail "the unpacked program opened its history at its start"
+
+# The numbering plans' module loads for a short number (only the plans can
+# say that a French mobile is valid). A send loads the transport's module and
+# opens the history through the SQLite driver that the package depends on;
+# whether the service it is sent to answers, the send is on record.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=$config "$root/usr/bin/korvane" \
+  contacts add Zoe 0033612345678 >/dev/null || fail "the unpacked program did not take a French mobile"
+printf '\n[KORVANE]\nFromName=Alice\nFromNumber=00441234567890\n' >>"$config/KORVANE/KORVANE.conf"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=$config XDG_DATA_HOME=$data \
+  "$root/usr/bin/korvane" send --to Zoe "Packaged" >/dev/null 2>"$work/send.log" || true
+grep -q "transport is not available" "$work/send.log" && fail "the unpacked program has no transport: $(cat "$work/send.log")"
 [[ $(stat -c %a "$data/KORVANE/history.sqlite" 2>/dev/null) == 600 ]] \
   || fail "the unpacked program kept no private history in \$XDG_DATA_HOME/KORVANE"
 

@@ -4,9 +4,11 @@
 // When the history is opened: not at the window's start, but at the first
 // send or when the History window opens, which then marks the sends that a
 // program's end cut off; and what the command line says of a history that
-// others could read.
+// others could read. Nor does the window's start load libcurl or
+// libphonenumber: their modules load at their first use.
 
 #include "history/historymodel.h"
+#include "rules/textrules.h"
 #include "tests/support/historywindowfixture.h"
 
 #include <QDir>
@@ -55,6 +57,13 @@ QVariant valueInFile(const QString &fileName, const QString &sql)
     return value;
 }
 
+// Whether a library whose file name holds `name` is mapped in this process.
+bool isLoaded(const QByteArray &name)
+{
+    QFile maps(u"/proc/self/maps"_s);
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
 } // namespace
 
 class tst_HistoryOpening : public QObject, public HistoryWindowFixture
@@ -68,6 +77,7 @@ private slots:
 
     void openedAtFirstUse_data();
     void openedAtFirstUse();
+    void modulesLoadedAtFirstUse();
     void commandTellsOfAHistoryOthersCouldRead();
 };
 
@@ -111,6 +121,21 @@ void tst_HistoryOpening::openedAtFirstUse()
     }
     frmHistory *history = openHistory(*window);
     QCOMPARE(column(*history, HistoryModel::OutcomeColumn), outcomes);
+}
+
+void tst_HistoryOpening::modulesLoadedAtFirstUse()
+{
+    const auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(!isLoaded("libcurl"));
+    QVERIFY(!isLoaded("libphonenumber"));
+
+    // A French mobile is shorter than 14 digits: only the plans can say it is valid.
+    QVERIFY(TextRules::isValidRecipientNumber(u"0033612345678"));
+    QVERIFY(isLoaded("/korvane-phonenumbers.so"));
+    QVERIFY(isLoaded("libphonenumber"));
+    QVERIFY(!isLoaded("libcurl"));
 }
 
 // The command line tells on its standard error what the window tells in a box.

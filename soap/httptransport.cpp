@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The KORVANE developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "soap/httptransport.h"
+
+#include "common/programmodule.h"
+
+using namespace Qt::StringLiterals;
+
+namespace HttpTransport {
+
+HttpPostResult post(const HttpPostRequest &request, const std::atomic<bool> &cancelled)
+{
+    struct Loaded
+    {
+        KorvaneTransportPost *post = nullptr;
+        QString error;
+    };
+    // Once per process, from whichever transfer thread comes first.
+    static const Loaded loaded = [] {
+        Loaded result;
+        result.post = reinterpret_cast<KorvaneTransportPost *>(
+            ProgramModule::resolve(u"korvane-transport.so"_s, "korvane_transport_post", &result.error));
+        return result;
+    }();
+    if (loaded.post)
+        return loaded.post(request, cancelled);
+    HttpPostResult result;
+    result.reason = u"KORVANE's HTTP transport is not available: %1"_s.arg(loaded.error);
+    return result;
+}
+
+} // namespace HttpTransport
