@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/programmodule.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
@@ -23,7 +24,7 @@ QFunctionPointer resolve(const QString &fileName, const char *symbol, QString *w
     // QLibrary would try other names too, and tell only of the last.
     if (!QFileInfo::exists(path)) {
         if (why)
-            *why = u"%1 is missing"_s.arg(path);
+            *why = QCoreApplication::translate("ProgramModule", "%1 is missing").arg(path);
         return nullptr;
     }
     QLibrary library(path);
@@ -33,12 +34,12 @@ QFunctionPointer resolve(const QString &fileName, const char *symbol, QString *w
     library.setLoadHints(QLibrary::PreventUnloadHint);
     if (!library.load()) {
         if (why)
-            *why = u"%1 could not be loaded (%2)"_s.arg(path, library.errorString());
+            *why = QCoreApplication::translate("ProgramModule", "%1 could not be loaded (%2)").arg(path, library.errorString());
         return nullptr;
     }
     const QFunctionPointer function = library.resolve(symbol);
     if (!function && why)
-        *why = u"%1 is not KORVANE's"_s.arg(path);
+        *why = QCoreApplication::translate("ProgramModule", "%1 is not KORVANE's").arg(path);
     return function;
 }
 

@@ -4,6 +4,8 @@
 
 #include "common/programmodule.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace NumberingPlans {
@@ -13,7 +15,8 @@ QFunctionPointer resolve(const char *symbol, QString *why)
     QString error;
     const QFunctionPointer function = ProgramModule::resolve(u"korvane-phonenumbers.so"_s, symbol, &error);
     if (!function && why)
-        *why = u"The numbering plans of phone numbers are not available: %1."_s.arg(error);
+        *why = QCoreApplication::translate("NumberingPlans", "The numbering plans of phone numbers are not available: %1.")
+                   .arg(error);
     return function;
 }
 

@@ -4,6 +4,8 @@
 
 #include "common/programmodule.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace HttpTransport {
@@ -25,7 +27,8 @@ HttpPostResult post(const HttpPostRequest &request, const std::atomic<bool> &can
     if (loaded.post)
         return loaded.post(request, cancelled);
     HttpPostResult result;
-    result.reason = u"KORVANE's HTTP transport is not available: %1"_s.arg(loaded.error);
+    result.reason = QCoreApplication::translate("HttpTransport", "KORVANE's HTTP transport is not available: %1")
+                        .arg(loaded.error);
     return result;
 }
 

@@ -1072,6 +1072,13 @@ Rückgabewert: 0 erledigt, 1 fehlgeschlagen, 64 die Befehlszeile ist fehlerhaft.
     </message>
 </context>
 <context>
+    <name>HttpTransport</name>
+    <message>
+        <source>KORVANE&apos;s HTTP transport is not available: %1</source>
+        <translation>Der HTTP-Transport von KORVANE ist nicht verfügbar: %1</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>it is %1</source>
@@ -1165,6 +1172,13 @@ Rückgabewert: 0 erledigt, 1 fehlgeschlagen, 64 die Befehlszeile ist fehlerhaft.
     </message>
 </context>
 <context>
+    <name>NumberingPlans</name>
+    <message>
+        <source>The numbering plans of phone numbers are not available: %1.</source>
+        <translation>Die Rufnummernpläne sind nicht verfügbar: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PhoneNumbers</name>
     <message>
         <source>%1 has a country code that no country has, so its country is unknown</source>
@@ -1207,6 +1221,21 @@ Rückgabewert: 0 erledigt, 1 fehlgeschlagen, 64 die Befehlszeile ist fehlerhaft.
     <message>
         <source>%1 has no digits</source>
         <translation>%1 enthält keine Ziffern</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 could not be loaded (%2)</source>
+        <translation>%1 konnte nicht geladen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not KORVANE&apos;s</source>
+        <translation>%1 gehört nicht zu KORVANE</translation>
     </message>
 </context>
 <context>

@@ -1065,6 +1065,13 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
 </context>
 <context>
+    <name>HttpTransport</name>
+    <message>
+        <source>KORVANE&apos;s HTTP transport is not available: %1</source>
+        <translation>El transporte HTTP de KORVANE no está disponible: %1</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>it is %1</source>
@@ -1158,6 +1165,13 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     </message>
 </context>
 <context>
+    <name>NumberingPlans</name>
+    <message>
+        <source>The numbering plans of phone numbers are not available: %1.</source>
+        <translation>Los planes de numeración telefónica no están disponibles: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PhoneNumbers</name>
     <message>
         <source>%1 has a country code that no country has, so its country is unknown</source>
@@ -1200,6 +1214,21 @@ Estado de salida: 0 hecho, 1 fallo, 64 la línea de órdenes es errónea.
     <message>
         <source>%1 has no digits</source>
         <translation>%1 no tiene dígitos</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be loaded (%2)</source>
+        <translation>no se pudo cargar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not KORVANE&apos;s</source>
+        <translation>%1 no pertenece a KORVANE</translation>
     </message>
 </context>
 <context>

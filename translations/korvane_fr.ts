@@ -1075,6 +1075,13 @@ Code de sortie&#xa0;: 0 réussi, 1 échec, 64 la ligne de commande est incorrect
     </message>
 </context>
 <context>
+    <name>HttpTransport</name>
+    <message>
+        <source>KORVANE&apos;s HTTP transport is not available: %1</source>
+        <translation>Le transport HTTP de KORVANE n’est pas disponible&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>it is %1</source>
@@ -1168,6 +1175,13 @@ Code de sortie&#xa0;: 0 réussi, 1 échec, 64 la ligne de commande est incorrect
     </message>
 </context>
 <context>
+    <name>NumberingPlans</name>
+    <message>
+        <source>The numbering plans of phone numbers are not available: %1.</source>
+        <translation>Les plans de numérotation téléphonique ne sont pas disponibles&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PhoneNumbers</name>
     <message>
         <source>%1 has a country code that no country has, so its country is unknown</source>
@@ -1210,6 +1224,21 @@ Code de sortie&#xa0;: 0 réussi, 1 échec, 64 la ligne de commande est incorrect
     <message>
         <source>%1 has no digits</source>
         <translation>%1 ne contient aucun chiffre</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 could not be loaded (%2)</source>
+        <translation>%1 n’a pas pu être chargé (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not KORVANE&apos;s</source>
+        <translation>%1 n’appartient pas à KORVANE</translation>
     </message>
 </context>
 <context>

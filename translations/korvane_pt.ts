@@ -1067,6 +1067,13 @@ Estado de saída: 0 concluído, 1 falhou, 64 a linha de comandos está errada.
     </message>
 </context>
 <context>
+    <name>HttpTransport</name>
+    <message>
+        <source>KORVANE&apos;s HTTP transport is not available: %1</source>
+        <translation>O transporte HTTP do KORVANE não está disponível: %1</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>it is %1</source>
@@ -1160,6 +1167,13 @@ Estado de saída: 0 concluído, 1 falhou, 64 a linha de comandos está errada.
     </message>
 </context>
 <context>
+    <name>NumberingPlans</name>
+    <message>
+        <source>The numbering plans of phone numbers are not available: %1.</source>
+        <translation>Os planos de numeração telefónica não estão disponíveis: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PhoneNumbers</name>
     <message>
         <source>%1 has a country code that no country has, so its country is unknown</source>
@@ -1202,6 +1216,21 @@ Estado de saída: 0 concluído, 1 falhou, 64 a linha de comandos está errada.
     <message>
         <source>%1 has no digits</source>
         <translation>%1 não tem dígitos</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 could not be loaded (%2)</source>
+        <translation>não foi possível carregar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not KORVANE&apos;s</source>
+        <translation>%1 não pertence ao KORVANE</translation>
     </message>
 </context>
 <context>
