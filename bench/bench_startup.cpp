@@ -78,7 +78,7 @@ WindowMapWatch &watch()
     return s_watch;
 }
 
-void timeProgram(benchmark::State &state, const QString &name)
+void timeProgram(benchmark::State &state, const QString &name, const QString &language = QStringLiteral("en"))
 {
     if (!watch().isConnected()) {
         state.SkipWithError("no X server: run under xvfb-run, as scripts/bench does");
@@ -92,7 +92,9 @@ void timeProgram(benchmark::State &state, const QString &name)
         const QString home = copies.nextConfigHome();
         WindowMapWatch::Footprint footprint;
         const auto time = watch().timeToWindow(
-            program, {QStringLiteral("XDG_CONFIG_HOME=") + home, QStringLiteral("QT_QPA_PLATFORM=xcb")},
+            program,
+            {QStringLiteral("XDG_CONFIG_HOME=") + home, QStringLiteral("QT_QPA_PLATFORM=xcb"),
+             QStringLiteral("LANGUAGE=") + language},
             std::chrono::seconds(60), &footprint);
         if (!time) {
             state.SkipWithError("the program mapped no window");
@@ -120,6 +122,13 @@ void startup_floor(benchmark::State &state)
 void startup_program(benchmark::State &state)
 {
     timeProgram(state, QStringLiteral("korvane"));
+}
+
+// The same start in German: the program's catalogue and Qt's loaded and
+// every text looked up in them.
+void startup_program_german(benchmark::State &state)
+{
+    timeProgram(state, QStringLiteral("korvane"), QStringLiteral("de"));
 }
 
 void load_floor(benchmark::State &state)
@@ -181,6 +190,12 @@ void startupArguments(benchmark::internal::Benchmark *b)
         ->Repetitions(2 * benchRepetitions - 1)->ReportAggregatesOnly(true);
 }
 
+void languageArguments(benchmark::internal::Benchmark *b)
+{
+    b->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(2 * benchRepetitions - 1)
+        ->ReportAggregatesOnly(true);
+}
+
 void loadArguments(benchmark::internal::Benchmark *b)
 {
     b->Arg(1000)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond)
@@ -189,6 +204,7 @@ void loadArguments(benchmark::internal::Benchmark *b)
 
 BENCHMARK(startup_floor)->Apply(startupArguments);
 BENCHMARK(startup_program)->Apply(startupArguments);
+BENCHMARK(startup_program_german)->Apply(languageArguments);
 BENCHMARK(load_floor)->Apply(loadArguments);
 BENCHMARK(load_program)->Apply(loadArguments);
 
@@ -204,5 +220,6 @@ int main(int argc, char **argv)
                           {"startup_program", "startup_floor", BenchRatio::reported, "0", "rss_MiB"},
                           {"startup_program", "startup_floor", BenchRatio::reported, "32767", "rss_MiB"},
                           {"startup_program", "startup_floor", BenchRatio::reported, "1000", "libraries"},
+                          {"startup_program_german", "startup_program", 1.05, "1000"},
                           {"load_program", "load_floor", 1.7}});
 }
