@@ -9,6 +9,7 @@
 #include "history/searchterm.h"
 
 #include <QSaveFile>
+#include <QSqlDatabase>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVariant>
@@ -42,6 +43,14 @@ QString endpointWithoutPassword(const QString &endpoint)
 }
 
 } // namespace
+
+void HistoryStore::loadDriver()
+{
+    // The driver's plugin stays loaded when the connection is removed.
+    const QString name = u"korvane-driver"_s;
+    QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+    QSqlDatabase::removeDatabase(name);
+}
 
 QString HistoryStore::defaultFileName()
 {

@@ -86,6 +86,12 @@ public:
     // $XDG_DATA_HOME/KORVANE/history.sqlite (usually ~/.local/share/KORVANE/).
     static QString defaultFileName();
 
+    // Loads Qt SQL's SQLite driver, and SQLite with it, without opening any
+    // file, so that a store opened afterwards loads no library: for a caller
+    // that has another library loaded in the background meanwhile, as every
+    // library's loading waits for another's to end.
+    static void loadDriver();
+
     // The user's own history, at defaultFileName().
     explicit HistoryStore(QObject *parent = nullptr);
     // A history in the given file, for tests and tools.

@@ -84,8 +84,15 @@ void MessageSend::start()
     m_client = std::make_unique<SoapClient>();
     m_client->setTimeout(m_timeout);
     const bool described = m_client->MSSoapInit(m_descriptionFile);
-    if (described)
+    if (described) {
         m_endpoint = m_client->endpoint(operationName);
+        // The transport loads while the history records the send. Its
+        // loading holds the dynamic loader, which the history's SQLite
+        // driver would wait for: that is loaded first.
+        if (m_history)
+            HistoryStore::loadDriver();
+        SoapClient::prepareTransport();
+    }
 
     // The row is written before anything can leave, so that a send the
     // program does not live to finish is still on record.

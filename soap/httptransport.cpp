@@ -10,6 +10,15 @@ using namespace Qt::StringLiterals;
 
 namespace HttpTransport {
 
+namespace {
+const QString s_module = u"korvane-transport.so"_s;
+}
+
+void prepare()
+{
+    ProgramModule::prepare(s_module);
+}
+
 HttpPostResult post(const HttpPostRequest &request, const std::atomic<bool> &cancelled)
 {
     struct Loaded
@@ -21,7 +30,7 @@ HttpPostResult post(const HttpPostRequest &request, const std::atomic<bool> &can
     static const Loaded loaded = [] {
         Loaded result;
         result.post = reinterpret_cast<KorvaneTransportPost *>(
-            ProgramModule::resolve(u"korvane-transport.so"_s, "korvane_transport_post", &result.error));
+            ProgramModule::resolve(s_module, "korvane_transport_post", &result.error));
         return result;
     }();
     if (loaded.post)

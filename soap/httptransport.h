@@ -11,6 +11,9 @@
 
 namespace HttpTransport {
 
+// Begins loading the module in a thread of its own; post() waits for it.
+void prepare();
+
 // HttpPost::run() in the module, which the first call loads. When the module
 // cannot be loaded nothing is sent, and the result's reason says why.
 HttpPostResult post(const HttpPostRequest &request, const std::atomic<bool> &cancelled);

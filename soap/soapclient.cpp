@@ -8,6 +8,7 @@
 #include "soap/httpauthorization.h"
 #include "soap/httpcredentials.h"
 #include "soap/httppost.h"
+#include "soap/httptransport.h"
 #include "soap/soapcall.h"
 #include "soap/soapoperation.h"
 #include "soap/soaprequestwriter.h"
@@ -18,6 +19,11 @@
 #include <QTimer>
 
 using namespace std::chrono_literals;
+
+void SoapClient::prepareTransport()
+{
+    HttpTransport::prepare();
+}
 
 SoapClient::SoapClient(QObject *parent)
     : QObject(parent)

@@ -35,6 +35,11 @@ public:
     explicit SoapClient(QObject *parent = nullptr);
     ~SoapClient() override;
 
+    /// \brief Begins loading the HTTP transport in a thread of its own, so that the caller's
+    /// work goes on meanwhile; the first request waits for it. Without this, the first request
+    /// loads it.
+    static void prepareTransport();
+
     /// \brief Reads and checks the description; false with errorString() set on failure.
     ///
     /// Empty \a serviceName and \a portName pick the first suitable port. A mapping file is not

@@ -131,6 +131,18 @@ class Send(SendingTest):
         self.assertEqual(self.delivered(), [])
         self.assertEqual(self.home.history()[0]["state"], "not sent")
 
+        # One that is not a shared object: the loader's own words, from the thread that loaded it.
+        with open(module, "wb") as junk:
+            junk.write(b"not a module")
+        done = subprocess.run([program, "send", "--to", "Ann", "Hello"], capture_output=True, timeout=TIMEOUT,
+                              env=self.home.env)
+        told = done.stderr.decode()
+        self.assertEqual((done.returncode, done.stdout, told.count("\n")), (1, b"", 1))
+        self.assertTrue(told.startswith("Your message was not sent. KORVANE's HTTP transport is not available: "
+                                        f"{module} could not be loaded ({module}: "), told)
+        self.assertEqual(self.delivered(), [])
+        self.assertEqual(self.home.history()[0]["state"], "not sent")
+
 
 if __name__ == "__main__":
     unittest.main()
