@@ -66,6 +66,11 @@ void frmSMS::setUpForm()
     setSystemColour(m_ui->tbTo, QPalette::Base, QPalette::Button);
     m_ui->Label9->setText(ServiceInfo::webAddress());
     m_ui->tbFrom->installEventFilter(this);
+    // The address book measures its lines a hundred at a time: the first
+    // hundred before the window shows, the rest while it waits for the user,
+    // so that a long book does not hold the window back (every line is
+    // shaped in the window's font to be measured).
+    m_ui->lstAddressBook->setLayoutMode(QListView::Batched);
     updateCharactersLeft();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +37,7 @@ private slots:
     void startUp_data();
     void startUp();
     void startUpListsStoredRecipients();
+    void longBookIsMeasuredAfterTheWindowShows();
     void controls_data();
     void controls();
     void windowIsFixedWithTitleAndMenus();
@@ -98,6 +100,39 @@ void tst_FrmSmsStartUp::startUpListsStoredRecipients()
     QCOMPARE(list->item(1)->text(), QStringLiteral("Ann"));
     QCOMPARE(list->item(2)->text(), QStringLiteral("Bob"));
     QCOMPARE(list->currentRow(), -1);
+}
+
+// The window shows before a long book's lines are all measured; those
+// measured afterwards give the list the extent that measuring them all at
+// once gives, a name far wider than the list included.
+void tst_FrmSmsStartUp::longBookIsMeasuredAfterTheWindowShows()
+{
+    const int count = 600;
+    StoredValues book{{QStringLiteral("Count"), QString::number(count)}};
+    for (int i = 1; i <= count; ++i) {
+        const QString name = i == 550 ? QStringLiteral("A recipient whose name is far wider than the list")
+                                      : QStringLiteral("Recipient %1").arg(i);
+        book.append({QStringLiteral("%1.Name").arg(i), name});
+        book.append({QStringLiteral("%1.Number").arg(i), QStringLiteral("0044770090%1").arg(i, 4, 10, QLatin1Char('0'))});
+    }
+    store(SettingsKeys::addressBookSection(), book);
+    const auto window = makeWindow();
+    auto *list = child<QListWidget>(*window, "lstAddressBook");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QListWidget atOnce;
+    atOnce.setFont(list->font());
+    atOnce.setFixedSize(list->size());
+    for (int i = 0; i < list->count(); ++i)
+        atOnce.addItem(list->item(i)->text());
+    atOnce.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&atOnce));
+    QVERIFY(atOnce.horizontalScrollBar()->maximum() > 0);
+    QTRY_COMPARE(list->verticalScrollBar()->maximum(), atOnce.verticalScrollBar()->maximum());
+    QTRY_COMPARE(list->horizontalScrollBar()->maximum(), atOnce.horizontalScrollBar()->maximum());
+    list->scrollToItem(list->item(count - 1));
+    QVERIFY(list->viewport()->rect().intersects(list->visualItemRect(list->item(count - 1))));
 }
 
 void tst_FrmSmsStartUp::controls_data()
