@@ -46,10 +46,15 @@ QString endpointWithoutPassword(const QString &endpoint)
 
 void HistoryStore::loadDriver()
 {
-    // The driver's plugin stays loaded when the connection is removed.
-    const QString name = u"korvane-driver"_s;
-    QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-    QSqlDatabase::removeDatabase(name);
+    // Once per program: the driver's plugin stays loaded when the connection
+    // is removed, so later sends have nothing to load.
+    static const bool loaded = [] {
+        const QString name = u"korvane-driver"_s;
+        QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        QSqlDatabase::removeDatabase(name);
+        return true;
+    }();
+    Q_UNUSED(loaded);
 }
 
 QString HistoryStore::defaultFileName()
